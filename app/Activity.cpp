@@ -1,0 +1,29 @@
+#include "app/Activity.h"
+#include "app/uMain.h"
+#include "app/uReward.h"
+
+int CurrentStep = 0;
+
+TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {}
+
+void TActivityForm::FormShow(TObject*) { InitForm(); }
+
+void TActivityForm::FormClose(TObject*, TCloseAction&) { frmMain->Show(); }
+
+void TActivityForm::btnBackClick(TObject*) { Close(); }
+
+int TActivityForm::Row() const { return CurrentStep >= 1 && CurrentStep <= QuestionCount() ? CurrentStep - 1 : -1; }
+
+void TActivityForm::Answer(int step) {
+    if (CurrentStep != step)
+        return;
+    if (step < QuestionCount()) {
+        CurrentStep = step + 1;
+        frmMain->CorrectAnswer(this);
+        return;
+    }
+    frmReward->Show();
+    Close();
+}
+
+bool TActivityForm::HintsOn() { return frmMain->chkHints->Checked(); }

@@ -1,0 +1,34 @@
+// What every level window shares: the question counter and the protocol of asking,
+// answering, moving on and handing over to the reward window.
+#pragma once
+
+#include "framework/Forms.h"
+
+// The question the open level is at, from 1; shared by all level windows.
+extern int CurrentStep;
+
+class TActivityForm : public TForm {
+    Q_OBJECT
+public:
+    explicit TActivityForm(QObject* owner);
+
+    // Prepares the current question: placement, prompt, hint and its visibility.
+    Q_INVOKABLE virtual void InitForm() = 0;
+
+public Q_SLOTS:
+    void FormShow(TObject* Sender);
+    // Brings the main menu forward; the window itself is hidden.
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    virtual void btnBackClick(TObject* Sender);
+    virtual void btnPlayClick(TObject* Sender) = 0;
+
+protected:
+    virtual int QuestionCount() const = 0;
+    // The row of the question table for CurrentStep, or -1 outside the table.
+    int Row() const;
+    // A click on the target of question `step`: ignored out of turn; otherwise the next
+    // question, or the reward window after the last one.
+    void Answer(int step);
+    // The hints check box of the main menu.
+    static bool HintsOn();
+};

@@ -1,0 +1,45 @@
+#include "app/MusicActivity.h"
+#include "app/uMain.h"
+#include "controls/RzPanel.h"
+#include "sound/abfComponents.h"
+
+#include <QThread>
+
+TMusicActivity::TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions)
+    : TActivityForm(owner), questions_(std::move(questions)) {
+    LoadLayout(layout);
+    Bind(pnlTop, "pnlTop");
+    Bind(lblInstructions, "lblInstructions");
+    Bind(objHint, "objHint");
+    Bind(btnPlay, "btnPlay");
+    Bind(btnBack, "btnBack");
+}
+
+void TMusicActivity::InitForm() {
+    if (const int row = Row(); row >= 0) {
+        const TMusicQuestion& q = questions_[row];
+        lblInstructions->SetCaption(q.Prompt);
+        objHint->SetCaption(q.Hint);
+        if (q.TopColor)
+            pnlTop->SetColor(*q.TopColor);
+    }
+    objHint->SetVisible(HintsOn());
+}
+
+void TMusicActivity::btnPlayClick(TObject*) {
+    if (const int row = Row(); row >= 0) {
+        const TMusicQuestion& q = questions_[row];
+        frmMain->Midi->SetOctave(q.Octave);
+        frmMain->Midi->SetNote(q.Note);
+        frmMain->Player->SetFileName(q.Sound);
+    }
+    frmMain->Midi->Play();
+    QThread::msleep(1000);
+    Application->ProcessMessages();
+    frmMain->Player->Play();
+}
+
+void TMusicActivity::Transition1EndTransition(TObject*) {
+    frmMain->Player->Stop();
+    btnPlayClick(this);
+}

@@ -1,0 +1,45 @@
+// The Music levels: a staff of clickable notes. A question sounds its note, waits a second
+// and then speaks the note's name; the child clicks that note on the staff.
+#pragma once
+
+#include "app/Activity.h"
+#include "framework/StdCtrls.h"
+#include "sound/MidiGen.h"
+
+#include <optional>
+#include <vector>
+
+class TRzPanel;
+
+struct TMusicQuestion {
+    QString Prompt;
+    QString Hint; // glyphs of the music font drawing a small note
+    int Octave;
+    TMGNote Note;
+    QString Sound;
+    std::optional<TColor> TopColor;
+};
+
+class TMusicActivity : public TActivityForm {
+    Q_OBJECT
+public:
+    TRzPanel* pnlTop;
+    TLabel* lblInstructions;
+    TLabel* objHint;
+    TBitBtn* btnPlay;
+    TBitBtn* btnBack;
+
+    void InitForm() override;
+    // Note, a second's pause (input waits), then the spoken note name.
+    void btnPlayClick(TObject* Sender) override;
+
+public Q_SLOTS:
+    void Transition1EndTransition(TObject* Sender);
+
+protected:
+    TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions);
+    int QuestionCount() const override { return int(questions_.size()); }
+
+private:
+    std::vector<TMusicQuestion> questions_;
+};

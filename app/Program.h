@@ -1,0 +1,9 @@
+// Start-up: the application object, its title and the eleven windows in their fixed order.
+#pragma once
+
+class TApplication;
+
+// Loads the program's resources (layouts, icon, music font) and registers its classes.
+void PrepareProgram(TApplication& application);
+// Creates every window, the main menu first.
+void CreateWindows(TApplication& application);

@@ -1,0 +1,4 @@
+// Makes every component class of the program known to the layout reader.
+#pragma once
+
+void RegisterAllClasses();

@@ -1,0 +1,20 @@
+// Colors level 2: blue, red and yellow.
+#pragma once
+
+#include "app/ColorActivity.h"
+
+class TfrmColors_BlueRedYellow : public TColorActivity {
+    Q_OBJECT
+public:
+    explicit TfrmColors_BlueRedYellow(QObject* owner);
+
+    // Lefts pairwise different and tops pairwise different; overlapping is allowed.
+    static bool Accepted(const std::vector<QRect>& circles);
+
+public Q_SLOTS:
+    void shpShape1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void shpShape2MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void shpShape3MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+};
+
+extern TfrmColors_BlueRedYellow* frmColors_BlueRedYellow;

@@ -1,0 +1,77 @@
+#include "app/uMain.h"
+#include "app/Activity.h"
+#include "app/uColors_All.h"
+#include "app/uColors_BlackWhite.h"
+#include "app/uColors_BlueRedYellow.h"
+#include "app/uMusic_EFGABCD.h"
+#include "app/uMusic_FAC.h"
+#include "app/uMusic_FC.h"
+#include "app/uMusic_FGABC.h"
+#include "app/uShapes_CircleTriangle.h"
+#include "app/uShapes_CircleTriangleSquare.h"
+#include "controls/RzLabel.h"
+#include "controls/RzPanel.h"
+#include "controls/RzRadChk.h"
+#include "controls/RzStatus.h"
+#include "controls/XiButton.h"
+#include "controls/XiPanel.h"
+#include "sound/MidiGen.h"
+#include "sound/abfComponents.h"
+
+TfrmMain* frmMain = nullptr;
+
+TfrmMain::TfrmMain(QObject* owner) : TForm(owner) {
+    LoadLayout(QStringLiteral(":/layouts/uMain.layout"));
+    Bind(pnlLeft, "pnlLeft");
+    Bind(imgTick, "imgTick");
+    Bind(btnColors, "btnColors");
+    Bind(btnShapes, "btnShapes");
+    Bind(btnMusic, "btnMusic");
+    Bind(chkHints, "chkHints");
+    Bind(urlCopyright, "urlCopyright");
+    Bind(pnlBottom, "pnlBottom");
+    Bind(btnExit, "btnExit");
+    Bind(pgPages, "pgPages");
+    Bind(Player, "Player");
+    Bind(Midi, "Midi");
+    Bind(Info, "Info");
+}
+
+void TfrmMain::FormShow(TObject*) {
+    SetCaption(Info->ProductName() + QLatin1Char(' ') + Info->FileVersion());
+    urlCopyright->SetCaption(Info->LegalCopyright());
+    SetIcon(Application->Icon());
+}
+
+void TfrmMain::ChooseCategory(TControl* button, int page) {
+    imgTick->SetTop(button->Top() + button->Height() / 2 - imgTick->Height() / 2);
+    pgPages->SetActivePageIndex(page);
+}
+
+void TfrmMain::btnColorsClick(TObject*) { ChooseCategory(btnColors, 0); }
+void TfrmMain::btnMusicClick(TObject*) { ChooseCategory(btnMusic, 1); }
+void TfrmMain::btnShapesClick(TObject*) { ChooseCategory(btnShapes, 2); }
+
+void TfrmMain::OpenLevel(TForm* window) {
+    CurrentStep = 1;
+    window->Show();
+}
+
+void TfrmMain::btnColors1Click(TObject*) { OpenLevel(frmColors_BlackWhite); }
+void TfrmMain::btnColors2Click(TObject*) { OpenLevel(frmColors_BlueRedYellow); }
+void TfrmMain::btnColors3Click(TObject*) { OpenLevel(frmColors_All); }
+void TfrmMain::btnShapes1Click(TObject*) { OpenLevel(frmShapes_CircleTriangle); }
+void TfrmMain::btnShapes2Click(TObject*) { OpenLevel(frmShapes_CircleTriangleSquare); }
+void TfrmMain::btnMusic1Click(TObject*) { OpenLevel(frmMusic_FC); }
+void TfrmMain::btnMusic2Click(TObject*) { OpenLevel(frmMusic_FAC); }
+void TfrmMain::btnMusic3Click(TObject*) { OpenLevel(frmMusic_FGABC); }
+void TfrmMain::btnMusic4Click(TObject*) { OpenLevel(frmMusic_EFGABCD); }
+
+void TfrmMain::btnExitClick(TObject*) { Close(); }
+
+void TfrmMain::CorrectAnswer(TForm* Window) {
+    Player->SetFileName(QStringLiteral("sounds\\clap.wav"));
+    Player->Play();
+    Window->Close();
+    Window->Show();
+}

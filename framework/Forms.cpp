@@ -1,0 +1,253 @@
+#include "framework/Forms.h"
+#include "framework/Guard.h"
+#include "framework/LayoutReader.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+TApplication* Application = nullptr;
+
+void HandleException(const std::exception& error) {
+    if (Application)
+        Application->HandleException(error);
+}
+
+TForm::TForm(QObject* owner)
+    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)), vertScrollBar_(new TControlScrollBar(this)) {
+    SetParentColor(false);
+    SetColor(clBtnFace);
+    SetParentFont(false);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAutoFillBackground(true);
+    ApplyWindowFlags();
+    PublishEvent(QStringLiteral("OnCreate"), OnCreate);
+    PublishEvent(QStringLiteral("OnShow"), OnShow);
+    PublishEvent(QStringLiteral("OnHide"), OnHide);
+    PublishEvent(QStringLiteral("OnActivate"), OnActivate);
+    PublishEvent(QStringLiteral("OnResize"), OnResize);
+    PublishEvent(QStringLiteral("OnClose"), OnClose);
+    // Hidden until shown by code; the flag is the form's own.
+    TControl::SetVisible(false);
+}
+
+TForm::~TForm() = default;
+
+void TForm::LoadLayout(const QString& fileName) {
+    ReadLayout(this, fileName);
+    OnCreate(this);
+}
+
+int TForm::Left() const { return isVisible() ? frameGeometry().left() : TControl::Left(); }
+int TForm::Top() const { return isVisible() ? frameGeometry().top() : TControl::Top(); }
+int TForm::Width() const { return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth; }
+int TForm::Height() const { return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight; }
+
+void TForm::SetLeft(int left) { SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight()); }
+void TForm::SetTop(int top) { SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight()); }
+
+void TForm::SetClientWidth(int width) { SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight()); }
+void TForm::SetClientHeight(int height) { SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height); }
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+    borderIcons_ = icons;
+    ApplyWindowFlags();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    borderStyle_ = style;
+    ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (borderStyle_ == bsNone)
+        flags = Qt::Window | Qt::FramelessWindowHint;
+    if (borderIcons_.testFlag(biSystemMenu))
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (borderIcons_.testFlag(biMinimize) && borderStyle_ != bsToolWindow)
+        flags |= Qt::WindowMinimizeButtonHint;
+    const bool sizeable = borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin;
+    if (borderIcons_.testFlag(biMaximize) && sizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (sizeable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(TControl::Width(), TControl::Height());
+    }
+    if (wasVisible)
+        QWidget::show();
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    windowState_ = state;
+    if (!isVisible())
+        return;
+    if (state == wsMaximized)
+        showMaximized();
+    else if (state == wsMinimized)
+        showMinimized();
+    else
+        showNormal();
+}
+
+void TForm::TextChanged() { setWindowTitle(Caption()); }
+
+void TForm::ColorChanged() {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(Color()));
+    setPalette(palette);
+    TWinControl::ColorChanged();
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    ApplyWindowFlags();
+}
+
+void TForm::SetVisible(bool visible) {
+    if (visible == Visible())
+        return;
+    TControl::SetVisible(visible);
+    Perform(CM_SHOWINGCHANGED);
+}
+
+void TForm::WndProc(TMessage& message) {
+    if (message.Msg == CM_SHOWINGCHANGED) {
+        ShowingChanged();
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TForm::ShowingChanged() {
+    if (Visible()) {
+        DoShow();
+        PlaceOnScreen();
+        if (windowState_ == wsMaximized)
+            QWidget::showMaximized();
+        else
+            QWidget::show();
+        raise();
+        activateWindow();
+    } else {
+        DoHide();
+        QWidget::hide();
+    }
+}
+
+void TForm::PlaceOnScreen() {
+    if (placed_)
+        return;
+    placed_ = true;
+    if (position_ != poScreenCenter && position_ != poDesktopCenter && position_ != poMainFormCenter &&
+        position_ != poOwnerFormCenter)
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer(ClientWidth() + FrameWidth, ClientHeight() + FrameHeight);
+    const int left = area.left() + (area.width() - outer.width()) / 2 + FrameWidth / 2;
+    const int top = area.top() + (area.height() - outer.height()) / 2 + FrameHeight - FrameWidth / 2;
+    SetBounds(std::max(area.left(), left), std::max(area.top(), top), ClientWidth(), ClientHeight());
+}
+
+void TForm::Show() {
+    SetVisible(true);
+    raise();
+    activateWindow();
+}
+
+void TForm::Close() {
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    if (action == caMinimize)
+        showMinimized();
+    else
+        SetVisible(false);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (Application && Application->Terminated()) {
+        event->accept();
+        return;
+    }
+    Guarded([this] { Close(); });
+}
+
+void TForm::resizeEvent(QResizeEvent*) {
+    // The window system may resize a sizeable form; follow it.
+    const QRect g = geometry();
+    if (g.size() != QSize(ClientWidth(), ClientHeight())) {
+        PlaceBy(g);
+        OnResize(this);
+    }
+}
+
+void TForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guarded([this] { OnActivate(this); });
+    QWidget::changeEvent(event);
+}
+
+TApplication::TApplication(int& argc, char** argv) {
+    qt_ = std::make_unique<QApplication>(argc, argv);
+    qt_->setQuitOnLastWindowClosed(false);
+    Application = this;
+}
+
+TApplication::~TApplication() {
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+        delete *it;
+    forms_.clear();
+    Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    // Old face names of the layouts, mapped to the metric-compatible faces of the system.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+}
+
+void TApplication::SetTitle(const QString& title) {
+    title_ = title;
+    QGuiApplication::setApplicationDisplayName(title);
+}
+
+int TApplication::Run() {
+    if (mainForm_ && ShowMainForm)
+        Guarded([this] { mainForm_->Show(); });
+    if (terminated_)
+        return 0;
+    return QApplication::exec();
+}
+
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void TApplication::Terminate() {
+    if (terminated_)
+        return;
+    terminated_ = true;
+    for (TForm* form : forms_)
+        form->QWidget::hide();
+    QCoreApplication::exit(0);
+}
+
+void TApplication::HandleException(const std::exception& error) {
+    QMessageBox box(QMessageBox::Critical, title_, QStringLiteral("An error occurred in the application."),
+                    QMessageBox::Ok);
+    box.setDetailedText(QString::fromUtf8(error.what()));
+    box.exec();
+}

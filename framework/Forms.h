@@ -1,0 +1,180 @@
+// Forms (top-level windows made from a layout) and the application object that creates
+// them, runs the message loop and ends the program when the main form closes.
+#pragma once
+
+#include "framework/Controls.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Scroll bar settings of a form; the game never scrolls, so only the switch is kept.
+class TControlScrollBar : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    using QObject::QObject;
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) { visible_ = visible; }
+
+private:
+    bool visible_ = true;
+};
+
+class TForm : public TWinControl {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(fw::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
+    Q_PROPERTY(fw::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
+    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
+    Q_PROPERTY(TControlScrollBar* HorzScrollBar READ HorzScrollBar)
+    Q_PROPERTY(TControlScrollBar* VertScrollBar READ VertScrollBar)
+    Q_PROPERTY(bool OldCreateOrder READ OldCreateOrder WRITE SetOldCreateOrder)
+    Q_PROPERTY(fw::TPosition Position READ Position WRITE SetPosition)
+    Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
+    Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE SetPixelsPerInch)
+    Q_PROPERTY(fw::TWindowState WindowState READ WindowState WRITE SetWindowState)
+
+public:
+    // Outer size = client size + this frame, for layouts that give the outer size.
+    static constexpr int FrameWidth = 8;
+    static constexpr int FrameHeight = 34;
+
+    explicit TForm(QObject* owner);
+    ~TForm() override;
+
+    // Frame position and outer size, as the window system reports them once shown.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width) { SetClientWidth(width - FrameWidth); }
+    void SetHeight(int height) { SetClientHeight(height - FrameHeight); }
+    int ClientWidth() const { return TControl::Width(); }
+    int ClientHeight() const { return TControl::Height(); }
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TControlScrollBar* HorzScrollBar() const { return horzScrollBar_; }
+    TControlScrollBar* VertScrollBar() const { return vertScrollBar_; }
+    bool OldCreateOrder() const { return oldCreateOrder_; }
+    void SetOldCreateOrder(bool value) { oldCreateOrder_ = value; }
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+    bool Scaled() const { return scaled_; }
+    void SetScaled(bool scaled) { scaled_ = scaled; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState state);
+
+    // Setting Visible runs the showing change through WindowProc, where components may hook it.
+    void SetVisible(bool visible) override;
+    void Show();
+    // Runs OnClose; hides the form, or ends the program when it is the main form.
+    void Close();
+    void SetIcon(const QIcon& icon) { setWindowIcon(icon); }
+
+    void Loaded() override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnResize;
+    TEvent<QObject*, TCloseAction&> OnClose;
+
+protected:
+    // Reads the form's stored layout (a Qt resource path) and fires OnCreate.
+    void LoadLayout(const QString& fileName);
+    // Looks up a component the layout created; a missing or mistyped one is a broken layout.
+    template <class T> void Bind(T*& field, const char* name) const {
+        field = qobject_cast<T*>(FindComponent(QString::fromLatin1(name)));
+        if (!field)
+            throw std::runtime_error(std::string("layout of ") + metaObject()->className() + " lacks " + name +
+                                     " of class " + T::staticMetaObject.className());
+    }
+    void WndProc(TMessage& message) override;
+    void TextChanged() override;
+    void ColorChanged() override;
+    virtual void DoShow() { OnShow(this); }
+    virtual void DoHide() { OnHide(this); }
+    virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
+
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ShowingChanged();
+    void ApplyWindowFlags();
+    void PlaceOnScreen();
+
+    TBorderIcons borderIcons_ = TBorderIcons(biSystemMenu | biMinimize | biMaximize);
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TControlScrollBar* horzScrollBar_;
+    TControlScrollBar* vertScrollBar_;
+    bool oldCreateOrder_ = false;
+    TPosition position_ = poDesigned;
+    bool scaled_ = true;
+    int pixelsPerInch_ = 96;
+    TWindowState windowState_ = wsNormal;
+    bool placed_ = false;
+};
+
+class TApplication : public QObject {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    // Sets up the toolkit (fonts, resources) before forms are created.
+    void Initialize();
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title);
+    QIcon Icon() const { return icon_; }
+    void SetIcon(const QIcon& icon) { icon_ = icon; }
+    TForm* MainForm() const { return mainForm_; }
+    bool ShowMainForm = true;
+
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <class T> void CreateForm(T*& reference) {
+        auto* form = new T(this);
+        reference = form;
+        forms_.push_back(form);
+        if (!mainForm_)
+            mainForm_ = form;
+    }
+
+    // Shows the main form and runs the message loop until the program ends.
+    int Run();
+    // Handles every pending message, then returns.
+    void ProcessMessages();
+    // Ends the program: every window goes away now, the loop ends.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    void HandleException(const std::exception& error);
+
+private:
+    std::unique_ptr<QApplication> qt_;
+    QString title_;
+    QIcon icon_;
+    TForm* mainForm_ = nullptr;
+    std::vector<TForm*> forms_;
+    bool terminated_ = false;
+};
+
+extern TApplication* Application;

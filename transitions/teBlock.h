@@ -1,0 +1,46 @@
+// The block effect: the window appears as a grid of blocks switching in shuffled order.
+#pragma once
+
+#include "transitions/teMasked.h"
+
+class TBlockTransition : public TMaskedTransition {
+    Q_OBJECT
+    Q_PROPERTY(int BlockWidth READ BlockWidth WRITE SetBlockWidth)
+    Q_PROPERTY(int BlockHeight READ BlockHeight WRITE SetBlockHeight)
+    Q_PROPERTY(int Cols READ Cols WRITE SetCols)
+    Q_PROPERTY(int Rows READ Rows WRITE SetRows)
+    Q_PROPERTY(bool Dual READ Dual WRITE SetDual)
+    Q_PROPERTY(int Milliseconds READ Milliseconds WRITE SetMilliseconds)
+    Q_PROPERTY(bool Puzzle READ Puzzle WRITE SetPuzzle)
+    Q_PROPERTY(bool Reversed READ Reversed WRITE SetReversed)
+    Q_PROPERTY(int Style READ Style WRITE SetStyle)
+    Q_PROPERTY(int SubStyle READ SubStyle WRITE SetSubStyle)
+public:
+    explicit TBlockTransition(QObject* owner);
+
+    int BlockWidth() const { return blockWidth_; }
+    void SetBlockWidth(int width);
+    int BlockHeight() const { return blockHeight_; }
+    void SetBlockHeight(int height);
+    int Cols() const { return cols_; }
+    void SetCols(int cols);
+    int Rows() const { return rows_; }
+    void SetRows(int rows);
+    bool Dual() const { return dual_; }
+    void SetDual(bool dual) { dual_ = dual; }
+    bool Puzzle() const { return puzzle_; }
+    void SetPuzzle(bool puzzle) { puzzle_ = puzzle; }
+    QString Description() const override { return QStringLiteral("Blocks"); }
+
+protected:
+    int StyleCount() const override { return 4; }
+    int SubStyleCount(int style) const override;
+
+private:
+    int blockWidth_ = 50;
+    int blockHeight_ = 50;
+    int cols_ = 0;
+    int rows_ = 0;
+    bool dual_ = false;
+    bool puzzle_ = false;
+};
