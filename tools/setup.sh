@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages the game needs to build, run and be tested, when missing.
+set -e
+packages="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
+libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
+xvfb xdotool imagemagick x11-utils python3 python3-numpy"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+# shellcheck disable=SC2086
+$sudo apt-get install -y -q --no-install-recommends $missing

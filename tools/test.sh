@@ -1,0 +1,9 @@
+#!/bin/sh
+# Installs what is missing, builds the game and its tests in build/ and runs every test:
+# the unit tests and the end-to-end tests, which start their own X server.
+set -e
+cd "$(dirname "$0")/.."
+tools/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTP_TESTS=ON
+cmake --build build -j"$(nproc)"
+ctest --test-dir build --output-on-failure -j"$(nproc)"
