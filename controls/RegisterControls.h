@@ -1,0 +1,4 @@
+// Makes the controls of this folder known to the layout reader.
+#pragma once
+
+void RegisterControlClasses();
