@@ -1,0 +1,1090 @@
+// The layout reader works in two steps: the text is parsed into a tree first, so that a
+// syntax error creates no component at all; the tree is then built into the window.
+#include "framework/LayoutReader.h"
+
+#include "framework/Component.h"
+#include "framework/Graphics.h"
+#include "framework/Types.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <QMutex>
+#include <QStringList>
+#include <QVariant>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Limits that keep any input linear in time and bounded in recursion.
+constexpr qsizetype kMaxLayoutSize = 64 * 1024 * 1024;
+constexpr int kMaxDepth = 64;
+constexpr int kMaxObjects = 10000;
+constexpr qsizetype kMaxPathParts = 8;
+
+QString FormatError(const QString& file, int line, const QString& property, const QString& message) {
+    QString text = file;
+    if (line > 0)
+        text += QStringLiteral(":%1").arg(line);
+    text += QStringLiteral(": ");
+    if (!property.isEmpty())
+        text += QStringLiteral("property '%1': ").arg(property);
+    return text + message;
+}
+
+} // namespace
+
+ELayoutError::ELayoutError(const QString& file, int line, const QString& property, const QString& message)
+    : std::runtime_error(FormatError(file, line, property, message).toStdString()), File(file), Line(line),
+      Property(property), Message(message) {}
+
+namespace {
+
+// ---- Class registry -------------------------------------------------------------------
+
+struct Registry {
+    QMutex mutex;
+    QHash<QString, TComponentFactory> factories;
+};
+
+Registry& TheRegistry() {
+    static Registry registry;
+    return registry;
+}
+
+TComponentFactory FindFactory(const QString& className) {
+    Registry& registry = TheRegistry();
+    QMutexLocker lock(&registry.mutex);
+    return registry.factories.value(className);
+}
+
+// ---- Tokens ----------------------------------------------------------------------------
+
+enum class TokenKind { End, Error, Identifier, Integer, Float, String, Binary, Symbol };
+
+struct Token {
+    TokenKind kind = TokenKind::End;
+    int line = 1;
+    QString text; // identifier, symbol, string contents or error message
+    qint64 integer = 0;
+    bool hex = false;
+    double real = 0;
+    QByteArray bytes;
+};
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
+
+int HexValue(char c) {
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+int DigitValue(char c, int base) {
+    if (base == 16)
+        return HexValue(c);
+    return IsDigit(c) ? c - '0' : -1;
+}
+
+QString Printable(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F)
+        return QString(QLatin1Char(c));
+    return QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+}
+
+// Splits the text into tokens. Errors become an Error token, so that the parser reports
+// them with the property it is reading at that point.
+class Lexer {
+public:
+    explicit Lexer(const QByteArray& text) : text_(text) {
+        if (text_.startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;
+    }
+
+    Token Next() {
+        if (error_.kind == TokenKind::Error)
+            return error_;
+        SkipSpace();
+        if (AtEnd())
+            return Make(TokenKind::End);
+        const char c = Peek();
+        if (IsLetter(c))
+            return Identifier();
+        if (IsDigit(c) || (c == '-' && IsDigit(Peek(1))))
+            return Number();
+        if (c == '$')
+            return HexNumber();
+        if (c == '\'' || c == '#')
+            return String();
+        if (c == '{')
+            return Binary();
+        if (std::string_view("=:[],+.<>()").find(c) != std::string_view::npos) {
+            ++pos_;
+            Token token = Make(TokenKind::Symbol);
+            token.text = QString(QLatin1Char(c));
+            return token;
+        }
+        return Error(line_, QStringLiteral("unexpected character '%1'").arg(Printable(c)));
+    }
+
+private:
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    char Peek(qsizetype ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
+
+    Token Make(TokenKind kind) const {
+        Token token;
+        token.kind = kind;
+        token.line = line_;
+        return token;
+    }
+
+    Token Error(int line, const QString& message) {
+        error_ = Make(TokenKind::Error);
+        error_.line = line;
+        error_.text = message;
+        return error_;
+    }
+
+    void SkipSpace() {
+        for (; !AtEnd() && IsSpace(Peek()); ++pos_) {
+            if (Peek() == '\n')
+                ++line_;
+        }
+    }
+
+    void SkipDigits() {
+        while (IsDigit(Peek()))
+            ++pos_;
+    }
+
+    Token Identifier() {
+        const qsizetype start = pos_;
+        while (IsLetter(Peek()) || IsDigit(Peek()))
+            ++pos_;
+        Token token = Make(TokenKind::Identifier);
+        token.text = QString::fromLatin1(text_.mid(start, pos_ - start));
+        return token;
+    }
+
+    // Decimal integers and floating numbers ("700.000000000000000000", "1.5E-3").
+    Token Number() {
+        const qsizetype start = pos_;
+        if (Peek() == '-')
+            ++pos_;
+        SkipDigits();
+        bool real = false;
+        if (Peek() == '.' && IsDigit(Peek(1))) {
+            real = true;
+            ++pos_;
+            SkipDigits();
+        }
+        if ((Peek() == 'e' || Peek() == 'E') &&
+            (IsDigit(Peek(1)) || ((Peek(1) == '+' || Peek(1) == '-') && IsDigit(Peek(2))))) {
+            real = true;
+            pos_ += 2;
+            SkipDigits();
+        }
+        const QByteArray digits = text_.mid(start, pos_ - start);
+        if (IsLetter(Peek()) || Peek() == '$' || Peek() == '.')
+            return Error(
+                line_,
+                QStringLiteral("bad number '%1%2'").arg(QString::fromLatin1(digits), Printable(Peek())));
+        bool ok = false;
+        Token token = Make(real ? TokenKind::Float : TokenKind::Integer);
+        if (real) {
+            token.real = digits.toDouble(&ok);
+            ok = ok && std::isfinite(token.real);
+        } else {
+            token.integer = digits.toLongLong(&ok);
+        }
+        if (!ok)
+            return Error(line_, QStringLiteral("number %1 out of range").arg(QString::fromLatin1(digits)));
+        return token;
+    }
+
+    // "$FF00000F": at most 32 bits, as the layouts write colours.
+    Token HexNumber() {
+        ++pos_;
+        quint64 value = 0;
+        int digits = 0;
+        for (; HexValue(Peek()) >= 0; ++pos_, ++digits) {
+            value = value * 16 + unsigned(HexValue(Peek()));
+            if (value > 0xFFFFFFFFu)
+                return Error(line_, QStringLiteral("hexadecimal number out of range"));
+        }
+        if (digits == 0 || IsLetter(Peek()) || Peek() == '.')
+            return Error(line_, QStringLiteral("bad hexadecimal number"));
+        Token token = Make(TokenKind::Integer);
+        token.integer = qint64(value);
+        token.hex = true;
+        return token;
+    }
+
+    // Quoted parts ('' is a quote) and #nn character codes written next to each other.
+    Token String() {
+        Token token = Make(TokenKind::String);
+        for (;;) {
+            if (Peek() == '\'') {
+                if (!QuotedPart(token.text))
+                    return Error(line_, QStringLiteral("unterminated string"));
+            } else if (Peek() == '#') {
+                if (!CharacterCode(token.text))
+                    return Error(line_, QStringLiteral("bad character code"));
+            } else {
+                return token;
+            }
+        }
+    }
+
+    bool QuotedPart(QString& out) {
+        ++pos_;
+        QByteArray part;
+        for (;;) {
+            if (AtEnd() || Peek() == '\n' || Peek() == '\r')
+                return false;
+            const char c = Peek();
+            ++pos_;
+            if (c == '\'') {
+                if (Peek() != '\'')
+                    break;
+                ++pos_;
+            }
+            part += c;
+        }
+        out += QString::fromUtf8(part);
+        return true;
+    }
+
+    // A UTF-16 code unit, decimal or "$" hexadecimal; pairs of codes make surrogate pairs.
+    bool CharacterCode(QString& out) {
+        ++pos_;
+        const int base = Peek() == '$' ? 16 : 10;
+        if (base == 16)
+            ++pos_;
+        unsigned code = 0;
+        int digits = 0;
+        for (; DigitValue(Peek(), base) >= 0; ++pos_, ++digits) {
+            code = code * base + unsigned(DigitValue(Peek(), base));
+            if (code > 0xFFFF)
+                return false;
+        }
+        if (digits == 0)
+            return false;
+        out += QChar(char16_t(code));
+        return true;
+    }
+
+    Token Binary() {
+        const int start = line_;
+        ++pos_;
+        Token token = Make(TokenKind::Binary);
+        int high = -1;
+        for (;; ++pos_) {
+            if (AtEnd())
+                return Error(start, QStringLiteral("binary data without closing '}'"));
+            const char c = Peek();
+            if (c == '}')
+                break;
+            if (IsSpace(c)) {
+                line_ += c == '\n' ? 1 : 0;
+                continue;
+            }
+            const int digit = HexValue(c);
+            if (digit < 0)
+                return Error(line_, QStringLiteral("bad character '%1' in binary data").arg(Printable(c)));
+            if (high < 0) {
+                high = digit;
+            } else {
+                token.bytes += char(high * 16 + digit);
+                high = -1;
+            }
+        }
+        ++pos_;
+        if (high >= 0)
+            return Error(start, QStringLiteral("binary data with an odd number of hex digits"));
+        return token;
+    }
+
+    const QByteArray& text_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+    Token error_;
+};
+
+// ---- Syntax tree -----------------------------------------------------------------------
+
+struct Value {
+    enum Kind { Integer, Float, String, Identifier, Set, Binary } kind = Integer;
+    qint64 integer = 0;
+    bool hex = false;
+    double real = 0;
+    QString text; // string contents or identifier
+    QStringList elements;
+    QByteArray bytes;
+};
+
+struct PropertyNode {
+    QString name; // "Font.Height"
+    QStringList path;
+    int line = 0;
+    Value value;
+};
+
+struct ObjectNode {
+    QString name;
+    QString className;
+    int line = 0;
+    std::vector<PropertyNode> properties;
+    std::vector<ObjectNode> children;
+};
+
+bool SameWord(const QString& word, const char* keyword) {
+    return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+}
+
+class Parser {
+public:
+    Parser(const QByteArray& text, const QString& file) : lexer_(text), file_(file) {}
+
+    ObjectNode ParseLayout() {
+        Advance();
+        CheckHeader();
+        if (!IsKeyword("object"))
+            Unexpected(QStringLiteral("'object'"));
+        ObjectNode root = ParseObject(0);
+        if (token_.kind != TokenKind::End)
+            Unexpected(QStringLiteral("the end of the file after the last 'end'"));
+        return root;
+    }
+
+private:
+    void Advance() { token_ = lexer_.Next(); }
+
+    [[noreturn]] void Fail(int line, const QString& message) const {
+        throw ELayoutError(file_, line, property_, message);
+    }
+
+    [[noreturn]] void Unexpected(const QString& expected) const {
+        switch (token_.kind) {
+        case TokenKind::Error:
+            Fail(token_.line, token_.text);
+        case TokenKind::End:
+            Fail(token_.line, QStringLiteral("unexpected end of file, expected %1").arg(expected));
+        default:
+            Fail(token_.line, QStringLiteral("unexpected %1, expected %2").arg(Describe(token_), expected));
+        }
+    }
+
+    static QString Describe(const Token& token) {
+        switch (token.kind) {
+        case TokenKind::Identifier:
+        case TokenKind::Symbol:
+            return QStringLiteral("'%1'").arg(token.text);
+        case TokenKind::Integer:
+        case TokenKind::Float:
+            return QStringLiteral("number");
+        case TokenKind::String:
+            return QStringLiteral("string");
+        default:
+            return QStringLiteral("binary data");
+        }
+    }
+
+    bool IsSymbol(char c) const { return token_.kind == TokenKind::Symbol && token_.text == QLatin1Char(c); }
+    bool IsKeyword(const char* keyword) const {
+        return token_.kind == TokenKind::Identifier && SameWord(token_.text, keyword);
+    }
+
+    void ExpectSymbol(char c) {
+        if (!IsSymbol(c))
+            Unexpected(QStringLiteral("'%1'").arg(QLatin1Char(c)));
+        Advance();
+    }
+
+    QString ExpectIdentifier(const QString& what) {
+        if (token_.kind != TokenKind::Identifier)
+            Unexpected(what);
+        const QString text = token_.text;
+        Advance();
+        return text;
+    }
+
+    // Inherited and inline blocks describe forms built from other forms; no window does that.
+    void CheckHeader() const {
+        if (IsKeyword("inherited") || IsKeyword("inline"))
+            Fail(token_.line, QStringLiteral("'%1' blocks are not supported").arg(token_.text));
+    }
+
+    ObjectNode ParseObject(int depth) {
+        if (depth > kMaxDepth)
+            Fail(token_.line, QStringLiteral("objects nested deeper than %1 levels").arg(kMaxDepth));
+        if (++objects_ > kMaxObjects)
+            Fail(token_.line, QStringLiteral("more than %1 objects in one layout").arg(kMaxObjects));
+        ObjectNode node;
+        node.line = token_.line;
+        Advance();
+        node.name = ExpectIdentifier(QStringLiteral("an object name"));
+        ExpectSymbol(':');
+        node.className = ExpectIdentifier(QStringLiteral("a class name"));
+        for (;;) {
+            property_.clear();
+            CheckHeader();
+            if (IsKeyword("end")) {
+                Advance();
+                return node;
+            }
+            if (IsKeyword("object"))
+                node.children.push_back(ParseObject(depth + 1));
+            else if (token_.kind == TokenKind::Identifier)
+                node.properties.push_back(ParseProperty());
+            else if (token_.kind == TokenKind::End)
+                Fail(token_.line,
+                     QStringLiteral("unexpected end of file, 'end' of object '%1' (line %2) is missing")
+                         .arg(node.name)
+                         .arg(node.line));
+            else
+                Unexpected(QStringLiteral("a property, 'object' or 'end'"));
+        }
+    }
+
+    PropertyNode ParseProperty() {
+        PropertyNode node;
+        node.line = token_.line;
+        node.path << ExpectIdentifier(QStringLiteral("a property name"));
+        property_ = node.path.first();
+        while (IsSymbol('.')) {
+            Advance();
+            node.path << ExpectIdentifier(QStringLiteral("a property name"));
+            property_ = node.path.join(QLatin1Char('.'));
+            if (node.path.size() > kMaxPathParts)
+                Fail(node.line, QStringLiteral("property name with more than %1 parts").arg(kMaxPathParts));
+        }
+        node.name = property_;
+        ExpectSymbol('=');
+        node.value = ParseValue();
+        return node;
+    }
+
+    Value ParseValue() {
+        Value value;
+        switch (token_.kind) {
+        case TokenKind::Integer:
+            value.kind = Value::Integer;
+            value.integer = token_.integer;
+            value.hex = token_.hex;
+            break;
+        case TokenKind::Float:
+            value.kind = Value::Float;
+            value.real = token_.real;
+            break;
+        case TokenKind::String:
+            return ParseString();
+        case TokenKind::Identifier:
+            value.kind = Value::Identifier;
+            value.text = token_.text;
+            break;
+        case TokenKind::Binary:
+            value.kind = Value::Binary;
+            value.bytes = token_.bytes;
+            break;
+        default:
+            if (IsSymbol('['))
+                return ParseSet();
+            if (IsSymbol('<') || IsSymbol('('))
+                Fail(token_.line,
+                     QStringLiteral("collections and lists ('%1') are not supported").arg(token_.text));
+            Unexpected(QStringLiteral("a value"));
+        }
+        Advance();
+        return value;
+    }
+
+    // 'one' + 'two', also across lines.
+    Value ParseString() {
+        Value value;
+        value.kind = Value::String;
+        value.text = token_.text;
+        Advance();
+        while (IsSymbol('+')) {
+            Advance();
+            if (token_.kind != TokenKind::String)
+                Unexpected(QStringLiteral("a string after '+'"));
+            value.text += token_.text;
+            Advance();
+        }
+        return value;
+    }
+
+    Value ParseSet() {
+        Value value;
+        value.kind = Value::Set;
+        Advance();
+        if (IsSymbol(']')) {
+            Advance();
+            return value;
+        }
+        for (;;) {
+            value.elements << ExpectIdentifier(QStringLiteral("a set element"));
+            if (IsSymbol(']')) {
+                Advance();
+                return value;
+            }
+            ExpectSymbol(',');
+        }
+    }
+
+    Lexer lexer_;
+    Token token_;
+    QString file_;
+    QString property_; // the property whose value is being read, for messages
+    int objects_ = 0;
+};
+
+// ---- Values ----------------------------------------------------------------------------
+
+QString DescribeValue(const Value& value) {
+    switch (value.kind) {
+    case Value::Integer:
+        return QStringLiteral("an integer");
+    case Value::Float:
+        return QStringLiteral("a floating number");
+    case Value::String:
+        return QStringLiteral("a string");
+    case Value::Identifier:
+        return QStringLiteral("identifier '%1'").arg(value.text);
+    case Value::Set:
+        return QStringLiteral("a set");
+    case Value::Binary:
+        return QStringLiteral("binary data");
+    }
+    return {};
+}
+
+// Font character sets; layouts name them like colours and cursors.
+bool IdentToCharset(const QString& ident, int& value) {
+    static const struct {
+        const char* name;
+        int value;
+    } charsets[] = {{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}};
+    for (const auto& charset : charsets) {
+        if (ident == QLatin1String(charset.name)) {
+            value = charset.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IdentToInt(const QString& ident, int& value) {
+    return IdentToColor(ident, value) || IdentToCursor(ident, value) || IdentToCharset(ident, value);
+}
+
+struct IntegerRange {
+    int type;
+    qint64 min;
+    qint64 max;
+};
+
+const IntegerRange* FindIntegerRange(int type) {
+    static constexpr IntegerRange ranges[] = {
+        {QMetaType::Int, INT32_MIN, INT32_MAX},      {QMetaType::UInt, 0, UINT32_MAX},
+        {QMetaType::Short, INT16_MIN, INT16_MAX},    {QMetaType::UShort, 0, UINT16_MAX},
+        {QMetaType::LongLong, INT64_MIN, INT64_MAX}, {QMetaType::ULongLong, 0, INT64_MAX},
+    };
+    const auto* found = std::find_if(std::begin(ranges), std::end(ranges),
+                                     [type](const IntegerRange& r) { return r.type == type; });
+    return found == std::end(ranges) ? nullptr : found;
+}
+
+bool IsReference(const QMetaProperty& property) {
+    return (property.metaType().flags() & QMetaType::PointerToQObject) && property.isWritable();
+}
+
+QString ClassName(const QObject* object) {
+    return QString::fromLatin1(object->metaObject()->className());
+}
+
+// The object a sub-object property (Font, Picture, ...) holds, or null.
+QObject* ReadObject(QObject* holder, const QMetaProperty& property) {
+    const QVariant value = property.read(holder);
+    if (!value.isValid() || !(value.metaType().flags() & QMetaType::PointerToQObject))
+        return nullptr;
+    return *static_cast<QObject* const*>(value.constData());
+}
+
+bool IsPicture(const QObject* object) {
+    return qobject_cast<const TPicture*>(object) || qobject_cast<const TGraphic*>(object);
+}
+
+// ---- Building --------------------------------------------------------------------------
+
+// The property a dotted name ends at, the object that has it, and its place in the
+// declared order of each level.
+struct Target {
+    QObject* holder = nullptr;
+    QMetaProperty property;
+    std::vector<int> key;
+};
+
+// A property write waiting for the object's values to be put in declared order.
+struct Assignment {
+    enum Kind { Write, PictureData } kind = Write;
+    const PropertyNode* node = nullptr;
+    std::vector<int> key;
+    QVariant value;
+};
+
+struct Binding {
+    const PropertyNode* node = nullptr;
+    TEventBase* event = nullptr;
+    std::vector<QMetaMethod> handlers;
+};
+
+struct Reference {
+    QObject* object = nullptr;
+    const PropertyNode* node = nullptr;
+};
+
+struct ObjectPlan {
+    std::vector<Assignment> assignments;
+    std::vector<const PropertyNode*> binaries;
+    std::vector<Binding> bindings;
+};
+
+struct Created {
+    QObject* object = nullptr;
+    const ObjectNode* node = nullptr;
+};
+
+class Builder {
+public:
+    Builder(QObject* root, const QString& file) : root_(root), file_(file) {}
+
+    void Build(const ObjectNode& node) {
+        const QString rootClass = ClassName(root_);
+        if (node.className != rootClass)
+            Fail(node.line, {},
+                 QStringLiteral("the layout is for a %1, the window is a %2").arg(node.className, rootClass));
+        names_.insert(node.name, root_);
+        if (TComponentBase* component = TComponentBase::From(root_)) {
+            component->SetName(node.name);
+            component->BeginLoading();
+        } else {
+            root_->setObjectName(node.name);
+        }
+        ApplyProperties(root_, node);
+        BuildChildren(node, root_);
+        ResolveReferences();
+        CallLoaded(node);
+    }
+
+private:
+    [[noreturn]] void Fail(int line, const QString& property, const QString& message) const {
+        throw ELayoutError(file_, line, property, message);
+    }
+
+    // Component code reports bad values by exceptions; they become layout errors.
+    template <class F> void Guard(int line, const QString& property, F&& call) const {
+        try {
+            call();
+        } catch (const ELayoutError&) {
+            throw;
+        } catch (const std::exception& e) {
+            Fail(line, property, QString::fromUtf8(e.what()));
+        }
+    }
+
+    void BuildChildren(const ObjectNode& node, QObject* parent) {
+        for (const ObjectNode& child : node.children)
+            BuildChildren(child, Create(child, parent));
+    }
+
+    QObject* Create(const ObjectNode& node, QObject* parent) {
+        if (names_.contains(node.name))
+            Fail(node.line, {}, QStringLiteral("duplicate name '%1'").arg(node.name));
+        const TComponentFactory factory = FindFactory(node.className);
+        if (!factory)
+            Fail(node.line, {}, QStringLiteral("unknown class %1").arg(node.className));
+        QObject* object = nullptr;
+        Guard(node.line, {}, [&] { object = factory(root_); });
+        TComponentBase* component = object ? TComponentBase::From(object) : nullptr;
+        if (!component) {
+            delete object;
+            Fail(node.line, {}, QStringLiteral("class %1 does not make a component").arg(node.className));
+        }
+        names_.insert(node.name, object);
+        created_.push_back({object, &node});
+        component->SetName(node.name);
+        Guard(node.line, {}, [&] { component->SetParentComponent(parent); });
+        component->BeginLoading();
+        ApplyProperties(object, node);
+        return object;
+    }
+
+    // Values in declared order, then binary data the component reads itself, then events.
+    void ApplyProperties(QObject* object, const ObjectNode& node) {
+        ObjectPlan plan;
+        for (const PropertyNode& property : node.properties)
+            Guard(property.line, property.name, [&] { Plan(object, property, plan); });
+        std::stable_sort(plan.assignments.begin(), plan.assignments.end(),
+                         [](const Assignment& a, const Assignment& b) { return a.key < b.key; });
+        for (const Assignment& assignment : plan.assignments)
+            Guard(assignment.node->line, assignment.node->name, [&] { Apply(object, assignment); });
+        for (const PropertyNode* property : plan.binaries)
+            Guard(property->line, property->name, [&] { ReadBinary(object, *property); });
+        for (const Binding& binding : plan.bindings)
+            Bind(binding);
+    }
+
+    // Checks and converts one value, in the order of the text, so that the first error
+    // reported is the first one written.
+    void Plan(QObject* object, const PropertyNode& node, ObjectPlan& plan) {
+        const bool published = object->metaObject()->indexOfProperty(node.path.first().toLatin1()) >= 0;
+        const bool single = node.path.size() == 1;
+        if (node.value.kind == Value::Binary && !(published && single)) {
+            PlanBinary(object, node, published, plan);
+            return;
+        }
+        TEventBase* event = !published && single ? FindEvent(object, node.name) : nullptr;
+        if (event) {
+            plan.bindings.push_back(PlanBinding(node, event));
+            return;
+        }
+        Target target = Resolve(object, node, node.path.size());
+        if (!target.property.isWritable())
+            Fail(node.line, node.name,
+                 QStringLiteral("read-only property of %1").arg(ClassName(target.holder)));
+        if (IsReference(target.property)) {
+            if (node.value.kind != Value::Identifier)
+                WrongType(node, QStringLiteral("the name of a component"));
+            references_.push_back({object, &node});
+            return;
+        }
+        plan.assignments.push_back(
+            {Assignment::Write, &node, std::move(target.key), Convert(target.property, node)});
+    }
+
+    // "Picture.Data" and "Glyph.Data" go to the picture or graphic the path names, in the
+    // place of that property; other binary data is the component's own ("FileData").
+    void PlanBinary(QObject* object, const PropertyNode& node, bool published, ObjectPlan& plan) const {
+        const qsizetype parent = node.path.size() - 1;
+        if (published && node.path.last() == QLatin1String("Data")) {
+            Target target = Resolve(object, node, parent);
+            if (IsPicture(SubObject(target, node, parent))) {
+                target.key.push_back(std::numeric_limits<int>::max());
+                plan.assignments.push_back({Assignment::PictureData, &node, std::move(target.key), {}});
+                return;
+            }
+        }
+        plan.binaries.push_back(&node);
+    }
+
+    static TEventBase* FindEvent(QObject* object, const QString& name) {
+        const TComponentBase* component = TComponentBase::From(object);
+        return component ? component->FindEvent(name) : nullptr;
+    }
+
+    // Follows a dotted name through sub-object properties, `parts` names deep.
+    Target Resolve(QObject* object, const PropertyNode& node, qsizetype parts) const {
+        Target target;
+        target.holder = object;
+        for (qsizetype i = 0; i < parts; ++i) {
+            if (i > 0)
+                target.holder = SubObject(target, node, i);
+            const QMetaObject* meta = target.holder->metaObject();
+            const int index = meta->indexOfProperty(node.path[i].toLatin1());
+            if (index < 0)
+                UnknownProperty(object, target.holder, node, i);
+            target.property = meta->property(index);
+            target.key.push_back(index);
+        }
+        return target;
+    }
+
+    QObject* SubObject(const Target& target, const PropertyNode& node, qsizetype part) const {
+        const QString name = node.path.mid(0, part).join(QLatin1Char('.'));
+        if (!(target.property.metaType().flags() & QMetaType::PointerToQObject))
+            Fail(node.line, node.name, QStringLiteral("%1 is not an object with properties").arg(name));
+        QObject* sub = ReadObject(target.holder, target.property);
+        if (!sub)
+            Fail(node.line, node.name, QStringLiteral("%1 holds no object").arg(name));
+        return sub;
+    }
+
+    [[noreturn]] void UnknownProperty(QObject* object, QObject* holder, const PropertyNode& node,
+                                      qsizetype part) const {
+        QString message = QStringLiteral("unknown property of %1").arg(ClassName(object));
+        if (part > 0)
+            message += QStringLiteral(": %1 has no property '%2'").arg(ClassName(holder), node.path[part]);
+        Fail(node.line, node.name, message);
+    }
+
+    [[noreturn]] void WrongType(const PropertyNode& node, const QString& expected) const {
+        Fail(node.line, node.name,
+             QStringLiteral("wrong value type: expected %1, found %2")
+                 .arg(expected, DescribeValue(node.value)));
+    }
+
+    // Earlier setters may have replaced sub-objects, so the path is followed again.
+    void Apply(QObject* object, const Assignment& assignment) const {
+        const PropertyNode& node = *assignment.node;
+        if (assignment.kind == Assignment::Write) {
+            const Target target = Resolve(object, node, node.path.size());
+            if (!target.property.write(target.holder, assignment.value))
+                Fail(node.line, node.name, QStringLiteral("the value could not be written"));
+            return;
+        }
+        const Target target = Resolve(object, node, node.path.size() - 1);
+        QObject* sub = SubObject(target, node, node.path.size() - 1);
+        if (auto* picture = qobject_cast<TPicture*>(sub))
+            picture->ReadData(node.value.bytes);
+        else if (auto* graphic = qobject_cast<TGraphic*>(sub))
+            graphic->ReadData(node.value.bytes);
+        else
+            Fail(node.line, node.name, QStringLiteral("%1 is no longer a picture").arg(ClassName(sub)));
+    }
+
+    void ReadBinary(QObject* object, const PropertyNode& node) const {
+        TComponentBase* component = TComponentBase::From(object);
+        if (!component || !component->ReadBinaryProperty(node.name, node.value.bytes))
+            Fail(node.line, node.name,
+                 QStringLiteral("unknown binary property of %1").arg(ClassName(object)));
+    }
+
+    QVariant Convert(const QMetaProperty& property, const PropertyNode& node) const {
+        if (property.isFlagType())
+            return FromInteger(property, node, SetValue(property, node));
+        if (property.isEnumType())
+            return FromInteger(property, node, EnumValue(property, node));
+        const int type = property.metaType().id();
+        if (type == QMetaType::Bool)
+            return BoolValue(node);
+        if (type == QMetaType::Double || type == QMetaType::Float)
+            return RealValue(property, node);
+        if (type == QMetaType::QString) {
+            if (node.value.kind != Value::String)
+                WrongType(node, QStringLiteral("a string"));
+            return node.value.text;
+        }
+        if (const IntegerRange* range = FindIntegerRange(type))
+            return FromInteger(property, node, IntegerValue(*range, node));
+        Fail(node.line, node.name,
+             QStringLiteral("properties of type %1 cannot be set from a layout").arg(property.typeName()));
+    }
+
+    QVariant BoolValue(const PropertyNode& node) const {
+        const Value& value = node.value;
+        if (value.kind == Value::Identifier && SameWord(value.text, "True"))
+            return true;
+        if (value.kind == Value::Identifier && SameWord(value.text, "False"))
+            return false;
+        WrongType(node, QStringLiteral("True or False"));
+    }
+
+    QVariant RealValue(const QMetaProperty& property, const PropertyNode& node) const {
+        const Value& value = node.value;
+        if (value.kind != Value::Integer && value.kind != Value::Float)
+            WrongType(node, QStringLiteral("a number"));
+        const double real = value.kind == Value::Integer ? double(value.integer) : value.real;
+        if (property.metaType().id() == QMetaType::Double)
+            return real;
+        if (std::fabs(real) > FLT_MAX)
+            Fail(node.line, node.name, QStringLiteral("number out of range"));
+        return float(real);
+    }
+
+    qint64 IntegerValue(const IntegerRange& range, const PropertyNode& node) const {
+        const Value& value = node.value;
+        if (value.kind == Value::Identifier && range.type == QMetaType::Int) {
+            int number = 0;
+            if (!IdentToInt(value.text, number))
+                Fail(node.line, node.name, QStringLiteral("unknown identifier '%1'").arg(value.text));
+            return number;
+        }
+        if (value.kind != Value::Integer)
+            WrongType(node, QStringLiteral("an integer"));
+        qint64 number = value.integer;
+        // Colours are written as unsigned hexadecimal: $FF00000F is a system colour.
+        if (value.hex && range.type == QMetaType::Int)
+            number = qint32(quint32(number));
+        if (number < range.min || number > range.max)
+            Fail(node.line, node.name, QStringLiteral("number %1 out of range").arg(number));
+        return number;
+    }
+
+    qint64 EnumValue(const QMetaProperty& property, const PropertyNode& node) const {
+        const QMetaEnum meta = property.enumerator();
+        if (node.value.kind != Value::Identifier)
+            WrongType(node, QStringLiteral("a value of %1").arg(QLatin1String(meta.name())));
+        bool ok = false;
+        const int number = meta.keyToValue(node.value.text.toLatin1().constData(), &ok);
+        if (!ok)
+            Fail(node.line, node.name,
+                 QStringLiteral("unknown identifier '%1' for %2")
+                     .arg(node.value.text, QLatin1String(meta.name())));
+        return number;
+    }
+
+    qint64 SetValue(const QMetaProperty& property, const PropertyNode& node) const {
+        const QMetaEnum meta = property.enumerator();
+        if (node.value.kind != Value::Set)
+            WrongType(node, QStringLiteral("a set of %1").arg(QLatin1String(meta.name())));
+        qint64 bits = 0;
+        for (const QString& element : node.value.elements) {
+            bool ok = false;
+            bits |= meta.keyToValue(element.toLatin1().constData(), &ok);
+            if (!ok)
+                Fail(node.line, node.name,
+                     QStringLiteral("bad set element '%1' for %2").arg(element, QLatin1String(meta.name())));
+        }
+        return bits;
+    }
+
+    // Enumerations, sets and integers of any width, in the property's own type.
+    QVariant FromInteger(const QMetaProperty& property, const PropertyNode& node, qint64 number) const {
+        const QMetaType type = property.metaType();
+        switch (type.sizeOf()) {
+        case 1: {
+            const auto narrow = std::int8_t(number);
+            return QVariant(type, &narrow);
+        }
+        case 2: {
+            const auto narrow = std::int16_t(number);
+            return QVariant(type, &narrow);
+        }
+        case 4: {
+            const auto narrow = std::int32_t(number);
+            return QVariant(type, &narrow);
+        }
+        case 8:
+            return QVariant(type, &number);
+        default:
+            Fail(
+                node.line, node.name,
+                QStringLiteral("properties of type %1 cannot be set from a layout").arg(property.typeName()));
+        }
+    }
+
+    // Handlers are the window's public slots; overloads are tried in turn.
+    Binding PlanBinding(const PropertyNode& node, TEventBase* event) const {
+        if (node.value.kind != Value::Identifier)
+            WrongType(node, QStringLiteral("the name of an event handler"));
+        Binding binding{&node, event, {}};
+        const QMetaObject* meta = root_->metaObject();
+        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Public &&
+                QLatin1String(method.name()) == node.value.text)
+                binding.handlers.push_back(method);
+        }
+        if (binding.handlers.empty())
+            Fail(node.line, node.name,
+                 QStringLiteral("unknown event handler '%1': %2 has no public slot of that name")
+                     .arg(node.value.text, ClassName(root_)));
+        return binding;
+    }
+
+    void Bind(const Binding& binding) const {
+        QString error;
+        for (const QMetaMethod& handler : binding.handlers) {
+            const QString result = binding.event->Bind(root_, handler);
+            if (result.isEmpty())
+                return;
+            if (error.isEmpty())
+                error = result;
+        }
+        Fail(binding.node->line, binding.node->name, error);
+    }
+
+    // References may name components written further down, so they wait for the whole layout.
+    void ResolveReferences() const {
+        for (const Reference& reference : references_) {
+            const PropertyNode& node = *reference.node;
+            Guard(node.line, node.name, [&] { SetReference(reference.object, node); });
+        }
+    }
+
+    void SetReference(QObject* object, const PropertyNode& node) const {
+        QObject* component = names_.value(node.value.text);
+        if (!component)
+            Fail(node.line, node.name, QStringLiteral("unknown component '%1'").arg(node.value.text));
+        const Target target = Resolve(object, node, node.path.size());
+        const QMetaObject* wanted = target.property.metaType().metaObject();
+        if (!wanted || !component->metaObject()->inherits(wanted))
+            Fail(node.line, node.name,
+                 QStringLiteral("component '%1' is a %2, not a %3")
+                     .arg(node.value.text, ClassName(component),
+                          wanted ? QLatin1String(wanted->className()) : QLatin1String("known class")));
+        if (!target.property.write(target.holder, QVariant(target.property.metaType(), &component)))
+            Fail(node.line, node.name, QStringLiteral("the value could not be written"));
+    }
+
+    void CallLoaded(const ObjectNode& rootNode) const {
+        for (const Created& created : created_)
+            Guard(created.node->line, {}, [&] { TComponentBase::From(created.object)->Loaded(); });
+        if (TComponentBase* root = TComponentBase::From(root_))
+            Guard(rootNode.line, {}, [&] { root->Loaded(); });
+    }
+
+    QObject* root_;
+    QString file_;
+    QHash<QString, QObject*> names_;
+    std::vector<Created> created_;
+    std::vector<Reference> references_;
+};
+
+} // namespace
+
+void RegisterComponentClass(const QString& className, TComponentFactory factory) {
+    Registry& registry = TheRegistry();
+    QMutexLocker lock(&registry.mutex);
+    registry.factories.insert(className, std::move(factory));
+}
+
+bool IsComponentClassRegistered(const QString& className) {
+    return static_cast<bool>(FindFactory(className));
+}
+
+void ReadLayout(QObject* root, const QString& fileName) {
+    const QString shown = QFileInfo(fileName).fileName();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ELayoutError(shown, 0, {},
+                           QStringLiteral("cannot open the layout: %1").arg(file.errorString()));
+    const QByteArray text = file.read(kMaxLayoutSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw ELayoutError(shown, 0, {},
+                           QStringLiteral("cannot read the layout: %1").arg(file.errorString()));
+    ReadLayoutText(root, text, shown);
+}
+
+void ReadLayoutText(QObject* root, const QByteArray& text, const QString& fileName) {
+    if (!root)
+        throw ELayoutError(fileName, 0, {}, QStringLiteral("no window to read the layout into"));
+    if (text.size() > kMaxLayoutSize)
+        throw ELayoutError(fileName, 0, {},
+                           QStringLiteral("layout larger than %1 bytes").arg(kMaxLayoutSize));
+    const ObjectNode tree = Parser(text, fileName).ParseLayout();
+    Builder(root, fileName).Build(tree);
+}
