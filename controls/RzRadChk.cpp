@@ -185,13 +185,13 @@ TPoint TRzCheckBox::BoxPos() const {
 // the frame that lights up under the mouse.
 TRzCheckBox::TBoxColors TRzCheckBox::BoxColors() const {
     if (!hotTrack_) {
-        const bool dim = !Enabled() || pressed_ || state_ == cbGrayed;
-        return {clBtnShadow,
-                clNone,
-                clNone,
-                dim ? clBtnFace : clWindow,
-                !Enabled() || state_ == cbGrayed ? clBtnShadow : Font()->Color(),
-                false};
+        TBoxColors plain{clBtnShadow, clNone, clNone, clWindow, Font()->Color(), false};
+        const bool dim = !Enabled() || state_ == cbGrayed;
+        if (dim || pressed_)
+            plain.Face = clBtnFace;
+        if (dim)
+            plain.Mark = clBtnShadow;
+        return plain;
     }
     TBoxColors colors{frameColor_, clWindow, clWindow, clWindow, highlightColor_, true};
     if (!Enabled()) {

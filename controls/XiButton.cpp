@@ -361,10 +361,6 @@ void TXiButton::TextChanged() {
     Invalidate();
 }
 
-void TXiButton::FontChanged() {
-    Invalidate();
-}
-
 void TXiButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Space:
