@@ -3,8 +3,8 @@
 #include "framework/Component.h"
 #include "framework/Graphics.h"
 #include "framework/LayoutReader.h"
+#include "qt_app.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -195,11 +195,7 @@ namespace {
 class LayoutReader : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_layout_reader";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
+        EnsureQtApp();
         RegisterComponentClass<TTestWidget>();
         RegisterComponentClass<TTestOther>();
         TPicture::RegisterFileFormat(QStringLiteral("TTestGraphic"), [] { return new TTestGraphic; });
