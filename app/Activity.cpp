@@ -1,6 +1,7 @@
 #include "app/Activity.h"
 #include "app/uMain.h"
 #include "app/uReward.h"
+#include "controls/RzRadChk.h"
 
 int CurrentStep = 0;
 

@@ -5,16 +5,18 @@
 
 TColorActivity::TColorActivity(QObject* owner, const QString& layout, std::vector<TColorQuestion> questions,
                                int shapeCount, TPlacementRule rule)
-    : TActivityForm(owner), questions_(std::move(questions)), rule_(std::move(rule)) {
-    LoadLayout(layout);
+    : TActivityForm(owner), layout_(layout), shapeCount_(shapeCount), questions_(std::move(questions)), rule_(std::move(rule)) {}
+
+void TColorActivity::CreateFromLayout() {
+    LoadLayout(layout_);
     Bind(lblInstructions, "lblInstructions");
     Bind(objHint, "objHint");
     Bind(btnPlay, "btnPlay");
     Bind(pnlMid, "pnlMid");
     Bind(btnBack, "btnBack");
     Bind(btnRandomize, "btnRandomize");
-    Shapes.resize(shapeCount);
-    for (int i = 0; i < shapeCount; ++i)
+    Shapes.resize(shapeCount_);
+    for (int i = 0; i < shapeCount_; ++i)
         Bind(Shapes[i], QStringLiteral("shpShape%1").arg(i + 1).toLatin1().constData());
 }
 

@@ -38,9 +38,14 @@ public Q_SLOTS:
 protected:
     TColorActivity(QObject* owner, const QString& layout, std::vector<TColorQuestion> questions, int shapeCount,
                    TPlacementRule rule);
+    // Reads the layout and finds the controls; called by each window once it is fully built,
+    // so that the layout's handlers reach the window's own methods.
+    void CreateFromLayout();
     int QuestionCount() const override { return int(questions_.size()); }
 
 private:
+    QString layout_;
+    int shapeCount_;
     void PlaceShapes();
     std::vector<TColorQuestion> questions_;
     TPlacementRule rule_;

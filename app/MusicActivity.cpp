@@ -6,8 +6,10 @@
 #include <QThread>
 
 TMusicActivity::TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions)
-    : TActivityForm(owner), questions_(std::move(questions)) {
-    LoadLayout(layout);
+    : TActivityForm(owner), layout_(layout), questions_(std::move(questions)) {}
+
+void TMusicActivity::CreateFromLayout() {
+    LoadLayout(layout_);
     Bind(pnlTop, "pnlTop");
     Bind(lblInstructions, "lblInstructions");
     Bind(objHint, "objHint");

@@ -38,8 +38,12 @@ public Q_SLOTS:
 
 protected:
     TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions);
+    // Reads the layout and finds the controls; called by each window once it is fully built,
+    // so that the layout's handlers reach the window's own methods.
+    void CreateFromLayout();
     int QuestionCount() const override { return int(questions_.size()); }
 
 private:
+    QString layout_;
     std::vector<TMusicQuestion> questions_;
 };

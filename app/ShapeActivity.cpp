@@ -12,15 +12,17 @@ bool FiguresApart(const QRect& a, const QRect& b) {
 
 TShapeActivity::TShapeActivity(QObject* owner, const QString& layout, std::vector<TShapeQuestion> questions,
                                int figureCount, TPlacementRule rule)
-    : TActivityForm(owner), questions_(std::move(questions)), rule_(std::move(rule)) {
-    LoadLayout(layout);
+    : TActivityForm(owner), layout_(layout), figureCount_(figureCount), questions_(std::move(questions)), rule_(std::move(rule)) {}
+
+void TShapeActivity::CreateFromLayout() {
+    LoadLayout(layout_);
     Bind(lblInstructions, "lblInstructions");
     Bind(btnPlay, "btnPlay");
     Bind(pnlMid, "pnlMid");
     Bind(btnBack, "btnBack");
     Bind(btnRandomize, "btnRandomize");
-    Figures.resize(figureCount);
-    for (int i = 0; i < figureCount; ++i)
+    Figures.resize(figureCount_);
+    for (int i = 0; i < figureCount_; ++i)
         Bind(Figures[i], QStringLiteral("shpShape%1").arg(i + 1).toLatin1().constData());
     for (const char* name : {"objCircle", "objTriangle", "objSquare"})
         if (auto* hint = qobject_cast<TCustomShape*>(FindComponent(QString::fromLatin1(name))))

@@ -40,9 +40,14 @@ public Q_SLOTS:
 protected:
     TShapeActivity(QObject* owner, const QString& layout, std::vector<TShapeQuestion> questions, int figureCount,
                    TPlacementRule rule);
+    // Reads the layout and finds the controls; called by each window once it is fully built,
+    // so that the layout's handlers reach the window's own methods.
+    void CreateFromLayout();
     int QuestionCount() const override { return int(questions_.size()); }
 
 private:
+    QString layout_;
+    int figureCount_;
     void PlaceFigures();
     void ShowHint(const char* name);
     std::vector<TShapeQuestion> questions_;

@@ -15,7 +15,9 @@ TfrmColors_All::TfrmColors_All(QObject* owner)
                          {QStringLiteral("Click the white Color."), 0xFFFFFF, QStringLiteral("sounds\\white.wav")},
                          {QStringLiteral("Click the red Color."), 0x0000FF, QStringLiteral("sounds\\red.wav")},
                      },
-                     6, Accepted) {}
+                     6, Accepted) {
+    CreateFromLayout();
+}
 
 bool TfrmColors_All::Accepted(const std::vector<QRect>& c) {
     return std::abs(c[0].left() - c[1].left()) > c[0].width() && std::abs(c[0].top() - c[1].top()) > c[0].height();

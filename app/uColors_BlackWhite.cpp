@@ -10,7 +10,9 @@ TfrmColors_BlackWhite::TfrmColors_BlackWhite(QObject* owner)
                          {QStringLiteral("Click the black Color."), 0x000000, QStringLiteral("sounds\\black.wav")},
                          {QStringLiteral("Click the white Color."), 0xFFFFFF, QStringLiteral("sounds\\white.wav")},
                      },
-                     2, Accepted) {}
+                     2, Accepted) {
+    CreateFromLayout();
+}
 
 bool TfrmColors_BlackWhite::Accepted(const std::vector<QRect>& c) {
     return std::abs(c[0].left() - c[1].left()) > c[0].width() && c[0].top() != c[1].top();

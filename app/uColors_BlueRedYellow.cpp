@@ -9,7 +9,9 @@ TfrmColors_BlueRedYellow::TfrmColors_BlueRedYellow(QObject* owner)
                          {QStringLiteral("Click the red Color."), 0x0000FF, QStringLiteral("sounds\\red.wav")},
                          {QStringLiteral("Click the yellow Color."), 0x00FFFF, QStringLiteral("sounds\\yellow.wav")},
                      },
-                     3, Accepted) {}
+                     3, Accepted) {
+    CreateFromLayout();
+}
 
 bool TfrmColors_BlueRedYellow::Accepted(const std::vector<QRect>& c) {
     return c[0].left() != c[1].left() && c[0].left() != c[2].left() && c[1].left() != c[2].left() &&

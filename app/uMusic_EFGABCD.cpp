@@ -19,7 +19,9 @@ TfrmMusic_EFGABCD::TfrmMusic_EFGABCD(QObject* owner)
                           QStringLiteral("sounds\\C.wav"), 0xB080F0},
                          {QStringLiteral("Click the D note."), QStringLiteral(".Zs."), 5, mgD,
                           QStringLiteral("sounds\\D.wav"), 0x40E0FF},
-                     }) {}
+                     }) {
+    CreateFromLayout();
+}
 
 void TfrmMusic_EFGABCD::lblEClick(TObject*) { Answer(1); }
 void TfrmMusic_EFGABCD::lblFClick(TObject*) { Answer(2); }

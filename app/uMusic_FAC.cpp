@@ -11,7 +11,9 @@ TfrmMusic_FAC::TfrmMusic_FAC(QObject* owner)
                           QStringLiteral("sounds\\A.wav")},
                          {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
                           QStringLiteral("sounds\\C.wav")},
-                     }) {}
+                     }) {
+    CreateFromLayout();
+}
 
 void TfrmMusic_FAC::lblFClick(TObject*) { Answer(1); }
 void TfrmMusic_FAC::lblAClick(TObject*) { Answer(2); }

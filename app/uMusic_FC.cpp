@@ -9,7 +9,9 @@ TfrmMusic_FC::TfrmMusic_FC(QObject* owner)
                           QStringLiteral("sounds\\F.wav")},
                          {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
                           QStringLiteral("sounds\\C.wav")},
-                     }) {}
+                     }) {
+    CreateFromLayout();
+}
 
 void TfrmMusic_FC::lblFClick(TObject*) { Answer(1); }
 void TfrmMusic_FC::lblC2Click(TObject*) { Answer(2); }

@@ -15,7 +15,9 @@ TfrmMusic_FGABC::TfrmMusic_FGABC(QObject* owner)
                           QStringLiteral("sounds\\B.wav")},
                          {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
                           QStringLiteral("sounds\\C.wav")},
-                     }) {}
+                     }) {
+    CreateFromLayout();
+}
 
 void TfrmMusic_FGABC::lblFClick(TObject*) { Answer(1); }
 void TfrmMusic_FGABC::lblGClick(TObject*) { Answer(2); }

@@ -8,7 +8,9 @@ TfrmShapes_CircleTriangle::TfrmShapes_CircleTriangle(QObject* owner)
                          {QStringLiteral("Click the triangle."), "objTriangle", QStringLiteral("sounds\\triangle.wav")},
                          {QStringLiteral("Click the circle."), "objCircle", QStringLiteral("sounds\\circle.wav")},
                      },
-                     2, Accepted) {}
+                     2, Accepted) {
+    CreateFromLayout();
+}
 
 bool TfrmShapes_CircleTriangle::Accepted(const std::vector<QRect>& f) { return FiguresApart(f[0], f[1]); }
 

@@ -9,7 +9,9 @@ TfrmShapes_CircleTriangleSquare::TfrmShapes_CircleTriangleSquare(QObject* owner)
                          {QStringLiteral("Click the square."), "objSquare", QStringLiteral("sounds\\square.wav")},
                          {QStringLiteral("Click the triangle."), "objTriangle", QStringLiteral("sounds\\triangle.wav")},
                      },
-                     3, Accepted) {}
+                     3, Accepted) {
+    CreateFromLayout();
+}
 
 bool TfrmShapes_CircleTriangleSquare::Accepted(const std::vector<QRect>& f) {
     const QRect& circle = f[0];

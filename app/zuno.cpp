@@ -4,8 +4,13 @@
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
-    PrepareProgram(application);
-    application.SetTitle(QStringLiteral("Tovimar Plumkin"));
-    CreateWindows(application);
+    try {
+        PrepareProgram(application);
+        application.SetTitle(QStringLiteral("Tovimar Plumkin"));
+        CreateWindows(application);
+    } catch (const std::exception& error) {
+        application.HandleException(error);
+        return 1;
+    }
     return application.Run();
 }

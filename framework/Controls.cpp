@@ -399,6 +399,8 @@ void TWinControl::AnchorChildren() {
         if (c->Align() != alNone || c->anchorParentSize_.isEmpty())
             continue;
         const TAnchors a = c->Anchors();
+        if (a == TAnchors(akLeft | akTop))
+            continue;
         const int dx = size.width() - c->anchorParentSize_.width();
         const int dy = size.height() - c->anchorParentSize_.height();
         QRect r = c->anchorBounds_;

@@ -48,6 +48,8 @@ public:
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
     virtual void SetBounds(int left, int top, int width, int height);
+    // Geometry as placed by the parent's alignment; keeps the anchors' reference.
+    void PlaceBy(const QRect& rect);
     TRect BoundsRect() const { return TRect::FromQRect(bounds_); }
     TRect ClientRect() const { return {0, 0, Width(), Height()}; }
 
@@ -144,8 +146,6 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-    // Geometry as placed by the parent's alignment; keeps the anchors' reference.
-    void PlaceBy(const QRect& rect);
     void ApplyGeometry();
 
 private:

@@ -223,7 +223,7 @@ void TApplication::Initialize() {
 
 void TApplication::SetTitle(const QString& title) {
     title_ = title;
-    QGuiApplication::setApplicationDisplayName(title);
+    QCoreApplication::setApplicationName(title);
 }
 
 int TApplication::Run() {

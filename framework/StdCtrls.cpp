@@ -557,6 +557,12 @@ TRect TPageControl::TabRect(int index) const {
     return {};
 }
 
+void TPageControl::AlignControls(TRect rect) {
+    for (TTabSheet* sheet : Pages())
+        sheet->PlaceBy(rect.ToQRect());
+    TWinControl::AlignControls(rect);
+}
+
 void TPageControl::SheetsChanged() {
     if (!IsLoading())
         SetActivePage(activePage_ && activePage_->PageControl() == this ? activePage_ : nullptr);

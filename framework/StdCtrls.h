@@ -263,6 +263,8 @@ public:
 protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    // Every sheet covers the display area.
+    void AlignControls(TRect rect) override;
 
 private:
     friend class TTabSheet;

@@ -1,0 +1,36 @@
+#include "program_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <SDL.h>
+
+// Every layout is read by creating the windows (the fixture), which binds every event and
+// decodes every picture; here the recordings the questions name are checked.
+TEST(ShippedData, EveryRecordingExistsAndDecodes) {
+    const char* names[] = {"clap", "black", "white", "blue", "red", "yellow", "green", "circle", "triangle",
+                           "square", "E", "F", "G", "A", "B", "C", "D"};
+    for (const char* name : names) {
+        const QString path = QStringLiteral(TP_SOURCE_DIR "/sounds/%1.wav").arg(QLatin1String(name));
+        ASSERT_TRUE(QFile::exists(path)) << name;
+        SDL_AudioSpec spec;
+        Uint8* buffer = nullptr;
+        Uint32 length = 0;
+        ASSERT_NE(SDL_LoadWAV(path.toLocal8Bit().constData(), &spec, &buffer, &length), nullptr) << name;
+        EXPECT_GT(length, 0u) << name;
+        SDL_FreeWAV(buffer);
+    }
+}
+
+TEST(ShippedData, EveryWindowComesFromItsLayout) {
+    StartProgramOnce();
+    const char* captions[] = {"Bravo", "Colors: Black-White", "Colors: Blue-Red-Yellow", "Colors: All",
+                              "Shapes: Circle-Triangle", "Music: F-C", "Music: F-A-C", "Music: F-G-A-B-C",
+                              "Music: E-F-G-A-B-C-D"};
+    QStringList found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TForm*>(window))
+            found << form->Caption();
+    for (const char* caption : captions)
+        EXPECT_TRUE(found.contains(QString::fromLatin1(caption))) << caption;
+    EXPECT_EQ(found.count(QStringLiteral("Shapes: Circle-Triangle")), 2);
+}
