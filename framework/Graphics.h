@@ -13,6 +13,7 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 // Base of brush, pen and font: a persistent sub-object whose changes are reported.
 class TGraphicsObject : public QObject {
@@ -125,7 +126,9 @@ constexpr unsigned DT_NOPREFIX = 0x800;
 constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 
 // Draws on a widget (inside its paint event) or on an image. Brush, Pen and Font are the
-// canvas's own objects; assigning copies.
+// canvas's own objects; assigning copies. A pen of width w is centred on the one-pixel
+// outline: an edge at c covers c - w/2 .. c - w/2 + w - 1. The pen mode applies to lines and
+// figures; dashed styles apply to one-pixel lines, figures are outlined solid.
 class TCanvas {
 public:
     explicit TCanvas(QPaintDevice* device);
@@ -150,27 +153,45 @@ public:
     void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
     // Points are inclusive pixel coordinates; filled with the brush (alternate rule).
     void Polygon(const QVector<TPoint>& points);
+    // Like a chain of LineTo calls: the last point is left out.
     void Polyline(const QVector<TPoint>& points);
     // Brush only, no outline.
     void FillRect(const TRect& r);
     // One-pixel frame in the brush colour.
     void FrameRect(const TRect& r);
+    // Text is drawn in Font.Color on a transparent background; (x, y) is the top-left
+    // corner of the text cell.
     void TextOut(int x, int y, const QString& text);
+    // Text at (x, y), clipped to `r`.
     void TextRect(const TRect& r, int x, int y, const QString& text);
     int TextWidth(const QString& text);
+    // Cell height: ascent + descent.
     int TextHeight(const QString& text);
-    // Returns the height of the drawn text; with DT_CALCRECT only measures into `r`.
+    // Returns the height of the drawn text; with DT_CALCRECT only measures into `r`
+    // (right = left + widest line, bottom = top + height).
     int DrawText(const QString& text, TRect& r, unsigned flags);
     void Draw(int x, int y, class TGraphic* graphic);
     void StretchDraw(const TRect& r, class TGraphic* graphic);
+    // Reads back on an image; clNone outside it or on other devices.
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
     // Limits drawing to `r` until the canvas ends.
     void ClipRect(const TRect& r);
 
 private:
-    void ApplyPen();
-    void ApplyBrush();
+    struct TextLine {
+        int Start;
+        int Length;
+    };
+    void DrawFigure(TRect box, int cornerWidth, int cornerHeight, bool ellipse);
+    QRegion Stroke(const QVector<TPoint>& points, bool closed);
+    void PaintPen(const QRegion& region);
+    void PaintBrush(const QRegion& region, bool penMode);
+    void PaintRegion(const QRegion& region, const QBrush& brush, bool penMode);
+    QBrush FillBrush() const;
+    QRect VisibleRows() const;
+    QVector<TextLine> SplitLines(const QString& text, unsigned flags, int width) const;
+    void DrawTextLine(int x, int y, const QString& line, const QVector<int>& underlined);
     QPaintDevice* device_;
     QPainter painter_;
     TBrush brush_;
@@ -194,6 +215,8 @@ public:
     virtual void Draw(TCanvas& canvas, const TRect& r) = 0;
     virtual bool Transparent() const { return transparent_; }
     virtual void SetTransparent(bool transparent);
+    // Reads a stored picture: a 4-byte little-endian size N, then N bytes for LoadFromData.
+    void ReadData(const QByteArray& data);
     TNotifyEvent OnChange;
 
 protected:
@@ -224,9 +247,12 @@ public:
     const QImage& Image() const { return image_; }
     void SetImage(const QImage& image);
     TColor TransparentColor() const;
+    void SetTransparent(bool transparent) override;
 
 private:
+    const QImage& MaskedImage() const;
     QImage image_;
+    mutable QImage masked_;
 };
 
 // Holds one graphic of any registered format. In a layout, "Picture.Data" is the format's
@@ -240,11 +266,12 @@ public:
 
     TGraphic* Graphic() const { return graphic_; }
     void SetGraphic(TGraphic* graphic); // takes ownership
-    TBitmap* Bitmap();                   // the graphic as a bitmap, creating one if needed
+    TBitmap* Bitmap();                  // the graphic as a bitmap, creating one if needed
     int Width() const { return graphic_ ? graphic_->Width() : 0; }
     int Height() const { return graphic_ ? graphic_->Height() : 0; }
     void ReadData(const QByteArray& data);
 
+    // Class names match without regard to case. TBitmap and TJPEGImage are built in.
     static void RegisterFileFormat(const QString& className, Factory factory);
     TNotifyEvent OnChange;
 

@@ -2,8 +2,8 @@
 // that window layouts name by identifier.
 #pragma once
 
-#include <QObject>
 #include <QColor>
+#include <QObject>
 #include <QRect>
 #include <cstdint>
 
@@ -32,7 +32,9 @@ constexpr TColor clFuchsia = 0xFF00FF;
 constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWhite = 0xFFFFFF;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | unsigned(index)); }
+constexpr TColor SystemColor(int index) {
+    return static_cast<TColor>(0xFF000000u | unsigned(index));
+}
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
 constexpr TColor clActiveCaption = SystemColor(2);
@@ -58,6 +60,11 @@ constexpr TColor cl3DDkShadow = SystemColor(21);
 constexpr TColor cl3DLight = SystemColor(22);
 constexpr TColor clInfoText = SystemColor(23);
 constexpr TColor clInfoBk = SystemColor(24);
+constexpr TColor clHotLight = SystemColor(26);
+constexpr TColor clGradientActiveCaption = SystemColor(27);
+constexpr TColor clGradientInactiveCaption = SystemColor(28);
+constexpr TColor clMenuHighlight = SystemColor(29);
+constexpr TColor clMenuBar = SystemColor(30);
 
 // Resolves system colours through the one fixed table; plain colours pass unchanged.
 TColor ColorToRGB(TColor color);
@@ -69,11 +76,26 @@ bool IdentToColor(const QString& ident, TColor& color);
 bool IdentToCursor(const QString& ident, TCursor& cursor);
 
 constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crCross = -3;
 constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
+constexpr TCursor crMultiDrag = -16;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
 
 struct TPoint {
     int X = 0;
@@ -90,11 +112,15 @@ struct TRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }
-    static TRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    static TRect FromQRect(const QRect& r) {
+        return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
 
 namespace fw {
 Q_NAMESPACE
@@ -109,7 +135,15 @@ Q_FLAG_NS(TAnchors)
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 Q_ENUM_NS(TMouseButton)
 
-enum TShiftKind { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
+enum TShiftKind {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
+};
 Q_DECLARE_FLAGS(TShiftState, TShiftKind)
 Q_FLAG_NS(TShiftState)
 
@@ -145,7 +179,16 @@ Q_FLAG_NS(TFontStyles)
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 Q_ENUM_NS(TFontPitch)
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle {
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
+};
 Q_ENUM_NS(TBrushStyle)
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
