@@ -1,0 +1,119 @@
+#include "platform/AudioOutput.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+
+AudioOutput& AudioOutput::Instance() {
+    static AudioOutput output;
+    return output;
+}
+
+AudioOutput::~AudioOutput() {
+    Close();
+}
+
+void AudioOutput::Open() {
+    if (offline_ || tried_)
+        return;
+    tried_ = true;
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Tovimar Plumkin");
+    // Our end-to-end tests name the disk driver's output SDL_DISK_FILE; SDL 2 reads SDL_DISKAUDIOFILE.
+    if (const char* file = SDL_getenv("SDL_DISK_FILE"); file && !SDL_getenv("SDL_DISKAUDIOFILE"))
+        SDL_setenv("SDL_DISKAUDIOFILE", file, 0);
+    // SDL_AUDIODRIVER, when set, picks the driver here.
+    if (InitAudio())
+        device_ = OpenDevice();
+    if (device_ == 0) {
+        // No sound card or sound server: keep the timing of a real device, without sound.
+        QuitAudio();
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        if (InitAudio())
+            device_ = OpenDevice();
+    }
+    if (device_ != 0)
+        SDL_PauseAudioDevice(device_, 0);
+}
+
+std::uint32_t AudioOutput::OpenDevice() {
+    SDL_AudioSpec want{};
+    want.freq = SampleRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = Channels;
+    want.samples = BufferFrames;
+    want.callback = &AudioOutput::Callback;
+    want.userdata = this;
+    callbackMix_.assign(std::size_t(BufferFrames) * Channels, 0.0f);
+    // No allowed changes: SDL converts to the hardware format itself, so the callback always
+    // sees exactly this format.
+    return SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+}
+
+void AudioOutput::UseOffline() {
+    Close();
+    offline_ = true;
+}
+
+void AudioOutput::Close() {
+    if (device_ != 0) {
+        // Waits for a running callback; must not be called with mutex_ held.
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+    QuitAudio();
+}
+
+bool AudioOutput::InitAudio() {
+    audioInitialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return audioInitialised_;
+}
+
+void AudioOutput::QuitAudio() {
+    if (audioInitialised_)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioInitialised_ = false;
+}
+
+void AudioOutput::Attach(AudioSource* source) {
+    Locked([&] {
+        if (std::find(sources_.begin(), sources_.end(), source) == sources_.end())
+            sources_.push_back(source);
+    });
+}
+
+void AudioOutput::Detach(AudioSource* source) {
+    Locked([&] { sources_.erase(std::remove(sources_.begin(), sources_.end(), source), sources_.end()); });
+}
+
+void AudioOutput::RenderOffline(float* out, int frames) {
+    Locked([&] { Mix(out, frames); });
+}
+
+void AudioOutput::Mix(float* out, int frames) {
+    if (frames <= 0)
+        return;
+    const std::size_t samples = std::size_t(frames) * Channels;
+    std::fill(out, out + samples, 0.0f);
+    for (AudioSource* source : sources_)
+        source->Render(out, frames);
+    for (std::size_t i = 0; i < samples; ++i)
+        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    framesRendered_.fetch_add(frames, std::memory_order_relaxed);
+}
+
+void AudioOutput::Callback(void* self, std::uint8_t* stream, int bytes) {
+    auto* output = static_cast<AudioOutput*>(self);
+    auto* out = reinterpret_cast<Sint16*>(stream);
+    const int chunkFrames = int(output->callbackMix_.size()) / Channels;
+    int frames = bytes / int(sizeof(Sint16) * Channels);
+    std::lock_guard guard(output->mutex_);
+    while (frames > 0) {
+        const int n = std::min(frames, chunkFrames);
+        float* mix = output->callbackMix_.data();
+        output->Mix(mix, n);
+        for (int i = 0; i < n * Channels; ++i)
+            *out++ = Sint16(std::lrint(mix[i] * 32767.0f));
+        frames -= n;
+    }
+}

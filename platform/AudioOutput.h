@@ -1,0 +1,72 @@
+// The program's one audio output: an SDL device opened once, whose callback mixes every
+// attached source. Tests render the same mix offline and count samples instead of time.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+class AudioSource {
+public:
+    virtual ~AudioSource() = default;
+    // Called on the audio thread (or directly by tests): ADD `frames` stereo float frames
+    // (interleaved L,R, range -1..1) into `mix`. Must not block or allocate.
+    virtual void Render(float* mix, int frames) = 0;
+};
+
+class AudioOutput {
+public:
+    static AudioOutput& Instance();
+    static constexpr int SampleRate = 44100; // stereo
+    static constexpr int Channels = 2;
+    // Small enough that a sound starts within about 12 ms of being queued.
+    static constexpr int BufferFrames = 512;
+
+    // Opens the device the first time (no-op afterwards). Falls back to SDL's "dummy" driver when no
+    // real device opens, so timing behaves the same and the program is silent. Never throws.
+    void Open();
+    // Tests: never open a device; the mix is produced only by RenderOffline.
+    void UseOffline();
+    bool IsOffline() const { return offline_; }
+    // True when sound can be produced: offline, or a device (real or dummy) is open.
+    bool IsAvailable() const { return offline_ || device_ != 0; }
+
+    void Attach(AudioSource* source); // thread-safe against the callback
+    void Detach(AudioSource* source); // after it returns, the callback no longer touches source
+
+    // Mixes all sources into `out` (cleared first), then clamps; the SDL callback calls the same function.
+    void RenderOffline(float* out, int frames);
+    // Frames mixed so far: the sample clock of the output.
+    std::int64_t FramesRendered() const { return framesRendered_.load(std::memory_order_relaxed); }
+
+    // Runs `f` while the callback is locked out, for short state changes.
+    template <class F> void Locked(F&& f) {
+        std::lock_guard guard(mutex_);
+        f();
+    }
+
+private:
+    AudioOutput() = default;
+    ~AudioOutput();
+    AudioOutput(const AudioOutput&) = delete;
+    AudioOutput& operator=(const AudioOutput&) = delete;
+
+    bool InitAudio();
+    void QuitAudio();
+    std::uint32_t OpenDevice();
+    void Close();
+    void Mix(float* out, int frames);
+    static void Callback(void* self, std::uint8_t* stream, int bytes);
+
+    // One lock for the callback and every state change. The callback takes it itself rather than
+    // relying on SDL's device lock, so offline rendering and the device share the same rules.
+    std::recursive_mutex mutex_;
+    std::vector<AudioSource*> sources_;
+    std::vector<float> callbackMix_;
+    std::atomic<std::int64_t> framesRendered_{0};
+    std::uint32_t device_ = 0;
+    bool tried_ = false;
+    bool audioInitialised_ = false;
+    bool offline_ = false;
+};

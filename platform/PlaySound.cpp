@@ -1,0 +1,392 @@
+#include "platform/PlaySound.h"
+
+#include "platform/AudioOutput.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <numbers>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int Rate = AudioOutput::SampleRate;
+// A RIFF header claiming more than this is taken as broken rather than read.
+constexpr std::uint32_t MaxImageBytes = 64u << 20;
+// Ten minutes: far more than any recording of the game, and a bound on memory for hostile headers.
+constexpr std::int64_t MaxClipFrames = std::int64_t(Rate) * 600;
+constexpr std::size_t RiffHeaderBytes = 12;
+
+struct Clip {
+    QString name;
+    std::vector<float> samples; // interleaved stereo at the output rate
+    std::int64_t Frames() const { return std::int64_t(samples.size() / 2); }
+};
+using ClipPtr = std::shared_ptr<const Clip>;
+
+std::uint32_t ReadLE32(const unsigned char* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+
+void WriteLE32(unsigned char* p, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// SDL allocates the length a chunk claims before it reads the chunk, so a broken header could
+// ask for gigabytes. Claims are cut to the bytes present, which also lets a cut-off file play.
+void ClampChunkLengths(QByteArray& image) {
+    auto* bytes = reinterpret_cast<unsigned char*>(image.data());
+    const std::size_t size = std::size_t(image.size());
+    if (size < RiffHeaderBytes)
+        return;
+    WriteLE32(bytes + 4, std::uint32_t(std::min<std::size_t>(ReadLE32(bytes + 4), size - 8)));
+    std::size_t at = RiffHeaderBytes;
+    while (at + 8 <= size) {
+        const std::size_t present = size - at - 8;
+        const std::size_t length = ReadLE32(bytes + at + 4);
+        if (length > present) {
+            WriteLE32(bytes + at + 4, std::uint32_t(present));
+            return;
+        }
+        at += 8 + length + (length & 1);
+    }
+}
+
+// Converts with SDL_AudioCVT rather than SDL_AudioStream, which drops the last few milliseconds.
+ClipPtr Decode(QByteArray image, const QString& name) {
+    ClampChunkLengths(image);
+    SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
+    if (!source)
+        return nullptr;
+    SDL_AudioSpec spec{};
+    Uint8* raw = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(source, 1, &spec, &raw, &length))
+        return nullptr;
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(raw, &SDL_FreeWAV);
+    const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+    if (frameBytes <= 0 || spec.freq <= 0)
+        return nullptr;
+    const std::int64_t inFrames = length / Uint32(frameBytes);
+    if (inFrames == 0 || inFrames * Rate / spec.freq > MaxClipFrames)
+        return nullptr;
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, Rate) < 0)
+        return nullptr;
+    const std::int64_t inBytes = inFrames * frameBytes;
+    if (inBytes * cvt.len_mult > INT_MAX)
+        return nullptr;
+    std::vector<Uint8> work(std::size_t(inBytes * cvt.len_mult));
+    std::memcpy(work.data(), wav.get(), std::size_t(inBytes));
+    cvt.buf = work.data();
+    cvt.len = int(inBytes);
+    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
+        return nullptr;
+    const int outBytes = cvt.needed ? cvt.len_cvt : cvt.len;
+    const std::size_t outSamples = std::size_t(outBytes) / sizeof(float) / 2 * 2;
+    if (outSamples == 0)
+        return nullptr;
+    auto clip = std::make_shared<Clip>();
+    clip->name = name;
+    const auto* samples = reinterpret_cast<const float*>(work.data());
+    clip->samples.assign(samples, samples + outSamples);
+    return clip;
+}
+
+// A short soft beep: the sound that stands in for one that cannot be played.
+ClipPtr DefaultSound() {
+    static const ClipPtr beep = [] {
+        constexpr int frames = Rate * 120 / 1000;
+        constexpr int fade = Rate * 15 / 1000;
+        auto clip = std::make_shared<Clip>();
+        clip->name = QStringLiteral("<default>");
+        clip->samples.resize(std::size_t(frames) * 2);
+        for (int i = 0; i < frames; ++i) {
+            const float envelope = std::min({1.0f, float(i) / fade, float(frames - 1 - i) / fade});
+            const float value = 0.25f * envelope * float(std::sin(2 * std::numbers::pi * 880 * i / Rate));
+            clip->samples[2 * std::size_t(i)] = clip->samples[2 * std::size_t(i) + 1] = value;
+        }
+        return clip;
+    }();
+    return beep;
+}
+
+// The process's one waveform voice. Its fields are guarded by the output's lock. The callback only
+// reads clips; the thread that replaces a clip releases it, after the lock.
+class Voice final : public AudioSource {
+public:
+    Voice() { AudioOutput::Instance().Attach(this); }
+    ~Voice() override { AudioOutput::Instance().Detach(this); }
+
+    void Render(float* mix, int frames) override {
+        if (!playing_)
+            return;
+        const float* samples = clip_->samples.data();
+        const std::int64_t total = clip_->Frames();
+        int done = 0;
+        while (done < frames && playing_) {
+            const std::int64_t n = std::min<std::int64_t>(frames - done, total - position_);
+            const float* from = samples + 2 * position_;
+            float* to = mix + 2 * std::int64_t(done);
+            for (std::int64_t i = 0; i < 2 * n; ++i)
+                to[i] += from[i];
+            done += int(n);
+            position_ += n;
+            if (position_ == total) {
+                position_ = 0;
+                playing_ = loop_;
+            }
+        }
+    }
+
+    // Starts `clip` from its first sample; returns the number of this play, to wait on it.
+    std::uint64_t Start(ClipPtr clip, bool loop) {
+        std::uint64_t play = 0;
+        AudioOutput::Instance().Locked([&] {
+            std::swap(clip_, clip);
+            position_ = 0;
+            loop_ = loop;
+            playing_ = true;
+            play = ++plays_;
+        });
+        return play;
+    }
+
+    void Stop() {
+        ClipPtr old;
+        AudioOutput::Instance().Locked([&] {
+            std::swap(clip_, old);
+            playing_ = false;
+            position_ = 0;
+        });
+    }
+
+    bool IsPlaying(std::uint64_t play = 0) {
+        bool playing = false;
+        AudioOutput::Instance().Locked([&] { playing = playing_ && (play == 0 || play == plays_); });
+        return playing;
+    }
+
+    PlaySoundState State() {
+        PlaySoundState state;
+        AudioOutput::Instance().Locked([&] {
+            if (clip_) {
+                state = {clip_->name, playing_, loop_, position_, clip_->Frames()};
+            }
+        });
+        return state;
+    }
+
+private:
+    ClipPtr clip_;
+    std::int64_t position_ = 0;
+    bool loop_ = false;
+    bool playing_ = false;
+    std::uint64_t plays_ = 0;
+};
+
+Voice& TheVoice() {
+    static Voice voice;
+    return voice;
+}
+
+QByteArray ReadImage(const QString& path, const QFileInfo& info) {
+    QFile file(path);
+    if (info.size() > MaxImageBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(MaxImageBytes);
+}
+
+// Decoded files by resolved name; an entry is used while the file keeps its size and time.
+class ClipCache {
+public:
+    ClipPtr Load(const QString& path) {
+        const QFileInfo info(path);
+        {
+            const std::lock_guard guard(mutex_);
+            const auto found = entries_.constFind(path);
+            if (found != entries_.cend() && found->size == info.size() &&
+                found->modified == info.lastModified())
+                return found->clip;
+        }
+        ClipPtr clip = Decode(ReadImage(path, info), path);
+        if (clip) {
+            const std::lock_guard guard(mutex_);
+            entries_.insert(path, {clip, info.size(), info.lastModified()});
+        }
+        return clip;
+    }
+
+private:
+    struct Entry {
+        ClipPtr clip;
+        qint64 size = 0;
+        QDateTime modified;
+    };
+    std::mutex mutex_;
+    QHash<QString, Entry> entries_;
+};
+
+ClipCache& Cache() {
+    static ClipCache cache;
+    return cache;
+}
+
+QString ExecutableDir() {
+    static const QString dir = [] {
+        const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+        return exe.isEmpty() ? QString() : QFileInfo(exe).absolutePath();
+    }();
+    return dir;
+}
+
+// The game names its recordings like "sounds\clap.wav", relative to wherever it was started; a
+// desktop menu starts it elsewhere, so the executable's folder and its data folder are tried too.
+QString ResolveSoundFile(QString name) {
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (name.isEmpty())
+        return {};
+    if (QDir::isAbsolutePath(name))
+        return QFileInfo(name).isFile() ? QDir::cleanPath(name) : QString();
+    QStringList bases{QDir::currentPath()};
+    if (const QString exe = ExecutableDir(); !exe.isEmpty())
+        bases << exe << exe + QStringLiteral("/../share/tovimar-plumkin");
+    for (const QString& base : bases) {
+        const QString path = QDir::cleanPath(base + QLatin1Char('/') + name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+bool IsRiff(const unsigned char* image) {
+    return std::memcmp(image, "RIFF", 4) == 0;
+}
+
+// Length of the RIFF WAVE image at `image` from its header, or 0 when the header is none or
+// broken. Reads 4 bytes, and 12 when they say "RIFF".
+std::size_t ImageLength(const unsigned char* image) {
+    if (!IsRiff(image) || std::memcmp(image + 8, "WAVE", 4) != 0)
+        return 0;
+    const std::uint32_t size = ReadLE32(image + 4);
+    if (size < 4 || size > MaxImageBytes - 8)
+        return 0;
+    return std::size_t(size) + 8;
+}
+
+ClipPtr LoadImage(const void* image) {
+    const std::size_t length = ImageLength(static_cast<const unsigned char*>(image));
+    if (length == 0)
+        return nullptr;
+    return Decode(QByteArray(static_cast<const char*>(image), qsizetype(length)), QStringLiteral("<memory>"));
+}
+
+bool IsDefaultAlias(const char* alias) {
+    const QString name = QString::fromLocal8Bit(alias);
+    return name.compare(QLatin1String(".Default"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("SystemDefault"), Qt::CaseInsensitive) == 0;
+}
+
+ClipPtr Load(const void* sound, unsigned flags) {
+    const auto* text = static_cast<const char*>(sound);
+    if ((flags & SND_RESOURCE) == SND_RESOURCE)
+        return nullptr;
+    if (flags & SND_ALIAS)
+        return IsDefaultAlias(text) ? DefaultSound() : nullptr;
+    if (flags & SND_MEMORY)
+        return LoadImage(sound);
+    const QString path = ResolveSoundFile(QFile::decodeName(text));
+    return path.isEmpty() ? nullptr : Cache().Load(path);
+}
+
+// Blocks until the device has played `play` to its end. Offline nothing plays until a test renders,
+// so there is nothing to wait for; a device that stops taking samples ends the wait as well.
+void WaitForEnd(Voice& voice, std::uint64_t play) {
+    using namespace std::chrono;
+    AudioOutput& output = AudioOutput::Instance();
+    if (output.IsOffline())
+        return;
+    std::int64_t frames = output.FramesRendered();
+    auto progress = steady_clock::now();
+    while (voice.IsPlaying(play)) {
+        std::this_thread::sleep_for(milliseconds(2));
+        const auto now = steady_clock::now();
+        if (output.FramesRendered() != frames) {
+            frames = output.FramesRendered();
+            progress = now;
+        } else if (now - progress > seconds(1)) {
+            return;
+        }
+    }
+}
+
+} // namespace
+
+bool PlaySoundA(const void* sound, void*, unsigned flags) {
+    Voice& voice = TheVoice();
+    if (!sound) {
+        voice.Stop();
+        return true;
+    }
+    if ((flags & SND_NOSTOP) && voice.IsPlaying())
+        return false;
+    // A new request silences the old sound even when it cannot play anything itself.
+    voice.Stop();
+    AudioOutput& output = AudioOutput::Instance();
+    output.Open();
+    if (!output.IsAvailable())
+        return false;
+    ClipPtr clip = Load(sound, flags);
+    const bool requested = clip != nullptr;
+    if (!clip && !(flags & SND_NODEFAULT))
+        clip = DefaultSound();
+    if (!clip)
+        return false;
+    const bool loop = requested && (flags & SND_LOOP);
+    const std::uint64_t play = voice.Start(std::move(clip), loop);
+    if (!(flags & SND_ASYNC) && !loop)
+        WaitForEnd(voice, play);
+    return requested;
+}
+
+void* ProgramInstance() {
+    static char instance;
+    return &instance;
+}
+
+void PreloadSound(const QString& fileName) {
+    const QString path = ResolveSoundFile(fileName);
+    if (!path.isEmpty())
+        Cache().Load(path);
+}
+
+bool IsSafeSoundImage(const void* image, std::size_t size) {
+    const auto* bytes = static_cast<const unsigned char*>(image);
+    if (!bytes || size < 4)
+        return false;
+    if (!IsRiff(bytes))
+        return true;
+    if (size < RiffHeaderBytes)
+        return false;
+    const std::size_t length = ImageLength(bytes);
+    return length == 0 || length <= size;
+}
+
+PlaySoundState CurrentVoice() {
+    return TheVoice().State();
+}

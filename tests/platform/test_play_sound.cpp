@@ -1,0 +1,401 @@
+// The waveform voice, rendered offline: what plays, from which sample, for how long, and what
+// stays silent.
+#include "platform/AudioOutput.h"
+#include "platform/PlaySound.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int Rate = AudioOutput::SampleRate;
+
+struct Tone {
+    int rate = 44100;
+    int channels = 2;
+    int bits = 16;
+    double seconds = 0.2;
+    double frequency = 440;
+    double amplitude = 0.5;
+
+    int Frames() const { return int(std::lround(rate * seconds)); }
+    int OutputFrames() const { return int(std::lround(Rate * seconds)); }
+    // A cosine, so the very first sample is loud and shows where playback starts.
+    double Value(int frame) const {
+        return amplitude * std::cos(2 * std::numbers::pi * frequency * frame / rate);
+    }
+};
+
+void Append16(QByteArray& out, unsigned value) {
+    out.append(char(value & 0xFF));
+    out.append(char(value >> 8 & 0xFF));
+}
+void Append32(QByteArray& out, unsigned value) {
+    Append16(out, value & 0xFFFF);
+    Append16(out, value >> 16);
+}
+
+QByteArray PcmWav(const Tone& tone) {
+    QByteArray data;
+    for (int i = 0; i < tone.Frames(); ++i) {
+        for (int c = 0; c < tone.channels; ++c) {
+            const double v = tone.Value(i);
+            if (tone.bits == 8)
+                data.append(char(std::lround(128 + v * 127)));
+            else
+                Append16(data, unsigned(std::lround(v * 32767)) & 0xFFFF);
+        }
+    }
+    const int block = tone.channels * tone.bits / 8;
+    QByteArray wav("RIFF");
+    Append32(wav, unsigned(36 + data.size()));
+    wav += "WAVEfmt ";
+    Append32(wav, 16);
+    Append16(wav, 1);
+    Append16(wav, unsigned(tone.channels));
+    Append32(wav, unsigned(tone.rate));
+    Append32(wav, unsigned(tone.rate * block));
+    Append16(wav, unsigned(block));
+    Append16(wav, unsigned(tone.bits));
+    wav += "data";
+    Append32(wav, unsigned(data.size()));
+    return wav + data;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::vector<float> Render(int frames) {
+    std::vector<float> out(std::size_t(frames) * 2);
+    AudioOutput::Instance().RenderOffline(out.data(), frames);
+    return out;
+}
+
+// Index of the first and one past the last frame louder than `threshold`; {0, 0} for silence.
+std::pair<int, int> LoudSpan(const std::vector<float>& mix, float threshold = 0.01f) {
+    int first = -1, last = -1;
+    for (std::size_t i = 0; i < mix.size(); ++i) {
+        if (std::abs(mix[i]) > threshold) {
+            if (first < 0)
+                first = int(i / 2);
+            last = int(i / 2);
+        }
+    }
+    return first < 0 ? std::pair{0, 0} : std::pair{first, last + 1};
+}
+
+bool IsSilent(const std::vector<float>& mix) {
+    return LoudSpan(mix, 0.0f) == std::pair{0, 0};
+}
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "test_platform";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+class PlaySoundTest : public testing::Test {
+protected:
+    void SetUp() override {
+        AudioOutput::Instance().UseOffline();
+        PlaySoundA(nullptr, nullptr, 0);
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    void TearDown() override {
+        PlaySoundA(nullptr, nullptr, 0);
+        QDir::setCurrent(previous);
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        WriteFile(path, bytes);
+        return path;
+    }
+    static bool PlayFile(const QString& name, unsigned flags = SND_ASYNC | SND_NODEFAULT) {
+        return PlaySoundA(QFile::encodeName(name).constData(), nullptr, flags | SND_FILENAME);
+    }
+
+    QTemporaryDir dir;
+    QString previous;
+};
+
+TEST_F(PlaySoundTest, ToneFilesPlayFromTheirFirstSampleForTheirWholeLength) {
+    const Tone tones[] = {
+        {.rate = 44100, .channels = 2, .bits = 16},
+        {.rate = 22050, .channels = 1, .bits = 8},
+        {.rate = 48000, .channels = 1, .bits = 16, .seconds = 0.25},
+    };
+    for (const Tone& tone : tones) {
+        SCOPED_TRACE(testing::Message()
+                     << tone.rate << " Hz, " << tone.channels << " ch, " << tone.bits << " bit");
+        ASSERT_TRUE(PlayFile(Write("tone.wav", PcmWav(tone))));
+        const PlaySoundState state = CurrentVoice();
+        EXPECT_TRUE(state.playing);
+        EXPECT_EQ(state.name, dir.filePath("tone.wav"));
+        EXPECT_NEAR(state.frames, tone.OutputFrames(), 2);
+
+        const std::vector<float> mix = Render(tone.OutputFrames() + 2000);
+        // Both channels carry the tone, starting at full amplitude on frame 0.
+        EXPECT_NEAR(mix[0], tone.amplitude, 0.05);
+        EXPECT_NEAR(mix[1], tone.amplitude, 0.05);
+        const auto [first, end] = LoudSpan(mix);
+        EXPECT_EQ(first, 0);
+        EXPECT_NEAR(end, tone.OutputFrames(), 12);
+        EXPECT_TRUE(IsSilent({mix.begin() + 2 * (state.frames + 1), mix.end()}));
+        EXPECT_FALSE(CurrentVoice().playing);
+    }
+}
+
+TEST_F(PlaySoundTest, SixteenBitStereoAtTheOutputRatePlaysUnchanged) {
+    const Tone tone{.frequency = 1000, .amplitude = 0.8};
+    ASSERT_TRUE(PlayFile(Write("exact.wav", PcmWav(tone))));
+    const std::vector<float> mix = Render(tone.Frames());
+    for (int i = 0; i < tone.Frames(); i += 37)
+        ASSERT_NEAR(mix[2 * std::size_t(i)], tone.Value(i), 1e-4) << "frame " << i;
+}
+
+TEST_F(PlaySoundTest, FileCutOffInsideItsSamplesPlaysWhatItHas) {
+    const Tone tone{.channels = 1};
+    const QByteArray whole = PcmWav(tone);
+    const int kept = tone.Frames() / 2;
+    ASSERT_TRUE(PlayFile(Write("cut.wav", whole.left(44 + 2 * kept))));
+    EXPECT_EQ(CurrentVoice().frames, kept);
+    EXPECT_EQ(LoudSpan(Render(tone.Frames())).second, kept);
+}
+
+TEST_F(PlaySoundTest, ANewSoundCutsOffTheOneThatPlays) {
+    const Tone quiet{.seconds = 1, .amplitude = 0.2};
+    const Tone loud{.seconds = 0.1, .amplitude = 0.9};
+    const QString first = Write("quiet.wav", PcmWav(quiet));
+    const QString second = Write("loud.wav", PcmWav(loud));
+    ASSERT_TRUE(PlayFile(first));
+    Render(1000);
+    ASSERT_TRUE(PlayFile(second));
+    EXPECT_EQ(CurrentVoice().name, second);
+    EXPECT_EQ(CurrentVoice().position, 0);
+    const std::vector<float> mix = Render(Rate);
+    EXPECT_NEAR(mix[0], loud.amplitude, 0.01);
+    EXPECT_EQ(LoudSpan(mix).second, loud.OutputFrames()); // nothing of the first sound after it
+}
+
+TEST_F(PlaySoundTest, NoStopYieldsToASoundThatPlays) {
+    const Tone tone{.seconds = 0.1};
+    const QString first = Write("first.wav", PcmWav(tone));
+    const QString second = Write("second.wav", PcmWav(tone));
+    ASSERT_TRUE(PlayFile(first));
+    Render(100);
+    EXPECT_FALSE(PlayFile(second, SND_ASYNC | SND_NODEFAULT | SND_NOSTOP));
+    EXPECT_EQ(CurrentVoice().name, first);
+    EXPECT_EQ(CurrentVoice().position, 100);
+    Render(tone.OutputFrames());
+    EXPECT_TRUE(PlayFile(second, SND_ASYNC | SND_NODEFAULT | SND_NOSTOP));
+    EXPECT_EQ(CurrentVoice().name, second);
+}
+
+TEST_F(PlaySoundTest, LoopRepeatsUntilStopped) {
+    const Tone tone{.seconds = 0.05, .frequency = 300};
+    ASSERT_TRUE(PlayFile(Write("loop.wav", PcmWav(tone)), SND_ASYNC | SND_NODEFAULT | SND_LOOP));
+    const int length = tone.OutputFrames();
+    const std::vector<float> mix = Render(length * 3 + 100);
+    for (int i = 0; i < length + 100; i += 7)
+        ASSERT_FLOAT_EQ(mix[2 * std::size_t(i)], mix[2 * std::size_t(i + 2 * length)]) << "frame " << i;
+    EXPECT_TRUE(CurrentVoice().playing);
+    EXPECT_TRUE(CurrentVoice().looped);
+
+    EXPECT_TRUE(PlaySoundA(nullptr, nullptr, 0));
+    EXPECT_FALSE(CurrentVoice().playing);
+    EXPECT_TRUE(IsSilent(Render(length)));
+}
+
+TEST_F(PlaySoundTest, SynchronousPlayReturnsOfflineWithTheSoundQueued) {
+    ASSERT_TRUE(PlayFile(Write("sync.wav", PcmWav({})), SND_SYNC | SND_NODEFAULT));
+    EXPECT_TRUE(CurrentVoice().playing);
+    EXPECT_EQ(CurrentVoice().position, 0);
+}
+
+TEST_F(PlaySoundTest, SoundsThatCannotPlayAreSilentAndStopTheOldSound) {
+    QByteArray noData = PcmWav({.seconds = 0});
+    QByteArray badFormat = PcmWav({});
+    badFormat[20] = 0x55; // an unknown encoding
+    Write("empty.wav", {});
+    Write("noise.wav", QByteArray(5000, 'x'));
+    Write("nodata.wav", noData);
+    Write("badformat.wav", badFormat);
+    Write("header.wav", PcmWav({}).left(30));
+    QDir(dir.path()).mkdir("folder.wav");
+    const QByteArray missing = "missing.wav", empty = "", noise = "noise.wav", zero = "empty.wav",
+                     nodataName = "nodata.wav", format = "badformat.wav", header = "header.wav",
+                     folder = "folder.wav", alias = "SystemExclamation", notRiff = "RIFX....WAVE";
+    const struct {
+        const char* what;
+        const void* sound;
+        unsigned flags;
+    } cases[] = {
+        {"missing file", missing.constData(), SND_FILENAME},
+        {"empty name", empty.constData(), SND_FILENAME},
+        {"empty file", zero.constData(), SND_FILENAME},
+        {"not a WAV", noise.constData(), SND_FILENAME},
+        {"WAV without samples", nodataName.constData(), SND_FILENAME},
+        {"unknown encoding", format.constData(), SND_FILENAME},
+        {"cut inside the header", header.constData(), SND_FILENAME},
+        {"a folder", folder.constData(), SND_FILENAME},
+        {"resource", "WAVE1", SND_RESOURCE},
+        {"unknown alias", alias.constData(), SND_ALIAS},
+        {"memory without RIFF", notRiff.constData(), SND_MEMORY},
+        {"memory WAV without samples", noData.constData(), SND_MEMORY},
+    };
+    const QString playing = Write("playing.wav", PcmWav({.seconds = 1}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(PlayFile(playing));
+        EXPECT_FALSE(PlaySoundA(c.sound, nullptr, c.flags | SND_ASYNC | SND_NODEFAULT));
+        EXPECT_FALSE(CurrentVoice().playing);
+        EXPECT_TRUE(IsSilent(Render(2000)));
+    }
+}
+
+TEST_F(PlaySoundTest, DefaultSoundStandsInOnlyWhenAllowed) {
+    EXPECT_FALSE(PlayFile("missing.wav", SND_ASYNC));
+    EXPECT_EQ(CurrentVoice().name, "<default>");
+    const std::vector<float> mix = Render(Rate);
+    const auto [first, end] = LoudSpan(mix);
+    EXPECT_LT(first, Rate / 100);
+    EXPECT_NEAR(end, Rate * 120 / 1000, Rate / 100);
+    for (float sample : mix)
+        ASSERT_LE(std::abs(sample), 0.3f); // soft
+
+    EXPECT_FALSE(PlayFile("missing.wav", SND_ASYNC | SND_NODEFAULT));
+    EXPECT_TRUE(IsSilent(Render(Rate)));
+    EXPECT_FALSE(PlaySoundA("SystemHand", nullptr, SND_ALIAS | SND_ASYNC));
+    EXPECT_EQ(CurrentVoice().name, "<default>");
+    // ".Default" is the default sound's own name, so it plays even with SND_NODEFAULT.
+    EXPECT_TRUE(PlaySoundA(".Default", nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT));
+    EXPECT_EQ(CurrentVoice().name, "<default>");
+}
+
+TEST_F(PlaySoundTest, MemoryImagePlaysLikeAFile) {
+    const Tone tone{.rate = 11025, .channels = 1, .bits = 8};
+    const QByteArray image = PcmWav(tone);
+    ASSERT_TRUE(PlaySoundA(image.constData(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT));
+    EXPECT_EQ(CurrentVoice().name, "<memory>");
+    EXPECT_NEAR(CurrentVoice().frames, tone.OutputFrames(), 4);
+    EXPECT_NEAR(LoudSpan(Render(Rate)).second, tone.OutputFrames(), 20);
+}
+
+TEST_F(PlaySoundTest, SafeImageCheckMatchesWhatTheVoiceReads) {
+    const QByteArray wav = PcmWav({});
+    QByteArray claimsMore = wav;
+    claimsMore[4] = char(0xFF);
+    const struct {
+        QByteArray bytes;
+        bool safe;
+    } cases[] = {
+        {wav, true},
+        {wav.left(wav.size() - 1), false}, // the header claims one byte more than there is
+        {claimsMore.left(100), false},
+        {"RIFF", false},
+        {QByteArray("RIFF\x04\0\0\0WAV", 11), false},
+        {"XYZ", false},
+        {"JUNK", true},                                     // rejected after 4 bytes
+        {QByteArray("RIFF\xFF\xFF\xFF\xFFWAVE", 12), true}, // size beyond any sane image: rejected
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsSafeSoundImage(c.bytes.constData(), std::size_t(c.bytes.size())), c.safe)
+            << c.bytes.toHex().left(32).constData();
+}
+
+TEST_F(PlaySoundTest, RelativeNamesWithBackslashesResolveInOrder) {
+    App();
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString unique = QStringLiteral("tp-play-sound-%1").arg(QCoreApplication::applicationPid());
+    const QByteArray name = QStringLiteral("%1\\sub\\tone.wav").arg(unique).toUtf8();
+    const QString relative = unique + "/sub/tone.wav";
+    const QString places[] = {
+        dir.filePath(relative),
+        exeDir + "/" + relative,
+        QDir::cleanPath(exeDir + "/../share/tovimar-plumkin/" + relative),
+    };
+    // Written from the last place to the first: each step finds the earlier place first.
+    for (int i = 2; i >= 0; --i) {
+        WriteFile(places[i], PcmWav({}));
+        ASSERT_TRUE(PlaySoundA(name.constData(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT)) << i;
+        EXPECT_EQ(CurrentVoice().name, places[i]);
+    }
+    QDir(exeDir + "/" + unique).removeRecursively();
+    QDir(QDir::cleanPath(exeDir + "/../share/tovimar-plumkin/" + unique)).removeRecursively();
+}
+
+TEST_F(PlaySoundTest, ChangedFileIsDecodedAgain) {
+    const QString path = Write("changing.wav", PcmWav({.seconds = 0.1}));
+    PreloadSound(path);
+    ASSERT_TRUE(PlayFile(path));
+    EXPECT_NEAR(CurrentVoice().frames, Rate / 10, 2);
+    Write("changing.wav", PcmWav({.seconds = 0.3}));
+    ASSERT_TRUE(PlayFile(path));
+    EXPECT_NEAR(CurrentVoice().frames, Rate * 3 / 10, 2);
+}
+
+// The device itself, in a fresh process (this one renders offline): a synchronous play through
+// SDL's disk driver returns once the device has taken every sample, and the file holds the tone.
+TEST(PlaySoundDeathTest, SynchronousPlayOnTheDiskDriverWaitsForTheWholeSound) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // The child runs this body again: it takes the parent's folder from the environment.
+    std::optional<QTemporaryDir> made;
+    QString folder = qEnvironmentVariable("TP_DISK_TEST_DIR");
+    if (folder.isEmpty()) {
+        made.emplace();
+        ASSERT_TRUE(made->isValid());
+        folder = made->path();
+        qputenv("TP_DISK_TEST_DIR", QFile::encodeName(folder));
+    }
+    const Tone tone{.rate = 22050, .channels = 1, .bits = 16, .amplitude = 0.6};
+    const QString wav = folder + "/tone.wav";
+    const QString raw = folder + "/out.raw";
+    WriteFile(wav, PcmWav(tone));
+    const QByteArray oldDriver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISK_FILE", QFile::encodeName(raw));
+    EXPECT_EXIT(
+        {
+            const bool played =
+                PlaySoundA(QFile::encodeName(wav).constData(), nullptr, SND_FILENAME | SND_NODEFAULT);
+            const bool whole = AudioOutput::Instance().FramesRendered() >= tone.OutputFrames();
+            std::exit(played && whole && !CurrentVoice().playing ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    oldDriver.isNull() ? qunsetenv("SDL_AUDIODRIVER") : qputenv("SDL_AUDIODRIVER", oldDriver);
+    qunsetenv("SDL_DISK_FILE");
+    qunsetenv("TP_DISK_TEST_DIR");
+
+    QFile file(raw);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    std::vector<float> mix(std::size_t(bytes.size()) / 2);
+    for (std::size_t i = 0; i < mix.size(); ++i)
+        mix[i] = float(reinterpret_cast<const qint16*>(bytes.constData())[i]) / 32768.0f;
+    const auto [first, end] = LoudSpan(mix);
+    EXPECT_NEAR(end - first, tone.OutputFrames(), 12);
+    EXPECT_NEAR(mix[2 * std::size_t(first)], tone.amplitude, 0.05);
+    EXPECT_NEAR(mix[2 * std::size_t(first) + 1], tone.amplitude, 0.05);
+}
+
+} // namespace
