@@ -488,9 +488,16 @@ void TTabSheet::SetTabVisible(bool visible) {
 }
 
 void TTabSheet::SetParent(TWinControl* parent) {
+    if (TPageControl* old = PageControl())
+        old->RemovePage(this);
     TWinControl::SetParent(parent);
     if (TPageControl* pages = PageControl())
-        pages->SheetsChanged();
+        pages->InsertPage(this);
+}
+
+TTabSheet::~TTabSheet() {
+    if (TPageControl* pages = PageControl())
+        pages->RemovePage(this);
 }
 
 void TTabSheet::Paint() {
@@ -503,12 +510,18 @@ TPageControl::TPageControl(QObject* owner) : TWinControl(owner) {
     SetBounds(0, 0, 289, 193);
 }
 
-QList<TTabSheet*> TPageControl::Pages() const {
-    QList<TTabSheet*> pages;
-    for (TControl* control : Controls())
-        if (auto* sheet = qobject_cast<TTabSheet*>(control))
-            pages.append(sheet);
-    return pages;
+QList<TTabSheet*> TPageControl::Pages() const { return pages_; }
+
+void TPageControl::InsertPage(TTabSheet* page) {
+    pages_.append(page);
+    SheetsChanged();
+}
+
+void TPageControl::RemovePage(TTabSheet* page) {
+    pages_.removeAll(page);
+    if (activePage_ == page)
+        activePage_ = nullptr;
+    SheetsChanged();
 }
 
 void TPageControl::SetActivePage(TTabSheet* page) {

@@ -227,6 +227,7 @@ class TTabSheet : public TWinControl {
     Q_PROPERTY(bool TabVisible READ TabVisible WRITE SetTabVisible)
 public:
     explicit TTabSheet(QObject* owner);
+    ~TTabSheet() override;
 
     bool TabVisible() const { return tabVisible_; }
     void SetTabVisible(bool visible);
@@ -268,10 +269,14 @@ protected:
 
 private:
     friend class TTabSheet;
+    void InsertPage(TTabSheet* page);
+    void RemovePage(TTabSheet* page);
     void SheetsChanged();
     bool TabsShown() const;
     TRect TabRect(int index) const;
     TTabSheet* activePage_ = nullptr;
+    // In the order the sheets were added; raising a sheet changes only the stacking.
+    QList<TTabSheet*> pages_;
 };
 
 // Makes the stock classes known to the layout reader.

@@ -7,6 +7,7 @@
 #include "app/uReward.h"
 #include "controls/RzPanel.h"
 #include "controls/RzRadChk.h"
+#include "controls/XiButton.h"
 
 namespace {
 
@@ -28,7 +29,10 @@ std::vector<QRect> Places(const TColorActivity* window) {
 
 void Open(TForm* window, const char* button) {
     ClickOn(frmMain->btnColors);
+    fprintf(stderr, "page %d\n", frmMain->pgPages->ActivePageIndex());
+    CurrentStep = 99;
     ClickOn(frmMain->findChild<TBitBtn*>(QString::fromLatin1(button)));
+    fprintf(stderr, "step %d\n", CurrentStep);
     ASSERT_TRUE(window->Visible());
 }
 
