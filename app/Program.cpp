@@ -13,7 +13,13 @@
 #include "app/uShapes_CircleTriangleSquare.h"
 #include "framework/Forms.h"
 
+#include "platform/AudioOutput.h"
+#include "platform/MidiStream.h"
+#include "platform/PlaySound.h"
+
 #include <QFontDatabase>
+#include <QTimer>
+#include <thread>
 
 static void LoadResources() { Q_INIT_RESOURCE(resources); }
 
@@ -37,4 +43,17 @@ void CreateWindows(TApplication& application) {
     application.CreateForm(frmMusic_FC);
     application.CreateForm(frmMusic_FAC);
     application.CreateForm(frmMusic_FGABC);
+}
+
+void WarmUpSound() {
+    // Late enough not to hold up the main menu's first frame.
+    QTimer::singleShot(200, [] {
+        AudioOutput::Instance().Open();
+        std::thread([] {
+            for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle", "triangle",
+                                     "square", "E", "F", "G", "A", "B", "C", "D"})
+                PreloadSound(QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name)));
+        }).detach();
+        PreloadMidi();
+    });
 }

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
         PrepareProgram(application);
         application.SetTitle(QStringLiteral("Tovimar Plumkin"));
         CreateWindows(application);
+        WarmUpSound();
     } catch (const std::exception& error) {
         application.HandleException(error);
         return 1;
