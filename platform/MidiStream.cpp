@@ -1,0 +1,769 @@
+#include "platform/MidiStream.h"
+
+#include "platform/AudioOutput.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QThread>
+
+#include <dlfcn.h>
+#include <fluidsynth.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr const char* PackagedSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+// FluidSynth's default gain (0.2) leaves a full-velocity note some 15 dB below the normalised
+// speech recordings; at this gain a single note is about as loud as a spoken note name.
+constexpr double SynthGain = 1.4;
+// A play that comes before the background load has finished waits this long at most.
+constexpr auto LoadLimit = std::chrono::seconds(5);
+// Buffers queued or done but not yet reported, over all streams. Bounds every queue below.
+constexpr int MaxOutstanding = 256;
+constexpr std::size_t RingSize = 1024;
+// After this long without a sounding voice even the reverb tail is over: stop rendering the synth.
+constexpr std::int64_t QuietFrames = 2 * AudioOutput::SampleRate;
+constexpr int DefaultTimeDivision = 96;
+constexpr unsigned DefaultTempo = 500000;
+constexpr int Channels = 16;
+
+} // namespace
+
+struct MidiOutHandle {};
+
+struct MidiStreamHandle {
+    explicit MidiStreamHandle(QObject* notifyTarget) : target(notifyTarget) {}
+
+    // The output frame of `at` ticks after restart, at the current tempo and division.
+    std::int64_t FrameOf(std::int64_t at) const {
+        const auto ticks = static_cast<unsigned __int128>(at - anchorTick);
+        const auto frames = ticks * tempo * AudioOutput::SampleRate / (unsigned(division) * 1000000ull);
+        // Far beyond any stream's end, and safe from overflow.
+        constexpr std::int64_t Never = std::int64_t(1) << 62;
+        return anchorFrame + static_cast<std::int64_t>(std::min<unsigned __int128>(frames, Never));
+    }
+    // Times later records from the last one played, so a change applies from there on.
+    void Reanchor() {
+        anchorFrame = FrameOf(tick);
+        anchorTick = tick;
+    }
+
+    QPointer<QObject> target;
+
+    // Sequencer state, shared with the render path under the output lock.
+    bool running = false;
+    std::array<MIDIHDR*, MaxOutstanding> queue{};
+    std::size_t head = 0;
+    std::size_t count = 0;
+    unsigned offset = 0; // bytes of the front buffer already played
+    int division = DefaultTimeDivision;
+    unsigned tempo = DefaultTempo;
+    std::int64_t tick = 0; // ticks from restart to the last record played
+    std::int64_t anchorTick = 0;
+    std::int64_t anchorFrame = 0;
+};
+
+namespace {
+
+// One stream record as read from a buffer.
+struct Record {
+    unsigned delta = 0;
+    unsigned event = 0;
+    unsigned size = 0;
+};
+
+bool ReadRecord(const MIDIHDR& header, unsigned offset, Record& record) {
+    const unsigned bytes = header.dwBytesRecorded;
+    if (offset > bytes || bytes - offset < 12)
+        return false;
+    const char* at = header.lpData + offset;
+    std::memcpy(&record.delta, at, 4);
+    std::memcpy(&record.event, at + 8, 4);
+    record.size = 12;
+    if (record.event & MEVT_F_LONG)
+        record.size += (MEVT_EVENTPARM(record.event) + 3) & ~3u;
+    return record.size <= bytes - offset;
+}
+
+bool WellFormed(const MIDIHDR& header) {
+    Record record;
+    unsigned offset = 0;
+    while (offset < header.dwBytesRecorded && ReadRecord(header, offset, record))
+        offset += record.size;
+    return offset == header.dwBytesRecorded;
+}
+
+void SendShortMessage(fluid_synth_t* synth, std::uint32_t msg) {
+    const int status = msg & 0xFF;
+    const int channel = status & 0x0F;
+    const int data1 = (msg >> 8) & 0x7F;
+    const int data2 = (msg >> 16) & 0x7F;
+    switch (status & 0xF0) {
+    case 0x80:
+        fluid_synth_noteoff(synth, channel, data1);
+        break;
+    case 0x90:
+        if (data2 == 0)
+            fluid_synth_noteoff(synth, channel, data1);
+        else
+            fluid_synth_noteon(synth, channel, data1, data2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(synth, channel, data1, data2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(synth, channel, data1, data2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(synth, channel, data1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(synth, channel, data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(synth, channel, data1 | data2 << 7);
+        break;
+    default: // running status and system messages have no meaning here
+        break;
+    }
+}
+
+std::string SoundFontPath() {
+    const char* path = std::getenv("TP_SOUNDFONT");
+    return path && *path ? path : PackagedSoundFont;
+}
+
+bool Loadable(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    return info.isFile() && info.isReadable();
+}
+
+// A synthesizer with one SoundFont, built on a background thread.
+class SoundFontLoad {
+public:
+    explicit SoundFontLoad(std::string fontPath) : path(std::move(fontPath)) {}
+    ~SoundFontLoad() {
+        if (synth_)
+            delete_fluid_synth(synth_);
+        if (settings_)
+            delete_fluid_settings(settings_);
+    }
+
+    static std::shared_ptr<SoundFontLoad> Start(const std::string& path) {
+        auto load = std::make_shared<SoundFontLoad>(path);
+        std::thread([load] { load->Run(); }).detach();
+        return load;
+    }
+
+    // The synthesizer once loaded; null while loading, after `limit` or when the load failed.
+    fluid_synth_t* Wait(std::chrono::milliseconds limit) {
+        std::unique_lock lock(mutex_);
+        done_changed_.wait_for(lock, limit, [this] { return done_; });
+        return synth_;
+    }
+    bool Failed() {
+        std::lock_guard lock(mutex_);
+        return done_ && !synth_;
+    }
+
+    const std::string path;
+
+private:
+    void Run() {
+        LoadOnThisThreadOnly();
+        fluid_settings_t* settings = new_fluid_settings();
+        fluid_settings_setnum(settings, "synth.sample-rate", AudioOutput::SampleRate);
+        fluid_settings_setnum(settings, "synth.gain", SynthGain);
+        // Every call is serialised by the output lock already.
+        fluid_settings_setint(settings, "synth.threadsafe-api", 0);
+        fluid_synth_t* synth = new_fluid_synth(settings);
+        if (synth && fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED) {
+            delete_fluid_synth(synth);
+            synth = nullptr;
+        }
+        std::lock_guard lock(mutex_);
+        settings_ = settings;
+        synth_ = synth;
+        done_ = true;
+        done_changed_.notify_all();
+    }
+
+    // FluidSynth reads the samples in an OpenMP parallel region. One thread loads as fast here and
+    // leaves no pool of idle threads behind for the rest of the game.
+    static void LoadOnThisThreadOnly() {
+        using SetThreads = void (*)(int);
+        if (const auto setThreads = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads")))
+            setThreads(1);
+    }
+
+    std::mutex mutex_;
+    std::condition_variable done_changed_;
+    bool done_ = false;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+};
+
+template <class T, std::size_t N> class SpscRing {
+public:
+    bool Push(const T& item) {
+        const std::size_t tail = tail_.load(std::memory_order_relaxed);
+        const std::size_t next = (tail + 1) % N;
+        if (next == head_.load(std::memory_order_acquire))
+            return false;
+        items_[tail] = item;
+        tail_.store(next, std::memory_order_release);
+        return true;
+    }
+    const T* Front() const {
+        const std::size_t head = head_.load(std::memory_order_relaxed);
+        return head == tail_.load(std::memory_order_acquire) ? nullptr : &items_[head];
+    }
+    void Pop() { head_.store((head_.load(std::memory_order_relaxed) + 1) % N, std::memory_order_release); }
+    std::size_t Free() const {
+        const std::size_t used =
+            (tail_.load(std::memory_order_relaxed) + N - head_.load(std::memory_order_acquire)) % N;
+        return N - 1 - used;
+    }
+
+private:
+    std::array<T, N> items_{};
+    std::atomic<std::size_t> head_{0};
+    std::atomic<std::size_t> tail_{0};
+};
+
+struct Notification {
+    std::uint64_t seq = 0;
+    unsigned msg = 0;
+    MidiStreamHandle* stream = nullptr;
+    MIDIHDR* header = nullptr;
+};
+
+// Carries notifications to the UI thread in the order they happened. The render path pushes into
+// a lock-free ring and the UI thread into a deque (both under the output lock, which orders the
+// sequence numbers); an eventfd wakes the UI thread's event loop, which merges the two.
+class NotificationQueue {
+public:
+    NotificationQueue() : wake_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+
+    // Render path. An `optional` notification is dropped rather than crowd out the done ones.
+    void PushFromRender(unsigned msg, MidiStreamHandle* stream, MIDIHDR* header, bool optional) {
+        if (optional && ring_.Free() <= std::size_t(MaxOutstanding))
+            return;
+        if (ring_.Push({next_.fetch_add(1), msg, stream, header}))
+            Wake();
+    }
+    void PushFromUi(unsigned msg, MidiStreamHandle* stream, MIDIHDR* header) {
+        fromUi_.push_back({next_.fetch_add(1), msg, stream, header});
+        Wake();
+    }
+
+    // UI thread: delivers what was pushed before the event loop noticed, each through `deliver`.
+    template <class F> void WatchOnUiThread(F deliver) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (watcher_ || !app || QThread::currentThread() != app->thread() || wake_ < 0)
+            return;
+        watcher_ = new QSocketNotifier(wake_, QSocketNotifier::Read, app);
+        QObject::connect(watcher_, &QSocketNotifier::activated, watcher_,
+                         [this, deliver] { Drain(deliver); });
+    }
+
+private:
+    void Wake() {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(wake_, &one, sizeof one);
+    }
+
+    template <class F> void Drain(F deliver) {
+        std::uint64_t count = 0;
+        [[maybe_unused]] const ssize_t read = ::read(wake_, &count, sizeof count);
+        // Later ones wait for the next round of the event loop, as posted messages would.
+        const std::uint64_t limit = next_.load();
+        for (;;) {
+            const Notification* rendered = ring_.Front();
+            const bool takeUi = !fromUi_.empty() && (!rendered || fromUi_.front().seq < rendered->seq);
+            const Notification* first = takeUi ? &fromUi_.front() : rendered;
+            if (!first || first->seq >= limit)
+                return;
+            const Notification notification = *first;
+            if (takeUi)
+                fromUi_.pop_front();
+            else
+                ring_.Pop();
+            deliver(notification);
+        }
+    }
+
+    int wake_;
+    std::atomic<std::uint64_t> next_{0};
+    SpscRing<Notification, RingSize> ring_;
+    std::deque<Notification> fromUi_;
+    QPointer<QSocketNotifier> watcher_;
+};
+
+// The one MIDI device: a FluidSynth synthesizer rendered into the shared output, with a sequencer
+// that plays the open stream's records at their exact output frames.
+class MidiDevice final : public AudioSource {
+public:
+    MidiDevice() {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
+    }
+
+    bool Available() {
+        AudioOutput& output = AudioOutput::Instance();
+        output.Open();
+        if (!output.IsAvailable())
+            return false;
+        const std::string path = SoundFontPath();
+        if (load_ && load_->path == path && load_->Failed())
+            return false;
+        return (active_ && active_->path == path) || Loadable(path);
+    }
+    bool ValidId(unsigned id) { return (id == 0 || id == MIDI_MAPPER) && Available(); }
+
+    void StartLoad() {
+        const std::string path = SoundFontPath();
+        if (load_ && load_->path == path)
+            return;
+        load_ = active_ && active_->path == path ? active_ : SoundFontLoad::Start(path);
+    }
+
+    MMRESULT OpenOut(HMIDIOUT* handle, unsigned id) {
+        if (!handle)
+            return MMSYSERR_INVALPARAM;
+        *handle = nullptr;
+        if (!ValidId(id))
+            return MMSYSERR_BADDEVICEID;
+        StartLoad();
+        outs_.push_back(std::make_unique<MidiOutHandle>());
+        *handle = outs_.back().get();
+        return MMSYSERR_NOERROR;
+    }
+    MMRESULT CloseOut(HMIDIOUT handle) {
+        const auto found =
+            std::find_if(outs_.begin(), outs_.end(), [&](const auto& out) { return out.get() == handle; });
+        if (!handle || found == outs_.end())
+            return MMSYSERR_INVALHANDLE;
+        outs_.erase(found);
+        return MMSYSERR_NOERROR;
+    }
+    bool IsOut(HMIDIOUT handle) const {
+        return handle &&
+               std::any_of(outs_.begin(), outs_.end(), [&](const auto& out) { return out.get() == handle; });
+    }
+    bool IsStream(HMIDISTRM handle) const { return handle && handle == open_; }
+
+    MMRESULT OpenStream(HMIDISTRM* handle, QObject* target) {
+        *handle = nullptr;
+        if (open_)
+            return MMSYSERR_ALLOCATED;
+        if (const MMRESULT result = UseSynth(); result != MMSYSERR_NOERROR)
+            return result;
+        notifications_.WatchOnUiThread([this](const Notification& n) { Deliver(n); });
+        auto* stream = new MidiStreamHandle(target);
+        Locked([&] {
+            playing_ = stream;
+            notifications_.PushFromUi(MM_MOM_OPEN, stream, nullptr);
+        });
+        open_ = stream;
+        *handle = stream;
+        return MMSYSERR_NOERROR;
+    }
+
+    MMRESULT CloseStream(HMIDISTRM stream) {
+        MMRESULT result = MMSYSERR_NOERROR;
+        Locked([&] {
+            if (stream->count > 0) {
+                result = MIDIERR_STILLPLAYING;
+                return;
+            }
+            playing_ = nullptr;
+            notifications_.PushFromUi(MM_MOM_CLOSE, stream, nullptr);
+        });
+        if (result == MMSYSERR_NOERROR)
+            open_ = nullptr; // freed once its close notification has gone out
+        return result;
+    }
+
+    MMRESULT Property(MidiStreamHandle& stream, unsigned char* data, unsigned flags) {
+        const unsigned action = flags & (MIDIPROP_SET | MIDIPROP_GET);
+        const unsigned property = flags & ~(MIDIPROP_SET | MIDIPROP_GET);
+        if ((action != MIDIPROP_SET && action != MIDIPROP_GET) ||
+            (property != MIDIPROP_TIMEDIV && property != MIDIPROP_TEMPO))
+            return MMSYSERR_INVALFLAG;
+        unsigned record[2];
+        if (!data)
+            return MMSYSERR_INVALPARAM;
+        std::memcpy(&record[0], data, 4);
+        if (record[0] != sizeof record)
+            return MMSYSERR_INVALPARAM;
+        std::memcpy(&record[1], data + 4, 4);
+        if (action == MIDIPROP_GET) {
+            Locked(
+                [&] { record[1] = property == MIDIPROP_TEMPO ? stream.tempo : unsigned(stream.division); });
+            std::memcpy(data + 4, &record[1], 4);
+            return MMSYSERR_NOERROR;
+        }
+        // Only metrical divisions: ticks per quarter note, 1 ... 32767.
+        const bool valid = property == MIDIPROP_TEMPO ? record[1] > 0 : record[1] > 0 && record[1] < 0x8000;
+        if (!valid)
+            return MMSYSERR_INVALPARAM;
+        Locked([&] {
+            stream.Reanchor();
+            if (property == MIDIPROP_TEMPO)
+                stream.tempo = record[1];
+            else
+                stream.division = int(record[1]);
+        });
+        return MMSYSERR_NOERROR;
+    }
+
+    MMRESULT Prepare(MIDIHDR* header, bool prepare) {
+        MMRESULT result = MMSYSERR_NOERROR;
+        Locked([&] {
+            if (header->dwFlags & MHDR_INQUEUE)
+                result = MIDIERR_STILLPLAYING;
+            else if (prepare)
+                header->dwFlags |= MHDR_PREPARED;
+            else
+                header->dwFlags &= ~MHDR_PREPARED;
+        });
+        return result;
+    }
+
+    MMRESULT Out(MidiStreamHandle& stream, MIDIHDR* header) {
+        MMRESULT result = MMSYSERR_NOERROR;
+        Locked([&] {
+            if (!(header->dwFlags & MHDR_PREPARED))
+                result = MIDIERR_UNPREPARED;
+            else if (header->dwFlags & MHDR_INQUEUE)
+                result = MIDIERR_STILLPLAYING;
+            else if (header->dwBytesRecorded > header->dwBufferLength ||
+                     (!header->lpData && header->dwBytesRecorded > 0) || !WellFormed(*header))
+                result = MMSYSERR_INVALPARAM;
+            else if (outstanding_ >= MaxOutstanding)
+                result = MMSYSERR_NOMEM;
+            if (result != MMSYSERR_NOERROR)
+                return;
+            header->dwFlags = (header->dwFlags & ~MHDR_DONE) | MHDR_INQUEUE | MHDR_ISSTRM;
+            // A running stream with nothing left to play starts the new buffer now.
+            if (stream.running && stream.count == 0) {
+                stream.anchorFrame = std::max(stream.FrameOf(stream.tick), clock_);
+                stream.anchorTick = stream.tick;
+            }
+            stream.queue[(stream.head + stream.count) % stream.queue.size()] = header;
+            ++stream.count;
+            ++outstanding_;
+        });
+        return result;
+    }
+
+    void Restart(MidiStreamHandle& stream) {
+        Locked([&] {
+            if (stream.running)
+                return;
+            stream.running = true;
+            stream.tick = stream.anchorTick = 0;
+            stream.anchorFrame = clock_;
+        });
+    }
+
+    void Stop(MidiStreamHandle& stream) {
+        Locked([&] {
+            stream.running = false;
+            ReturnBuffers(stream);
+            stream.tick = stream.anchorTick = 0;
+            if (synth_)
+                fluid_synth_all_notes_off(synth_, -1);
+        });
+    }
+
+    void Reset(MidiStreamHandle* stream) {
+        Locked([&] {
+            if (stream)
+                ReturnBuffers(*stream);
+            if (!synth_)
+                return;
+            for (int channel = 0; channel < Channels; ++channel)
+                fluid_synth_cc(synth_, channel, 64, 0); // release sustained notes too
+            fluid_synth_all_notes_off(synth_, -1);
+            for (int channel = 0; channel < Channels; ++channel)
+                fluid_synth_cc(synth_, channel, 121, 0);
+        });
+    }
+
+    void SetHook(std::function<void(std::uint32_t, std::int64_t)> hook) {
+        Locked([&] { hook_ = std::move(hook); });
+    }
+
+    void Render(float* mix, int frames) override {
+        const std::int64_t end = clock_ + frames;
+        std::int64_t at = clock_;
+        MidiStreamHandle* stream = playing_;
+        while (synth_ && stream && stream->running && stream->count > 0) {
+            MIDIHDR& header = *stream->queue[stream->head];
+            Record record;
+            if (!ReadRecord(header, stream->offset, record)) {
+                FinishFront(*stream, true);
+                continue;
+            }
+            const std::int64_t due = std::max(at, stream->FrameOf(stream->tick + record.delta));
+            if (due >= end)
+                break;
+            RenderSynth(mix, at, due);
+            at = due;
+            stream->tick += record.delta;
+            Play(*stream, header, record, due);
+            stream->offset += record.size;
+        }
+        RenderSynth(mix, at, end);
+        clock_ = end;
+    }
+
+private:
+    template <class F> void Locked(F&& f) { AudioOutput::Instance().Locked(std::forward<F>(f)); }
+
+    // Waits for the SoundFont of the current path and puts its synthesizer on the output.
+    MMRESULT UseSynth() {
+        StartLoad();
+        fluid_synth_t* synth = load_->Wait(std::chrono::duration_cast<std::chrono::milliseconds>(LoadLimit));
+        if (!synth)
+            return load_->Failed() ? MMSYSERR_BADDEVICEID : MMSYSERR_ERROR;
+        if (active_ == load_)
+            return MMSYSERR_NOERROR;
+        AudioOutput& output = AudioOutput::Instance();
+        output.Locked([&] {
+            if (!attached_) {
+                clock_ = output.FramesRendered();
+                output.Attach(this);
+                attached_ = true;
+            }
+            synth_ = synth;
+            quiet_ = 0;
+        });
+        active_ = load_; // the previous synthesizer, if any, is freed here, off the render path
+        return MMSYSERR_NOERROR;
+    }
+
+    void Play(MidiStreamHandle& stream, MIDIHDR& header, const Record& record, std::int64_t frame) {
+        const unsigned kind = MEVT_EVENTTYPE(record.event) & ~(MEVT_F_CALLBACK >> 24);
+        if (kind == MEVT_SHORTMSG) {
+            const std::uint32_t msg = MEVT_EVENTPARM(record.event);
+            SendShortMessage(synth_, msg);
+            quiet_ = 0;
+            if (hook_)
+                hook_(msg, frame);
+        } else if (kind == MEVT_TEMPO && MEVT_EVENTPARM(record.event) > 0) {
+            stream.Reanchor();
+            stream.tempo = MEVT_EVENTPARM(record.event);
+        }
+        if (record.event & MEVT_F_CALLBACK) {
+            header.dwOffset = stream.offset;
+            notifications_.PushFromRender(MM_MOM_POSITIONCB, &stream, &header, true);
+        }
+    }
+
+    void FinishFront(MidiStreamHandle& stream, bool rendering) {
+        MIDIHDR* header = stream.queue[stream.head];
+        stream.head = (stream.head + 1) % stream.queue.size();
+        --stream.count;
+        stream.offset = 0;
+        header->dwFlags = (header->dwFlags & ~MHDR_INQUEUE) | MHDR_DONE;
+        if (rendering)
+            notifications_.PushFromRender(MM_MOM_DONE, &stream, header, false);
+        else
+            notifications_.PushFromUi(MM_MOM_DONE, &stream, header);
+    }
+
+    void ReturnBuffers(MidiStreamHandle& stream) {
+        while (stream.count > 0)
+            FinishFront(stream, false);
+    }
+
+    void RenderSynth(float* mix, std::int64_t from, std::int64_t to) {
+        if (!synth_ || to <= from)
+            return;
+        int frames = int(to - from);
+        if (fluid_synth_get_active_voice_count(synth_) == 0) {
+            quiet_ += frames;
+            if (quiet_ > QuietFrames)
+                return;
+        } else {
+            quiet_ = 0;
+        }
+        float* out = mix + 2 * (from - clock_);
+        while (frames > 0) {
+            const int n = std::min(frames, int(left_.size()));
+            fluid_synth_write_float(synth_, n, left_.data(), 0, 1, right_.data(), 0, 1);
+            for (int i = 0; i < n; ++i) {
+                out[2 * i] += left_[i];
+                out[2 * i + 1] += right_[i];
+            }
+            out += 2 * n;
+            frames -= n;
+        }
+    }
+
+    void Deliver(const Notification& n) {
+        if (n.msg == MM_MOM_DONE)
+            --outstanding_;
+        if (n.stream->target) {
+            MidiNotifyEvent event(n.msg, n.stream, n.header);
+            QCoreApplication::sendEvent(n.stream->target, &event);
+        }
+        if (n.msg == MM_MOM_CLOSE)
+            delete n.stream;
+    }
+
+    // UI thread.
+    std::shared_ptr<SoundFontLoad> load_;   // the latest load asked for
+    std::shared_ptr<SoundFontLoad> active_; // the one whose synthesizer is on the output
+    std::vector<std::unique_ptr<MidiOutHandle>> outs_;
+    MidiStreamHandle* open_ = nullptr;
+    int outstanding_ = 0;
+    bool attached_ = false;
+    NotificationQueue notifications_;
+
+    // Shared with the render path under the output lock.
+    fluid_synth_t* synth_ = nullptr;
+    MidiStreamHandle* playing_ = nullptr;
+    std::int64_t clock_ = 0; // output frame of the next sample rendered
+    std::int64_t quiet_ = 0;
+    std::function<void(std::uint32_t, std::int64_t)> hook_;
+    std::array<float, 512> left_{};
+    std::array<float, 512> right_{};
+};
+
+// Never destroyed: the output's callback and late notifications may still reach it at exit.
+MidiDevice& Device() {
+    static MidiDevice* device = new MidiDevice;
+    return *device;
+}
+
+bool ValidHeader(const MIDIHDR* header, unsigned size) {
+    return header && size == sizeof(MIDIHDR);
+}
+
+} // namespace
+
+QEvent::Type MidiNotifyEvent::EventType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+unsigned midiOutGetNumDevs() {
+    return Device().Available() ? 1 : 0;
+}
+
+MMRESULT midiOutOpen(HMIDIOUT* handle, unsigned deviceId) {
+    return Device().OpenOut(handle, deviceId);
+}
+
+MMRESULT midiOutClose(HMIDIOUT handle) {
+    return Device().CloseOut(handle);
+}
+
+MMRESULT midiOutReset(HMIDIOUT handle) {
+    if (!Device().IsOut(handle))
+        return MMSYSERR_INVALHANDLE;
+    Device().Reset(nullptr);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiOutReset(HMIDISTRM handle) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    Device().Reset(handle);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiOutPrepareHeader(HMIDISTRM handle, MIDIHDR* header, unsigned headerSize) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    if (!ValidHeader(header, headerSize) || (!header->lpData && header->dwBufferLength > 0))
+        return MMSYSERR_INVALPARAM;
+    return Device().Prepare(header, true);
+}
+
+MMRESULT midiOutUnprepareHeader(HMIDISTRM handle, MIDIHDR* header, unsigned headerSize) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    if (!ValidHeader(header, headerSize))
+        return MMSYSERR_INVALPARAM;
+    return Device().Prepare(header, false);
+}
+
+// Only function callbacks would receive `instance`; notifications here go to an object.
+MMRESULT midiStreamOpen(HMIDISTRM* handle, unsigned* deviceId, unsigned cMidi, QObject* notifyTarget,
+                        [[maybe_unused]] std::uintptr_t instance, unsigned flags) {
+    if (!handle || !deviceId || cMidi != 1)
+        return MMSYSERR_INVALPARAM;
+    *handle = nullptr;
+    if (flags != CALLBACK_NULL && flags != CALLBACK_WINDOW)
+        return MMSYSERR_INVALFLAG;
+    if (flags == CALLBACK_WINDOW && !notifyTarget)
+        return MMSYSERR_INVALPARAM;
+    if (!Device().ValidId(*deviceId))
+        return MMSYSERR_BADDEVICEID;
+    return Device().OpenStream(handle, flags == CALLBACK_WINDOW ? notifyTarget : nullptr);
+}
+
+MMRESULT midiStreamClose(HMIDISTRM handle) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    return Device().CloseStream(handle);
+}
+
+MMRESULT midiStreamProperty(HMIDISTRM handle, unsigned char* data, unsigned flags) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    return Device().Property(*handle, data, flags);
+}
+
+MMRESULT midiStreamOut(HMIDISTRM handle, MIDIHDR* header, unsigned headerSize) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    if (!ValidHeader(header, headerSize))
+        return MMSYSERR_INVALPARAM;
+    return Device().Out(*handle, header);
+}
+
+MMRESULT midiStreamRestart(HMIDISTRM handle) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    Device().Restart(*handle);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiStreamStop(HMIDISTRM handle) {
+    if (!Device().IsStream(handle))
+        return MMSYSERR_INVALHANDLE;
+    Device().Stop(*handle);
+    return MMSYSERR_NOERROR;
+}
+
+void PreloadMidi() {
+    if (Device().Available())
+        Device().StartLoad();
+}
+
+void SetMidiMessageHook(std::function<void(std::uint32_t msg, std::int64_t frame)> hook) {
+    Device().SetHook(std::move(hook));
+}

@@ -1,0 +1,320 @@
+// The MIDI stream service: records played at their exact output frames, the synthesizer's sound,
+// notifications and their order, stopping, and the device without a SoundFont.
+#include "platform/AudioOutput.h"
+#include "platform/MidiStream.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+void EnsureApp() {
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "test_platform";
+    static char* argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv); // lives as long as the process
+}
+
+// Leaves the synthesizer quiet for whatever renders next: its release and reverb tails end in
+// exact silence once it stops rendering.
+void RenderUntilSilent() {
+    std::vector<float> mix(2 * 1000);
+    for (int piece = 0; piece < 10 * 44; ++piece) {
+        AudioOutput::Instance().RenderOffline(mix.data(), 1000);
+        if (std::all_of(mix.begin(), mix.end(), [](float sample) { return sample == 0.0f; }))
+            return;
+    }
+}
+
+class Recorder : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() != MidiNotifyEvent::EventType())
+            return QObject::event(e);
+        messages.push_back(static_cast<MidiNotifyEvent*>(e)->Msg);
+        return true;
+    }
+    std::vector<unsigned> messages;
+};
+
+struct Sent {
+    std::uint32_t msg;
+    std::int64_t frame;
+};
+
+constexpr unsigned ShortMsg(unsigned status, unsigned data1, unsigned data2 = 0) {
+    return status | data1 << 8 | data2 << 16;
+}
+
+class MidiStreamTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApp();
+        AudioOutput::Instance().UseOffline();
+        SetMidiMessageHook([this](std::uint32_t msg, std::int64_t frame) { sent.push_back({msg, frame}); });
+    }
+    void TearDown() override {
+        SetMidiMessageHook(nullptr);
+        Close();
+        RenderUntilSilent();
+    }
+    void Close() {
+        if (stream) {
+            midiStreamStop(stream);
+            midiOutUnprepareHeader(stream, &header, sizeof header);
+            midiStreamClose(stream);
+            stream = nullptr;
+        }
+        QCoreApplication::processEvents();
+    }
+
+    void Add(unsigned delta, unsigned event) { words.insert(words.end(), {delta, 0u, event}); }
+
+    void Open(unsigned division = 50) {
+        unsigned device = 0;
+        ASSERT_EQ(midiStreamOpen(&stream, &device, 1, &recorder, 0, CALLBACK_WINDOW), MMSYSERR_NOERROR);
+        MIDIPROPTIMEDIV timeDivision{sizeof timeDivision, division};
+        ASSERT_EQ(midiStreamProperty(stream, reinterpret_cast<unsigned char*>(&timeDivision),
+                                     MIDIPROP_SET | MIDIPROP_TIMEDIV),
+                  MMSYSERR_NOERROR);
+    }
+    MMRESULT Queue() {
+        header = MIDIHDR{};
+        header.lpData = reinterpret_cast<char*>(words.data());
+        header.dwBufferLength = header.dwBytesRecorded = unsigned(words.size() * 4);
+        EXPECT_EQ(midiOutPrepareHeader(stream, &header, sizeof header), MMSYSERR_NOERROR);
+        return midiStreamOut(stream, &header, sizeof header);
+    }
+    // Starts the stream and returns the output frame it starts at.
+    std::int64_t Start() {
+        const std::int64_t frame = AudioOutput::Instance().FramesRendered();
+        EXPECT_EQ(midiStreamRestart(stream), MMSYSERR_NOERROR);
+        return frame;
+    }
+    // Renders in odd-sized pieces so that events fall inside them; returns the left channel.
+    std::vector<float> Render(std::int64_t frames) {
+        std::vector<float> left;
+        std::vector<float> piece(2 * 1000);
+        for (std::int64_t done = 0; done < frames; done += 1000) {
+            const int n = int(std::min<std::int64_t>(1000, frames - done));
+            AudioOutput::Instance().RenderOffline(piece.data(), n);
+            for (int i = 0; i < n; ++i)
+                left.push_back(piece[2 * i]);
+        }
+        return left;
+    }
+
+    Recorder recorder;
+    HMIDISTRM stream = nullptr;
+    MIDIHDR header{};
+    std::vector<unsigned> words;
+    std::vector<Sent> sent;
+};
+
+double Rms(const std::vector<float>& samples, std::size_t from, std::size_t to) {
+    double sum = 0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / double(to - from));
+}
+
+TEST_F(MidiStreamTest, NoteSoundsFromItsFirstFrameUntilItsNoteOffTwoSecondsLater) {
+    Open();
+    Add(0, ShortMsg(0xB0, 121) | MEVT_F_CALLBACK);
+    Add(0, ShortMsg(0xC0, 0));
+    Add(0, ShortMsg(0x90, 60, 127));
+    Add(200, ShortMsg(0x90, 60, 0));
+    ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+    const std::int64_t start = Start();
+    const std::vector<float> left = Render(5 * 44100);
+
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[2].msg, ShortMsg(0x90, 60, 127));
+    EXPECT_EQ(sent[2].frame, start);
+    EXPECT_EQ(sent[3].msg, ShortMsg(0x90, 60, 0));
+    EXPECT_EQ(sent[3].frame, start + 88200);
+
+    // The synthesizer starts the note within its 64-frame block, the sample within a few frames more.
+    std::size_t onset = 0;
+    while (onset < left.size() && std::fabs(left[onset]) < 1e-3f)
+        ++onset;
+    EXPECT_LT(onset, 128u);
+    EXPECT_GT(Rms(left, 4410, 88200), 0.02);
+    EXPECT_LT(Rms(left, 4 * 44100, 5 * 44100), 0.001);
+}
+
+TEST_F(MidiStreamTest, NotificationsArriveInOrderOnlyWhenEventsAreProcessed) {
+    Open();
+    Add(0, ShortMsg(0xB0, 121) | MEVT_F_CALLBACK);
+    Add(10, ShortMsg(0x90, 60, 127));
+    Add(10, ShortMsg(0x90, 60, 0));
+    ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+    Start();
+    Render(20 * 441 + 1);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(header.dwFlags & MHDR_DONE);
+    EXPECT_FALSE(header.dwFlags & MHDR_INQUEUE);
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.messages, (std::vector<unsigned>{MM_MOM_OPEN, MM_MOM_POSITIONCB, MM_MOM_DONE}));
+    EXPECT_EQ(midiOutUnprepareHeader(stream, &header, sizeof header), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiStreamClose(stream), MMSYSERR_NOERROR);
+    stream = nullptr;
+    EXPECT_EQ(recorder.messages.size(), 3u);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.messages.back(), MM_MOM_CLOSE);
+}
+
+TEST_F(MidiStreamTest, BufferEndsAtItsLastRecordAndTheNextOneStartsWhenQueued) {
+    Open();
+    Add(0, ShortMsg(0x90, 60, 127));
+    Add(50, ShortMsg(0x90, 60, 0));
+    ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+    const std::int64_t start = Start();
+    Render(50 * 441); // the note-off is due at the first frame after this
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.messages, (std::vector<unsigned>{MM_MOM_OPEN}));
+    Render(1000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.messages.back(), MM_MOM_DONE);
+
+    // Queued again on the running stream, it plays from the frame it was queued at.
+    const std::int64_t again = AudioOutput::Instance().FramesRendered();
+    ASSERT_EQ(midiStreamOut(stream, &header, sizeof header), MMSYSERR_NOERROR);
+    Render(60 * 441);
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[1].frame, start + 50 * 441);
+    EXPECT_EQ(sent[2].frame, again);
+    EXPECT_EQ(sent[3].frame, again + 50 * 441);
+}
+
+TEST_F(MidiStreamTest, TicksFollowTimeDivisionAndTempo) {
+    struct Case {
+        unsigned division;
+        unsigned tempo; // 0: the stream's default
+        unsigned delta;
+        std::int64_t frames;
+    };
+    const Case cases[] = {
+        {50, 0, 1, 441},         {50, 0, 7, 3087},       {96, 0, 96, 22050},
+        {96, 250000, 96, 11025}, {50, 1000000, 3, 2646},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.division << " " << c.tempo << " " << c.delta);
+        words.clear();
+        sent.clear();
+        Open(c.division);
+        if (c.tempo)
+            Add(0, unsigned(MEVT_TEMPO) << 24 | c.tempo);
+        Add(0, ShortMsg(0x90, 60, 1));
+        Add(c.delta, ShortMsg(0x90, 60, 0));
+        ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+        const std::int64_t start = Start();
+        Render(c.frames + 1);
+        ASSERT_EQ(sent.size(), 2u);
+        EXPECT_EQ(sent[1].frame - start, c.frames);
+        Close();
+    }
+}
+
+TEST_F(MidiStreamTest, StopReturnsTheQueuedBufferAsDoneAndReleasesTheNote) {
+    Open();
+    Add(0, ShortMsg(0x90, 60, 127));
+    Add(1000, ShortMsg(0x90, 60, 0));
+    ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+    Start();
+    Render(4410);
+    EXPECT_EQ(midiStreamClose(stream), MIDIERR_STILLPLAYING);
+    EXPECT_EQ(midiOutUnprepareHeader(stream, &header, sizeof header), MIDIERR_STILLPLAYING);
+
+    ASSERT_EQ(midiStreamStop(stream), MMSYSERR_NOERROR);
+    EXPECT_TRUE(header.dwFlags & MHDR_DONE);
+    EXPECT_FALSE(header.dwFlags & MHDR_INQUEUE);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.messages, (std::vector<unsigned>{MM_MOM_OPEN, MM_MOM_DONE}));
+    const std::vector<float> after = Render(3 * 44100);
+    EXPECT_LT(Rms(after, 2 * 44100, 3 * 44100), 0.001);
+    EXPECT_EQ(sent.size(), 1u); // the note-off record never played
+}
+
+TEST_F(MidiStreamTest, MisuseIsRefused) {
+    Open();
+    unsigned device = 0;
+    HMIDISTRM second = nullptr;
+    EXPECT_EQ(midiStreamOpen(&second, &device, 1, &recorder, 0, CALLBACK_WINDOW), MMSYSERR_ALLOCATED);
+    EXPECT_EQ(second, nullptr);
+
+    Add(0, ShortMsg(0x90, 60, 127));
+    header = MIDIHDR{};
+    header.lpData = reinterpret_cast<char*>(words.data());
+    header.dwBufferLength = header.dwBytesRecorded = 12;
+    EXPECT_EQ(midiStreamOut(stream, &header, sizeof header), MIDIERR_UNPREPARED);
+    ASSERT_EQ(midiOutPrepareHeader(stream, &header, sizeof header), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiStreamOut(stream, &header, sizeof header - 1), MMSYSERR_INVALPARAM);
+    header.dwBytesRecorded = 10; // a torn record
+    EXPECT_EQ(midiStreamOut(stream, &header, sizeof header), MMSYSERR_INVALPARAM);
+    words[2] |= MEVT_F_LONG | 4; // parameters past the end
+    header.dwBytesRecorded = 12;
+    EXPECT_EQ(midiStreamOut(stream, &header, sizeof header), MMSYSERR_INVALPARAM);
+
+    MIDIPROPTIMEDIV smpte{sizeof smpte, 0xE728};
+    EXPECT_EQ(
+        midiStreamProperty(stream, reinterpret_cast<unsigned char*>(&smpte), MIDIPROP_SET | MIDIPROP_TIMEDIV),
+        MMSYSERR_INVALPARAM);
+    MIDIPROPTEMPO tempo{sizeof tempo, 0};
+    EXPECT_EQ(
+        midiStreamProperty(stream, reinterpret_cast<unsigned char*>(&tempo), MIDIPROP_GET | MIDIPROP_TEMPO),
+        MMSYSERR_NOERROR);
+    EXPECT_EQ(tempo.dwTempo, 500000u);
+    EXPECT_EQ(midiStreamProperty(stream, reinterpret_cast<unsigned char*>(&tempo), MIDIPROP_TEMPO),
+              MMSYSERR_INVALFLAG);
+
+    EXPECT_EQ(midiStreamClose(stream), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiStreamRestart(stream), MMSYSERR_INVALHANDLE);
+    EXPECT_EQ(midiStreamClose(stream), MMSYSERR_INVALHANDLE);
+    stream = nullptr;
+    HMIDIOUT out = nullptr;
+    EXPECT_EQ(midiOutOpen(&out, 1), MMSYSERR_BADDEVICEID);
+    EXPECT_EQ(midiOutReset(out), MMSYSERR_INVALHANDLE);
+}
+
+TEST_F(MidiStreamTest, WithoutTheSoundFontThereIsNoDevice) {
+    ASSERT_EQ(midiOutGetNumDevs(), 1u);
+    HMIDIOUT out = nullptr;
+    ASSERT_EQ(midiOutOpen(&out, MIDI_MAPPER), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiOutReset(out), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiOutClose(out), MMSYSERR_NOERROR);
+
+    setenv("TP_SOUNDFONT", "/nonexistent/missing.sf2", 1);
+    EXPECT_EQ(midiOutGetNumDevs(), 0u);
+    EXPECT_EQ(midiOutOpen(&out, 0), MMSYSERR_BADDEVICEID);
+    unsigned device = MIDI_MAPPER;
+    EXPECT_EQ(midiStreamOpen(&stream, &device, 1, &recorder, 0, CALLBACK_WINDOW), MMSYSERR_BADDEVICEID);
+    EXPECT_EQ(stream, nullptr);
+
+    // A file that is no SoundFont looks usable until the load has failed.
+    QTemporaryFile junk;
+    ASSERT_TRUE(junk.open());
+    junk.write("RIFF\x04\x00\x00\x00sfbk");
+    junk.flush();
+    setenv("TP_SOUNDFONT", junk.fileName().toLocal8Bit().constData(), 1);
+    EXPECT_EQ(midiOutGetNumDevs(), 1u);
+    EXPECT_EQ(midiStreamOpen(&stream, &device, 1, &recorder, 0, CALLBACK_WINDOW), MMSYSERR_BADDEVICEID);
+    EXPECT_EQ(midiOutGetNumDevs(), 0u);
+
+    unsetenv("TP_SOUNDFONT");
+    EXPECT_EQ(midiOutGetNumDevs(), 1u);
+    Open();
+}
+
+} // namespace
