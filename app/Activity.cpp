@@ -25,6 +25,8 @@ void TActivityForm::Answer(int step) {
     }
     frmReward->Show();
     Close();
+    // Closing brought the main menu forward; the reward belongs in front of it.
+    frmReward->Show();
 }
 
 bool TActivityForm::HintsOn() { return frmMain->chkHints->Checked(); }

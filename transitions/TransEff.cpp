@@ -2,6 +2,7 @@
 #include "framework/Forms.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QWindow>
 
 namespace {
@@ -74,6 +75,7 @@ void TTransitionEffect::Execute() {
         return;
     OnStartTransition(this);
     PresentNewImage();
+    HoldInputFor(Duration());
     OnEndTransition(this);
 }
 
@@ -87,6 +89,39 @@ void TTransitionEffect::PresentNewImage() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     if (target_)
         target_->repaint();
+}
+
+namespace {
+
+// Swallows the user's input while a transition runs.
+class InputBlocker : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+void TTransitionEffect::HoldInputFor(int milliseconds) {
+    InputBlocker blocker;
+    QCoreApplication::instance()->installEventFilter(&blocker);
+    QElapsedTimer held;
+    held.start();
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (held.elapsed() < milliseconds);
+    QCoreApplication::instance()->removeEventFilter(&blocker);
 }
 
 TFlickerFreeTransition::TFlickerFreeTransition(QObject* owner) : TTransitionEffect(owner) {

@@ -115,6 +115,10 @@ protected:
     // Puts the form's new image on screen: waits until the window system shows it, then
     // has it painted completely.
     void PresentNewImage();
+    // How long the new image takes to arrive; input meanwhile is lost, as it would be on a
+    // window that covers the form.
+    virtual int Duration() const { return 0; }
+    void HoldInputFor(int milliseconds);
 
 private:
     friend class TTransitionList;

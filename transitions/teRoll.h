@@ -25,6 +25,8 @@ public:
 
 protected:
     bool AcceptsDirection(TTEEffectDirection direction) const override;
+    // Until the roll is drawn, the new window stands for the roll's time.
+    int Duration() const override { return Milliseconds(); }
 
 private:
     int size_ = 60;
