@@ -6,11 +6,11 @@ TfrmMusic_FAC::TfrmMusic_FAC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FAC.layout"),
                      {
                          {QStringLiteral("Click the F note."), QStringLiteral(".U.u."), 4, mgF,
-                          QStringLiteral("sounds\\F.wav")},
+                          QStringLiteral("sounds\\F.wav"), {}},
                          {QStringLiteral("Click the A note."), QStringLiteral(".W.w."), 4, mgA,
-                          QStringLiteral("sounds\\A.wav")},
+                          QStringLiteral("sounds\\A.wav"), {}},
                          {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
-                          QStringLiteral("sounds\\C.wav")},
+                          QStringLiteral("sounds\\C.wav"), {}},
                      }) {
     CreateFromLayout();
 }

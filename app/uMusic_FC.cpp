@@ -6,9 +6,9 @@ TfrmMusic_FC::TfrmMusic_FC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FC.layout"),
                      {
                          {QStringLiteral("Click the F note."), QStringLiteral(".U.u."), 4, mgF,
-                          QStringLiteral("sounds\\F.wav")},
+                          QStringLiteral("sounds\\F.wav"), {}},
                          {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
-                          QStringLiteral("sounds\\C.wav")},
+                          QStringLiteral("sounds\\C.wav"), {}},
                      }) {
     CreateFromLayout();
 }

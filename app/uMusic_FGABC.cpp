@@ -6,15 +6,15 @@ TfrmMusic_FGABC::TfrmMusic_FGABC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FGABC.layout"),
                      {
                          {QStringLiteral("Click the F note."), QStringLiteral(".U.u."), 4, mgF,
-                          QStringLiteral("sounds\\F.wav")},
+                          QStringLiteral("sounds\\F.wav"), {}},
                          {QStringLiteral("Click the G note."), QStringLiteral(".V.v."), 4, mgG,
-                          QStringLiteral("sounds\\G.wav")},
+                          QStringLiteral("sounds\\G.wav"), {}},
                          {QStringLiteral("Click the A note."), QStringLiteral(".W.w."), 4, mgA,
-                          QStringLiteral("sounds\\A.wav")},
+                          QStringLiteral("sounds\\A.wav"), {}},
                          {QStringLiteral("Click the B note."), QStringLiteral(".X.x."), 4, mgB,
-                          QStringLiteral("sounds\\B.wav")},
+                          QStringLiteral("sounds\\B.wav"), {}},
                          {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
-                          QStringLiteral("sounds\\C.wav")},
+                          QStringLiteral("sounds\\C.wav"), {}},
                      }) {
     CreateFromLayout();
 }
