@@ -214,7 +214,7 @@ def main():
           f"{verdict(first_ms < GOAL_FIRST_FRAME_MS)}   runs: "
           + ", ".join(f"{1000 * f:.0f}" for f in firsts))
     print(f"start-up to still menu  : {1000 * statistics.median(completes):7.1f} ms   "
-          f"(includes the 1000 ms block effect)   runs: "
+          f"(includes the show effect)   runs: "
           + ", ".join(f"{1000 * c:.0f}" for c in completes))
     print(f"resident memory, idle   : {rss:7.1f} MB   (goal < {GOAL_RSS_MB} MB)  "
           f"{verdict(rss < GOAL_RSS_MB)}")

@@ -5,7 +5,6 @@ import time
 
 import harness  # first: it finds a Python with numpy
 import numpy as np
-from harness import TIMEOUT
 
 TOP_BAR = (0, 0, 642, 86)
 FIELD_RECT = (0, 86, 642, 300)  # the play field, client coordinates
@@ -78,27 +77,14 @@ class ActivityTest(harness.GameTest):
     def check_question_screen(self, window, img, step, asked):
         """Checks what the window shows for the question (hint)."""
 
-    def wait_question(self, window, previous_top):
-        """Waits until the window shows the next question, still, and its prompt has been said."""
-        session = self.session
-
-        def changed():
-            if not window.mapped():
-                return False
-            return previous_top is None or not np.array_equal(window.grab(TOP_BAR), previous_top)
-
-        harness.wait_until(changed, TIMEOUT, what="the next question to be shown")
-        img = window.wait_stable()
-        session.wait_quiet()
-        return img
-
     def play_level(self):
         session = self.session
         window = self.open_level(self.CATEGORY, self.LEVEL, self.TITLE)
         steps = []
         previous_top = None
+        asked_at = self.opened_at
         for step, (sound, asked) in enumerate(self.QUESTIONS, 1):
-            img = self.wait_question(window, previous_top)
+            img = self.wait_question(window, TOP_BAR, previous_top, asked_at)
             session.mark(f"step {step} asked")
             session.save(f"{self.TITLE.split(':')[0].lower()}{self.LEVEL}-step{step}-{sound}", img)
             self.check_question_screen(window, img, step, asked)
@@ -128,7 +114,7 @@ class ActivityTest(harness.GameTest):
                             f"step {step}: a wrong click changed the question")
             self.assertEqual(session.visible_windows("Bravo"), [], "a wrong click showed the reward")
 
-            answer_at = session.mark(f"step {step} answer")
+            answer_at = asked_at = session.mark(f"step {step} answer")
             window.click(answer[0], answer[1] + FIELD_RECT[1])
             steps.append(dict(sound=sound, wrong=wrong_at, answer=answer_at))
             previous_top = top_before
@@ -143,7 +129,7 @@ class ActivityTest(harness.GameTest):
         out = self.session.output()
         clap = harness.recording("clap")
         clap_prefix = clap[: int(CLAP_PREFIX * harness.audio.OUTPUT_RATE)]
-        asked_by = [t for label, _, t in self.session.events if label.startswith("open ")][-1]
+        asked_by = self.opened_at
         for step, s in enumerate(steps, 1):
             last = step == len(steps)
             found = out.find(harness.recording(s["sound"]), 0.5, start=asked_by - 0.1, end=s["wrong"])

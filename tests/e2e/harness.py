@@ -572,11 +572,27 @@ class GameTest(unittest.TestCase):
         self.main_window.click(bx + 85, by + 25)
         time.sleep(0.2)
         top = self.LEVEL_TOPS[category][level - 1]
-        self.session.mark(f"open {category} {level}")
+        self.opened_at = self.session.mark(f"open {category} {level}")
         self.main_window.click(self.PAGE_LEFT + 45 + 132, top + 17)
         return self.session.find_window(title)
 
+    def wait_question(self, window, top_rect, previous_top, asked_at):
+        """Waits until the window asks its next question and has said all of it: the top bar
+        shows something new, sound has started since the click that asked for the question
+        (applause first, except for the first question) and has stopped again. Returns a still
+        picture of the client area."""
+        def changed():
+            if not window.mapped():
+                return False
+            return previous_top is None or not np.array_equal(window.grab(top_rect), previous_top)
+
+        wait_until(changed, TIMEOUT, what="the next question to be shown")
+        self.session.wait_sound(since=asked_at)
+        self.session.wait_quiet()
+        return window.wait_stable()
+
     REWARD_PANEL = (0, 0, 642, 416)  # white field with the animated picture, above the bar
+    REWARD_PICTURE = (279, 87, 99, 200)  # the picture's logical screen, at the image's corner
 
     def finish_with_reward(self, level_window):
         """After the last answer: the reward window comes, the level window goes, the reward
@@ -589,7 +605,12 @@ class GameTest(unittest.TestCase):
         time.sleep(0.5)
         screen = session.screenshot()
         path = session.save("reward", screen)
-        white = colour_mask(crop(reward.grab(img=screen), self.REWARD_PANEL), WHITE, 0).mean()
+        client = reward.grab(img=screen)
+        white = colour_mask(crop(client, self.REWARD_PANEL), WHITE, 0).mean()
+        picture = crop(client, self.REWARD_PICTURE)
+        drawn = 1.0 - colour_mask(picture, WHITE, 0).mean()
+        time.sleep(0.35)  # about three frames of the animation
+        later = crop(reward.grab(), self.REWARD_PICTURE)
         session.wait_gone(reward, timeout=10.0)
         lasted = time.monotonic() - shown
         session.mark("reward closed")
@@ -599,4 +620,6 @@ class GameTest(unittest.TestCase):
         self.assertEqual(session.visible_windows("Bravo"), [])
         self.expect(white > 0.6, f"the reward window is not in front while it is shown (its white "
                                  f"field covers {white:.0%} of its place; {path})")
+        self.expect(drawn > 0.05, f"the reward window shows no picture ({path})")
+        self.expect(not np.array_equal(picture, later), f"the reward picture does not move ({path})")
         return lasted

@@ -15,7 +15,6 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402  (first: it finds a Python with numpy)
 import numpy as np  # noqa: E402
 from audio import NOTE_KEYS, key_frequency  # noqa: E402
-from harness import TIMEOUT  # noqa: E402
 
 STAFF_TOP = 86  # the staff panel starts below the 86-pixel top bar
 TOP_BAR = (0, 0, 767, 86)
@@ -37,30 +36,16 @@ class MusicLevel(harness.GameTest):
         left, width = self.LABELS[label]
         return left + width / 2, STAFF_TOP + self.LABEL_TOP + self.LABEL_HEIGHT / 2
 
-    def wait_question(self, window, previous_top):
-        def changed():
-            if not window.mapped():
-                return False
-            return previous_top is None or not np.array_equal(window.grab(TOP_BAR), previous_top)
-
-        harness.wait_until(changed, TIMEOUT, what="the next question to be shown")
-        window.wait_stable()
-        # The note starts when the show transition ends (the screen is still from then on),
-        # the name follows a second later and lasts well under a second. The window does not
-        # paint during that second, so look at it again afterwards.
-        settled = self.session.audio_clock()
-        harness.wait_until(lambda: self.session.audio_clock() > settled + 1.9, TIMEOUT,
-                           interval=0.02, what="the note and its name to be played")
-        return window.wait_stable()
-
     def play_level(self):
         session = self.session
         window = self.open_level("Music", self.LEVEL, self.TITLE)
         steps = []
         previous_top = None
+        asked_at = self.opened_at
         for step, note in enumerate(self.NOTES, 1):
             last = step == len(self.NOTES)
-            img = self.wait_question(window, previous_top)
+            # Applause, the note, a second later its name; then the note fades out.
+            img = self.wait_question(window, TOP_BAR, previous_top, asked_at)
             session.mark(f"step {step} asked")
             session.save(f"music{self.LEVEL}-step{step}-{note}", img)
             if step in self.TOP_COLOURS:
@@ -83,7 +68,7 @@ class MusicLevel(harness.GameTest):
                             f"step {step}: a wrong click changed the question")
             self.assertEqual(session.visible_windows("Bravo"), [], "a wrong click showed the reward")
 
-            answer_at = session.mark(f"step {step} answer {note}")
+            answer_at = asked_at = session.mark(f"step {step} answer {note}")
             window.click(*self.label_centre(note))
             steps.append(dict(note=note, wrong=wrong_at, answer=answer_at))
             previous_top = top_before
@@ -98,7 +83,7 @@ class MusicLevel(harness.GameTest):
         out = self.session.output()
         clap = harness.recording("clap")
         clap_prefix = clap[: int(CLAP_PREFIX * harness.audio.OUTPUT_RATE)]
-        asked_by = [t for label, _, t in self.session.events if label.startswith("open ")][-1]
+        asked_by = self.opened_at
         for step, s in enumerate(steps, 1):
             note, last = s["note"], step == len(steps)
             found = out.find(harness.recording(note), 0.4, NAME_BAND, start=asked_by - 0.1,
