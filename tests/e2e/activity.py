@@ -97,6 +97,7 @@ class ActivityTest(harness.GameTest):
                 if points:
                     break
                 # The figures overlap too much to be sure where a click lands: shuffle them.
+                session.mark(f"step {step} randomize")
                 window.click(*RANDOMIZE)
                 time.sleep(0.3)
                 window.wait_stable(FIELD_RECT)
