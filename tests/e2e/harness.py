@@ -471,7 +471,7 @@ class Session:
         deadline = time.monotonic() + timeout
         last_loud = self.audio_clock()
         while True:
-            level, now = self._tail_level(0.0, window=0.03)
+            level, now = self._tail_level(0.0, window=0.06)
             if level > threshold:
                 last_loud = now
             if now - last_loud >= quiet:
