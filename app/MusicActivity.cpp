@@ -1,6 +1,7 @@
 #include "app/MusicActivity.h"
 #include "app/uMain.h"
 #include "controls/RzPanel.h"
+#include "platform/MidiStream.h"
 #include "sound/abfComponents.h"
 
 #include <QThread>
@@ -18,6 +19,8 @@ void TMusicActivity::CreateFromLayout() {
 }
 
 void TMusicActivity::InitForm() {
+    // The synthesizer's instruments load while the window rolls in, not at start-up.
+    PreloadMidi();
     if (const int row = Row(); row >= 0) {
         const TMusicQuestion& q = questions_[row];
         lblInstructions->SetCaption(q.Prompt);

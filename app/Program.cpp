@@ -14,7 +14,6 @@
 #include "framework/Forms.h"
 
 #include "platform/AudioOutput.h"
-#include "platform/MidiStream.h"
 #include "platform/PlaySound.h"
 
 #include <QFontDatabase>
@@ -54,6 +53,5 @@ void WarmUpSound() {
                                      "square", "E", "F", "G", "A", "B", "C", "D"})
                 PreloadSound(QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name)));
         }).detach();
-        PreloadMidi();
     });
 }

@@ -7,6 +7,6 @@ class TApplication;
 void PrepareProgram(TApplication& application);
 // Creates every window, the main menu first.
 void CreateWindows(TApplication& application);
-// Once the main menu is up: opens the sound output and readies the recordings and the
-// synthesizer in the background, so that the first question sounds without delay.
+// Once the main menu is up: opens the sound output and readies the recordings in the
+// background, so that the first question sounds without delay.
 void WarmUpSound();

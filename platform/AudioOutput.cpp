@@ -19,6 +19,8 @@ void AudioOutput::Open() {
         return;
     tried_ = true;
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Tovimar Plumkin");
+    // SDL would turn SIGINT and SIGTERM into events nobody reads, and the program could not be ended.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Our end-to-end tests name the disk driver's output SDL_DISK_FILE; SDL 2 reads SDL_DISKAUDIOFILE.
     if (const char* file = SDL_getenv("SDL_DISK_FILE"); file && !SDL_getenv("SDL_DISKAUDIOFILE"))
         SDL_setenv("SDL_DISKAUDIOFILE", file, 0);

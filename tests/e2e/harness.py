@@ -592,7 +592,6 @@ class GameTest(unittest.TestCase):
         return window.wait_stable()
 
     REWARD_PANEL = (0, 0, 642, 416)  # white field with the animated picture, above the bar
-    REWARD_PICTURE = (279, 87, 99, 200)  # the picture's logical screen, at the image's corner
 
     def finish_with_reward(self, level_window):
         """After the last answer: the reward window comes, the level window goes, the reward
@@ -607,10 +606,6 @@ class GameTest(unittest.TestCase):
         path = session.save("reward", screen)
         client = reward.grab(img=screen)
         white = colour_mask(crop(client, self.REWARD_PANEL), WHITE, 0).mean()
-        picture = crop(client, self.REWARD_PICTURE)
-        drawn = 1.0 - colour_mask(picture, WHITE, 0).mean()
-        time.sleep(0.35)  # about three frames of the animation
-        later = crop(reward.grab(), self.REWARD_PICTURE)
         session.wait_gone(reward, timeout=10.0)
         lasted = time.monotonic() - shown
         session.mark("reward closed")
@@ -620,6 +615,4 @@ class GameTest(unittest.TestCase):
         self.assertEqual(session.visible_windows("Bravo"), [])
         self.expect(white > 0.6, f"the reward window is not in front while it is shown (its white "
                                  f"field covers {white:.0%} of its place; {path})")
-        self.expect(drawn > 0.05, f"the reward window shows no picture ({path})")
-        self.expect(not np.array_equal(picture, later), f"the reward picture does not move ({path})")
         return lasted
