@@ -73,20 +73,20 @@ ClipPtr Decode(QByteArray image, const QString& name) {
     SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
     if (!source)
         return nullptr;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audioFormat{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &raw, &length))
+    if (!SDL_LoadWAV_RW(source, 1, &audioFormat, &raw, &length))
         return nullptr;
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(raw, &SDL_FreeWAV);
-    const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    if (frameBytes <= 0 || spec.freq <= 0)
+    const int frameBytes = SDL_AUDIO_BITSIZE(audioFormat.format) / 8 * audioFormat.channels;
+    if (frameBytes <= 0 || audioFormat.freq <= 0)
         return nullptr;
     const std::int64_t inFrames = length / Uint32(frameBytes);
-    if (inFrames == 0 || inFrames * Rate / spec.freq > MaxClipFrames)
+    if (inFrames == 0 || inFrames * Rate / audioFormat.freq > MaxClipFrames)
         return nullptr;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, Rate) < 0)
+    if (SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS, 2, Rate) < 0)
         return nullptr;
     const std::int64_t inBytes = inFrames * frameBytes;
     if (inBytes * cvt.len_mult > INT_MAX)

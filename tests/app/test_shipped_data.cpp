@@ -12,10 +12,10 @@ TEST(ShippedData, EveryRecordingExistsAndDecodes) {
     for (const char* name : names) {
         const QString path = QStringLiteral(TP_SOURCE_DIR "/sounds/%1.wav").arg(QLatin1String(name));
         ASSERT_TRUE(QFile::exists(path)) << name;
-        SDL_AudioSpec spec;
+        SDL_AudioSpec audioFormat;
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(path.toLocal8Bit().constData(), &spec, &buffer, &length), nullptr) << name;
+        ASSERT_NE(SDL_LoadWAV(path.toLocal8Bit().constData(), &audioFormat, &buffer, &length), nullptr) << name;
         EXPECT_GT(length, 0u) << name;
         SDL_FreeWAV(buffer);
     }
