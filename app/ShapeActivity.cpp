@@ -1,8 +1,5 @@
 #include "app/ShapeActivity.h"
-#include "app/uMain.h"
-#include "controls/RzPanel.h"
 #include "controls/Shapes.h"
-#include "sound/abfComponents.h"
 
 #include <cstdlib>
 
@@ -12,31 +9,16 @@ bool FiguresApart(const QRect& a, const QRect& b) {
 
 TShapeActivity::TShapeActivity(QObject* owner, const QString& layout, std::vector<TShapeQuestion> questions,
                                int figureCount, TPlacementRule rule)
-    : TActivityForm(owner), layout_(layout), figureCount_(figureCount), questions_(std::move(questions)), rule_(std::move(rule)) {}
+    : TFieldActivity(owner, layout, figureCount, std::move(rule)), questions_(std::move(questions)) {}
 
-void TShapeActivity::CreateFromLayout() {
-    LoadLayout(layout_);
-    Bind(lblInstructions, "lblInstructions");
-    Bind(btnPlay, "btnPlay");
-    Bind(pnlMid, "pnlMid");
-    Bind(btnBack, "btnBack");
-    Bind(btnRandomize, "btnRandomize");
-    Figures.resize(figureCount_);
-    for (int i = 0; i < figureCount_; ++i)
-        Bind(Figures[i], QStringLiteral("shpShape%1").arg(i + 1).toLatin1().constData());
+void TShapeActivity::BindControls() {
+    BindFigures(Figures);
     for (const char* name : {"objCircle", "objTriangle", "objSquare"})
         if (auto* hint = qobject_cast<TCustomShape*>(FindComponent(QString::fromLatin1(name))))
             Hints.push_back(hint);
 }
 
-void TShapeActivity::PlaceFigures() {
-    std::vector<QRect> figures;
-    for (TCustomShape* figure : Figures)
-        figures.push_back(figure->BoundsRect().ToQRect());
-    const std::vector<QRect> placed = PlaceAtRandom(figures, QSize(pnlMid->Width(), pnlMid->Height()), rule_);
-    for (std::size_t i = 0; i < Figures.size(); ++i)
-        Figures[i]->SetBounds(placed[i].left(), placed[i].top(), placed[i].width(), placed[i].height());
-}
+std::vector<TControl*> TShapeActivity::PlacedFigures() const { return {Figures.begin(), Figures.end()}; }
 
 void TShapeActivity::ShowHint(const char* name) {
     for (TCustomShape* hint : Hints)
@@ -53,13 +35,3 @@ void TShapeActivity::InitForm() {
             ShowHint(questions_[row].Hint);
     }
 }
-
-void TShapeActivity::btnPlayClick(TObject*) {
-    if (const int row = Row(); row >= 0)
-        frmMain->Player->SetFileName(questions_[row].Sound);
-    frmMain->Player->Play();
-}
-
-void TShapeActivity::btnRandomizeClick(TObject*) { InitForm(); }
-
-void TShapeActivity::Transition1AfterTransition(TObject*) { btnPlayClick(this); }
