@@ -128,6 +128,8 @@ void TForm::ShowingChanged() {
     if (Visible()) {
         DoShow();
         PlaceOnScreen();
+        // In its place and about to be mapped: the last moment to cover that place.
+        Perform(WM_SHOWWINDOW, 1);
         if (windowState_ == wsMaximized)
             QWidget::showMaximized();
         else

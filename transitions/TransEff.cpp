@@ -1,20 +1,60 @@
 #include "transitions/TransEff.h"
-#include "framework/Forms.h"
+#include "framework/Controls.h"
 
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QWindow>
+#include <QPainter>
+#include <QWidget>
 
 namespace {
 bool transitionRunning = false;
+bool allDisabled = false;
+} // namespace
+
+bool IsRectEmpty(const TRect& r) {
+    return r.Right <= r.Left || r.Bottom <= r.Top;
 }
 
-bool TTransitionEffect::TransitionRunning() { return transitionRunning; }
+TRect UnionRect(const TRect& a, const TRect& b) {
+    if (IsRectEmpty(a))
+        return IsRectEmpty(b) ? TRect{} : b;
+    if (IsRectEmpty(b))
+        return a;
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
 
-void TTransitionEffect::SetTransitionRunning(bool running) { transitionRunning = running; }
+TRect IntersectRect(const TRect& a, const TRect& b) {
+    const TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                  std::min(a.Bottom, b.Bottom)};
+    return IsRectEmpty(r) ? TRect{} : r;
+}
+
+void TFCDirtyRects::Add(const TRect& rect) {
+    const TRect r = Clip ? IntersectRect(rect, Bounds) : rect;
+    if (!IsRectEmpty(r))
+        rects_.append(r);
+}
+
+bool TTransitionEffect::TransitionRunning() {
+    return transitionRunning;
+}
+void TTransitionEffect::SetTransitionRunning(bool running) {
+    transitionRunning = running;
+}
+bool TTransitionEffect::AllDisabled() {
+    return allDisabled;
+}
+void TTransitionEffect::SetAllDisabled(bool disabled) {
+    allDisabled = disabled;
+}
+
+TTransitionEffect* TTransitionEffect::DefaultTransition() {
+    static TFlickerFreeTransition* cut = new TFlickerFreeTransition(nullptr);
+    return cut;
+}
 
 TTransitionEffect::TTransitionEffect(QObject* owner)
     : TComponent(owner), pass2Options_(new TTEPass2OptionsType(this)) {
+    PublishEvent(QStringLiteral("OnAbortQuery"), OnAbortQuery);
     PublishEvent(QStringLiteral("OnBeforeTransition"), OnBeforeTransition);
     PublishEvent(QStringLiteral("OnStartTransition"), OnStartTransition);
     PublishEvent(QStringLiteral("OnEndTransition"), OnEndTransition);
@@ -33,99 +73,271 @@ void TTransitionEffect::SetEnabled(bool enabled) {
         Unprepare();
 }
 
+bool TTransitionEffect::Disabled() const {
+    return !enabled_ || allDisabled;
+}
+
 void TTransitionEffect::SetDirection(TTEEffectDirection direction) {
     if (AcceptsDirection(direction))
         direction_ = direction;
 }
 
-QString TTransitionEffect::Description() const { return QString::fromLatin1(metaObject()->className()); }
+TTEEffectDirection TTransitionEffect::OppositeDirection() const {
+    switch (direction_) {
+    case te::tedRight:
+        return te::tedLeft;
+    case te::tedLeft:
+        return te::tedRight;
+    case te::tedDown:
+        return te::tedUp;
+    case te::tedUp:
+        return te::tedDown;
+    case te::tedDownRight:
+        return te::tedUpLeft;
+    case te::tedUpLeft:
+        return te::tedDownRight;
+    case te::tedDownLeft:
+        return te::tedUpRight;
+    case te::tedUpRight:
+        return te::tedDownLeft;
+    case te::tedIn:
+        return te::tedOut;
+    case te::tedOut:
+        return te::tedIn;
+    case te::tedNone:
+        break;
+    }
+    return te::tedNone;
+}
+
+TTEEffectDirection TTransitionEffect::EffectiveDirection() const {
+    return EffectiveReversed() ? OppositeDirection() : direction_;
+}
+
+QString TTransitionEffect::Description() const {
+    return QString::fromLatin1(metaObject()->className());
+}
 
 void TTransitionEffect::SetParentComponent(QObject* parent) {
     if (auto* list = qobject_cast<TTransitionList*>(parent))
         list->Add(this);
 }
 
-bool TTransitionEffect::Prepare(TForm* form) {
-    if (!CanRun() || transitionRunning || !form || !form->isVisible())
+QImage TTransitionEffect::Sized(const QImage& image) const {
+    const int width = targetRect_.width();
+    const int height = targetRect_.height();
+    QImage sized(AdjustWidth(width), height, QImage::Format_RGB32);
+    sized.fill(Qt::black);
+    QPainter painter(&sized);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRect(0, 0, width, height), image, QRect(0, 0, width, height));
+    return sized;
+}
+
+bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
+    if (renderWindow_) {
+        renderWindow_.reset();
+        preparedWindow_ = false;
+    }
+    if (!CanRun() || transitionRunning || !target)
         return false;
-    target_ = form;
-    prepared_ = true;
-    transitionRunning = true;
+    // Frames are drawn over the top-level window that holds the target.
+    QWidget* window = target->window();
+    const auto* control = qobject_cast<const TControl*>(window);
+    if (!(control ? control->Visible() : window->isVisible()))
+        return false;
+    const QPoint offset = target->mapTo(window, QPoint(0, 0));
+    targetRect_ = rect.ToQRect().translated(offset);
+    screenRect_ = targetRect_.translated(window->geometry().topLeft());
+    target_ = window;
+    try {
+        renderWindow_ = TransitionDisplay().CreateRenderWindow();
+        preparedWindow_ = true;
+        const QImage beneath =
+            ComposeOldImage(screenRect_, window, window->palette().color(QPalette::Window));
+        renderWindow_->ShowOver(screenRect_, beneath);
+        prepared_ = true;
+        transitionRunning = true;
+        if (!Disabled() && NeedsOldImage())
+            oldImage_ = Sized(beneath);
+    } catch (...) {
+        Unprepare();
+        throw;
+    }
     return true;
 }
 
+void TTransitionEffect::RaiseRenderWindow() {
+    if (renderWindow_)
+        renderWindow_->Raise();
+}
+
 void TTransitionEffect::Unprepare() {
-    if (!prepared_)
-        return;
-    prepared_ = false;
+    oldImage_ = QImage();
+    newImage_ = QImage();
+    if (renderWindow_) {
+        renderWindow_->Hide();
+        renderWindow_.reset();
+    }
+    preparedWindow_ = false;
+    if (prepared_) {
+        prepared_ = false;
+        transitionRunning = false;
+    }
     target_ = nullptr;
-    transitionRunning = false;
 }
 
 void TTransitionEffect::Execute() {
-    OnBeforeTransition(this);
-    struct AfterGuard {
-        TTransitionEffect* effect;
-        ~AfterGuard() {
-            effect->Unprepare();
-            effect->OnAfterTransition(effect);
+    try {
+        if (!region_.isEmpty() && renderWindow_) {
+            renderWindow_->SetRegion(region_);
+            region_ = QRegion();
         }
-    } after{this};
-    if (!CanRun() || !prepared_)
+        OnBeforeTransition(this);
+    } catch (...) {
+        Unprepare();
+        throw;
+    }
+    try {
+        ExecuteRun();
+    } catch (...) {
+        executing_ = false;
+        Unprepare();
+        OnAfterTransition(this);
+        throw;
+    }
+    OnAfterTransition(this);
+}
+
+void TTransitionEffect::ExecuteRun() {
+    if (!CanRun())
         return;
+    if (!prepared_) {
+        renderWindow_.reset();
+        return;
+    }
+    abort_ = false;
+    executing_ = true;
+    UpdateRect = ExcludedRect = TRect{};
+    if (renderWindow_->Visible()) {
+        if (Disabled())
+            Cut();
+        else
+            Animation();
+        RepairTarget();
+    }
+    executing_ = false;
+    Unprepare();
+}
+
+void TTransitionEffect::RenderNewImage() {
+    if (target_)
+        newImage_ = Sized(TransitionDisplay().Render(target_, targetRect_));
+}
+
+void TTransitionEffect::Cut() {
+    RenderNewImage();
+    renderWindow_->Copy(newImage_, {TRect::FromQRect(QRect(QPoint(0, 0), targetRect_.size()))}, TRect{});
+}
+
+void TTransitionEffect::Animation() {
+    if (NeedsNewImage())
+        RenderNewImage();
+    if (oldImage_.isNull() && NeedsOldImage())
+        oldImage_ = Sized(ComposeOldImage(screenRect_, target_, Qt::black));
+    QImage work;
+    QImage* bitmap = nullptr;
+    if (NeedsWorkBitmap()) {
+        if (WorkBitmapIsOldImage()) {
+            bitmap = &oldImage_;
+        } else {
+            // Only the parts a frame reports reach the screen; start from the old image all
+            // the same, so that no frame ever holds undefined pixels.
+            work = oldImage_.isNull()
+                       ? QImage(AdjustWidth(targetRect_.width()), targetRect_.height(), QImage::Format_RGB32)
+                       : oldImage_.copy();
+            bitmap = &work;
+        }
+    }
+    TTETransitionData data;
+    data.Bitmap = bitmap;
+    data.SrcImage = &oldImage_;
+    data.DstImage = &newImage_;
+    data.Canvas = renderWindow_.get();
+    data.Width = targetRect_.width();
+    data.Height = targetRect_.height();
+    data.PixelFormat = PixelFormat();
     OnStartTransition(this);
-    PresentNewImage();
-    HoldInputFor(Duration());
+    abortChrono_.Start();
+    try {
+        Animate(data);
+    } catch (...) {
+        abortChrono_.Stop();
+        throw;
+    }
+    abortChrono_.Stop();
+    // The last frame, the whole new image, covers the target still.
     OnEndTransition(this);
 }
 
-void TTransitionEffect::PresentNewImage() {
-    if (!target_)
-        return;
-    // The window system maps a new window asynchronously; wait (briefly) until it does.
-    QElapsedTimer waited;
-    waited.start();
-    while (target_ && target_->windowHandle() && !target_->windowHandle()->isExposed() && waited.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+void TTransitionEffect::RepairTarget() {
+    // The target paints itself beneath the render window, so that it shows the same as
+    // the last frame once uncovered.
     if (target_)
         target_->repaint();
+    if (renderWindow_)
+        renderWindow_->Hide();
+    if (target_)
+        target_->update();
 }
 
-namespace {
-
-// Swallows the user's input while a transition runs.
-class InputBlocker : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-            return true;
-        default:
-            return false;
-        }
+void TTransitionEffect::PaintFrame(TTETransitionData& data) {
+    if (FramePainted) {
+        FramePainted = false;
+    } else if (data.Bitmap && data.Canvas) {
+        QList<TRect> rects;
+        if (DirtyRects && DirtyRects->Count() > 1)
+            rects = DirtyRects->Rects();
+        else if (!IsRectEmpty(UpdateRect))
+            rects = {UpdateRect};
+        else
+            rects = {Rect(0, 0, data.Width, data.Height)};
+        data.Canvas->Copy(*data.Bitmap, rects, ExcludedRect);
     }
-};
+    PrevUpdateRect = UpdateRect;
+    PrevExcludedRect = ExcludedRect;
+    UpdateRect = ExcludedRect = TRect{};
+    if (DirtyRects && DirtyRects->AutoClear)
+        DirtyRects->Clear();
+}
 
-} // namespace
+void TTransitionEffect::ShowNewImage(TTETransitionData& data) {
+    if (data.Canvas && data.DstImage)
+        data.Canvas->Copy(*data.DstImage, {Rect(0, 0, data.Width, data.Height)}, TRect{});
+}
 
-void TTransitionEffect::HoldInputFor(int milliseconds) {
-    InputBlocker blocker;
-    QCoreApplication::instance()->installEventFilter(&blocker);
-    QElapsedTimer held;
-    held.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    while (held.elapsed() < milliseconds);
-    QCoreApplication::instance()->removeEventFilter(&blocker);
+bool TTransitionEffect::CheckAbort(bool throttled) {
+    if (abort_ || (!abortOnClick_ && !abortOnEscape_ && !OnAbortQuery.Assigned()))
+        return abort_;
+    if (throttled && abortChrono_.Elapsed() <= abortCheckInterval_)
+        return abort_;
+    if (abortOnClick_ && renderWindow_ && renderWindow_->TakeClick())
+        abort_ = true;
+    if (!abort_ && abortOnEscape_ && renderWindow_ && renderWindow_->TakeEscape())
+        abort_ = true;
+    if (!abort_)
+        OnAbortQuery(this, this, abort_);
+    abortChrono_.Stop();
+    abortChrono_.Start();
+    return abort_;
 }
 
 TFlickerFreeTransition::TFlickerFreeTransition(QObject* owner) : TTransitionEffect(owner) {
     SetFlickerFreeWhenDisabled(true);
+}
+
+void TFlickerFreeTransition::Animate(TTETransitionData& data) {
+    ShowNewImage(data);
 }
 
 TTransitionList::TTransitionList(QObject* owner) : TComponent(owner) {}

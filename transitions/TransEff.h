@@ -1,12 +1,18 @@
-// Transition effects: the base effect with its events and the program-wide rule that only
-// one transition runs at a time, the list that owns effects, and the flicker-free cut.
+// Transition effects: the engine that animates what a window shows from the screen content
+// beneath it (the old image) to the window's own image (the new image) on a render window
+// that covers it; the list that owns effects, and the flicker-free cut.
 #pragma once
 
 #include "framework/Component.h"
+#include "transitions/teChrono.h"
+#include "transitions/teRender.h"
 
+#include <QImage>
 #include <QPointer>
+#include <QRegion>
+#include <memory>
 
-class TForm;
+class QWidget;
 class TTransitionList;
 
 namespace te {
@@ -36,6 +42,12 @@ Q_ENUM_NS(TFCPictureMode)
 using te::TTEEffectDirection;
 using te::TTEPassSettingType;
 
+// Rectangles helpers with the platform's rules: right and bottom exclusive, an empty
+// rectangle takes no part in a union.
+bool IsRectEmpty(const TRect& r);
+TRect UnionRect(const TRect& a, const TRect& b);
+TRect IntersectRect(const TRect& a, const TRect& b);
+
 // Options of the two-pass mode; kept for layouts, the program runs one pass only.
 class TTEPass2OptionsType : public QObject {
     Q_OBJECT
@@ -51,6 +63,36 @@ public:
     TColor SolidColor = clNone;
 };
 
+// The rectangles a frame changed, each copied to the screen on its own.
+class TFCDirtyRects {
+public:
+    void Add(const TRect& rect);
+    int Count() const { return int(rects_.size()); }
+    TRect Get(int index) const { return rects_.at(index); }
+    void Replace(int index, const TRect& rect) { rects_[index] = rect; }
+    void Clear() { rects_.clear(); }
+    const QList<TRect>& Rects() const { return rects_; }
+
+    bool Clip = false;
+    TRect Bounds;
+    bool AutoClear = true;
+
+private:
+    QList<TRect> rects_;
+};
+
+// What Animate works on. Images are 32 bits per pixel.
+struct TTETransitionData {
+    QImage* Bitmap = nullptr; // the work bitmap, or null: frames go straight to the render window
+    QImage* SrcImage = nullptr;
+    QImage* DstImage = nullptr;
+    TTERenderSurface* Canvas = nullptr;
+    int Width = 0;
+    int Height = 0;
+    int PixelFormat = 32;
+    bool HighColor = true;
+};
+
 class TTransitionEffect : public TComponent {
     Q_OBJECT
     Q_PROPERTY(bool AbortOnClick READ AbortOnClick WRITE SetAbortOnClick)
@@ -62,6 +104,8 @@ class TTransitionEffect : public TComponent {
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
 
 public:
+    using TAbortQueryEvent = TEvent<QObject*, TTransitionEffect*, bool&>;
+
     explicit TTransitionEffect(QObject* owner);
     ~TTransitionEffect() override;
 
@@ -84,18 +128,33 @@ public:
     void SetDirection(TTEEffectDirection direction);
     bool Reversed() const { return reversed_; }
     void SetReversed(bool reversed) { reversed_ = reversed; }
-    virtual QString Description() const;
 
-    // Enabled, or disabled but asked to stay flicker-free.
-    bool CanRun() const { return enabled_ || flickerFreeWhenDisabled_; }
+    // Enabled (and not switched off for all), or disabled but asked to stay flicker-free.
+    bool CanRun() const { return !Disabled() || flickerFreeWhenDisabled_; }
+    bool Disabled() const;
     bool Prepared() const { return prepared_; }
-    // Readies the effect over `form`; false when it cannot run, another transition is
-    // running, or the form is not on screen.
-    bool Prepare(TForm* form);
-    // Runs the prepared transition; always ends unprepared. OnAfterTransition fires on
-    // every call, OnEndTransition only when the new image really reached the screen.
+    bool Executing() const { return executing_; }
+    bool Aborted() const { return abort_; }
+
+    // Covers `rect` of `target` with the render window and takes the old image. The
+    // rectangle is in the target's client coordinates. False (and nothing done) when the
+    // effect cannot run, another transition is running or no visible window is found.
+    bool Prepare(QWidget* target, const TRect& rect);
+    // Runs the prepared transition; always ends unprepared. OnAfterTransition fires on every
+    // call, OnEndTransition only when an animation ran to its end.
     void Execute();
+    // Frees the images and removes the render window; safe at any time.
     void Unprepare();
+
+    // Take the old image from the screen (show transitions).
+    void SetTakeOldImageFromScreen(bool value) { fromScreen_ = value; }
+    bool TakeOldImageFromScreen() const { return fromScreen_; }
+    bool ClientCoordinates() const { return clientCoordinates_; }
+    void SetClientCoordinates(bool value) { clientCoordinates_ = value; }
+    // A shape for the render window, applied when Execute starts.
+    void SetWindowRegion(const QRegion& region) { region_ = region; }
+    // Puts the render window back on top of a window that was mapped over it.
+    void RaiseRenderWindow();
 
     TTransitionList* TransitionList() const { return list_; }
     void SetParentComponent(QObject* parent) override;
@@ -104,24 +163,63 @@ public:
     TNotifyEvent OnStartTransition;
     TNotifyEvent OnEndTransition;
     TNotifyEvent OnAfterTransition;
+    TAbortQueryEvent OnAbortQuery;
 
     // Set from a successful Prepare until Unprepare, and while a form's own showing runs.
     static bool TransitionRunning();
     static void SetTransitionRunning(bool running);
+    // Switches every transition off (nothing in the program sets it).
+    static bool AllDisabled();
+    static void SetAllDisabled(bool disabled);
+    // The flicker-free cut that windows without a show transition of their own use.
+    static TTransitionEffect* DefaultTransition();
+
+    // Overridable operations.
+    virtual TTEEffectDirection OppositeDirection() const;
+    virtual void Animate(TTETransitionData& data) = 0;
+    virtual int AdjustWidth(int width) const { return width; }
+    virtual int PixelFormat() const { return 32; }
+    virtual bool NeedsNewImage() const { return true; }
+    virtual bool NeedsOldImage() const { return true; }
+    virtual bool MayRenderOldImage() const { return true; }
+    virtual bool NeedsWorkBitmap() const { return false; }
+    virtual bool WorkBitmapIsOldImage() const { return false; }
+    virtual QString Description() const;
+    virtual QString EditorName() const { return {}; }
+    virtual bool AnimatesFirstPass() const { return true; }
 
 protected:
+    // Direction and reversal of the run (one pass: Direction and Reversed).
+    TTEEffectDirection EffectiveDirection() const;
+    bool EffectiveReversed() const { return reversed_; }
     // Directions this effect accepts besides tedNone.
     virtual bool AcceptsDirection(TTEEffectDirection direction) const { return direction == te::tedNone; }
-    // Puts the form's new image on screen: waits until the window system shows it, then
-    // has it painted completely.
-    void PresentNewImage();
-    // How long the new image takes to arrive; input meanwhile is lost, as it would be on a
-    // window that covers the form.
-    virtual int Duration() const { return 0; }
-    void HoldInputFor(int milliseconds);
+
+    // The frame's changes, copied to the screen by PaintFrame.
+    TRect UpdateRect;
+    TRect ExcludedRect;
+    TRect PrevUpdateRect;
+    TRect PrevExcludedRect;
+    TFCDirtyRects* DirtyRects = nullptr;
+    // Set by an effect that put its frame on screen itself.
+    bool FramePainted = false;
+
+    // Copies the frame from the work bitmap onto the render window.
+    void PaintFrame(TTETransitionData& data);
+    // Copies the whole new image onto the render window.
+    void ShowNewImage(TTETransitionData& data);
+    // Whether the animation is to stop early; `throttled` checks at most every 300 ms.
+    bool CheckAbort(bool throttled);
 
 private:
     friend class TTransitionList;
+    void ExecuteRun();
+    void Animation();
+    void Cut();
+    void RenderNewImage();
+    void RepairTarget();
+    QImage Sized(const QImage& image) const;
+
     bool abortOnClick_ = false;
     bool abortOnEscape_ = false;
     bool enabled_ = true;
@@ -129,10 +227,23 @@ private:
     TTEPass2OptionsType* pass2Options_;
     TTEPassSettingType passSetting_ = te::teOnePass;
     TTEEffectDirection direction_ = te::tedNone;
-    bool reversed_ = false;
+    bool abort_ = false;
+    bool executing_ = false;
+    bool preparedWindow_ = false;
     bool prepared_ = false;
-    QPointer<TForm> target_;
+    bool reversed_ = false;
+    bool clientCoordinates_ = true;
     TTransitionList* list_ = nullptr;
+    QImage oldImage_;
+    QImage newImage_;
+    QPointer<QWidget> target_;
+    QRect targetRect_;
+    QRect screenRect_;
+    TTEChrono abortChrono_;
+    double abortCheckInterval_ = 300;
+    std::unique_ptr<TTERenderSurface> renderWindow_;
+    bool fromScreen_ = false;
+    QRegion region_;
 };
 
 // Shows the new image in one step; the default for windows without a show transition.
@@ -141,6 +252,8 @@ class TFlickerFreeTransition : public TTransitionEffect {
 public:
     explicit TFlickerFreeTransition(QObject* owner);
     QString Description() const override { return QStringLiteral("Flicker free cut"); }
+    bool NeedsOldImage() const override { return false; }
+    void Animate(TTETransitionData& data) override;
 };
 
 // Holds the effects placed on it and destroys them with itself.

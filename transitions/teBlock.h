@@ -1,4 +1,5 @@
-// The block effect: the window appears as a grid of blocks switching in shuffled order.
+// The block effect: the window appears as a grid of blocks switching from the old screen
+// content to the new image one after another, in shuffled order.
 #pragma once
 
 #include "transitions/teMasked.h"
@@ -32,9 +33,19 @@ public:
     void SetPuzzle(bool puzzle) { puzzle_ = puzzle; }
     QString Description() const override { return QStringLiteral("Blocks"); }
 
-protected:
     int StyleCount() const override { return 4; }
     int SubStyleCount(int style) const override;
+    int FrameCount(const TTETransitionData& data) const override;
+    void Initialize(TTETransitionData& data, int& frameCount) override;
+    void Finalize(TTETransitionData& data) override;
+    void DrawFrame(TTETransitionData& data, int frame, int step, int frameCount, int previousFrame) override;
+
+    // The grid of the last run and its blocks, rows and columns from 1.
+    int GridCols() const { return gridCols_; }
+    int GridRows() const { return gridRows_; }
+    TRect BlockRect(int row, int col) const;
+    // The block (row * 65536 + column) at order position `position` (from 1) of the run.
+    int OrderAt(int position) const { return order_.at(std::size_t(position) - 1); }
 
 private:
     int blockWidth_ = 50;
@@ -43,4 +54,10 @@ private:
     int rows_ = 0;
     bool dual_ = false;
     bool puzzle_ = false;
+
+    int gridCols_ = 0;
+    int gridRows_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<int> order_;
 };

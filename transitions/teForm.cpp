@@ -38,53 +38,79 @@ void TFormTransitions::SetShowTransition(TTransitionEffect* effect) {
 }
 
 void TFormTransitions::Hook(TMessage& message) {
-    if (message.Msg == CM_SHOWINGCHANGED)
+    if (message.Msg == CM_SHOWINGCHANGED) {
         ShowingChanged(message);
-    else
+    } else if (message.Msg == WM_SHOWWINDOW && message.WParam && covering_) {
+        CoverPlace();
         previous_(message);
+    } else {
+        previous_(message);
+    }
 }
 
 void TFormTransitions::ShowingChanged(TMessage& message) {
-    const bool mayRun = enabled_ && !form_->Parent() && !wasVisible_ && !TTransitionEffect::TransitionRunning() &&
-                        (!showTransition_ || showTransition_->CanRun());
-    if (!mayRun) {
+    TTransitionEffect* fallback = TTransitionEffect::DefaultTransition();
+    const bool mayRun = enabled_ && !IsDesigning() && !form_->Parent() && !wasVisible_ &&
+                        !TTransitionEffect::TransitionRunning() &&
+                        (showTransition_ ? showTransition_->CanRun() : fallback->FlickerFreeWhenDisabled());
+    if (!mayRun || !form_->Visible()) {
         previous_(message);
         wasVisible_ = form_->Visible();
         return;
     }
-    // Windows shown from the form's own show handler appear without a transition.
-    TTransitionEffect::SetTransitionRunning(true);
-    try {
-        previous_(message);
-    } catch (...) {
-        TTransitionEffect::SetTransitionRunning(false);
-        throw;
-    }
-    TTransitionEffect::SetTransitionRunning(false);
-    if (enabled_ && form_->Visible())
-        RunShowTransition();
-    wasVisible_ = form_->Visible();
-}
-
-void TFormTransitions::RunShowTransition() {
     std::unique_ptr<TFlickerFreeTransition> cut;
     TTransitionEffect* effect = showTransition_;
     if (!effect) {
         cut = std::make_unique<TFlickerFreeTransition>(nullptr);
+        cut->SetFlickerFreeWhenDisabled(fallback->FlickerFreeWhenDisabled());
         effect = cut.get();
     }
+    const bool clientCoordinates = effect->ClientCoordinates();
     const TTEPassSettingType passSetting = effect->PassSetting();
+    const bool fromScreen = effect->TakeOldImageFromScreen();
     effect->SetPassSetting(te::teOnePass);
-    struct Restore {
-        TTransitionEffect* effect;
-        TTEPassSettingType passSetting;
-        ~Restore() {
-            effect->SetPassSetting(passSetting);
-            effect->Unprepare();
-        }
-    } restore{effect, passSetting};
-    if (effect->Prepare(form_))
+    auto restore = [&] {
+        covering_ = nullptr;
+        effect->SetClientCoordinates(clientCoordinates);
+        effect->SetPassSetting(passSetting);
+        effect->SetTakeOldImageFromScreen(fromScreen);
+        effect->Unprepare();
+        TTransitionEffect::SetTransitionRunning(false);
+        wasVisible_ = form_->Visible();
+    };
+    try {
+        ShowWithTransition(message, effect);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+void TFormTransitions::ShowWithTransition(TMessage& message, TTransitionEffect* effect) {
+    // Windows shown from the form's own show handler appear without a transition.
+    TTransitionEffect::SetTransitionRunning(true);
+    covering_ = effect;
+    previous_(message);
+    covering_ = nullptr;
+    if (!effect->Prepared()) {
+        TTransitionEffect::SetTransitionRunning(false);
+        return;
+    }
+    // Mapped after the render window, the form may lie above it.
+    effect->RaiseRenderWindow();
+    if (enabled_ && form_->Visible())
         effect->Execute();
+}
+
+void TFormTransitions::CoverPlace() {
+    TTransitionEffect* effect = covering_;
+    covering_ = nullptr;
+    effect->SetClientCoordinates(true);
+    effect->SetTakeOldImageFromScreen(true);
+    TTransitionEffect::SetTransitionRunning(false);
+    if (!effect->Prepare(form_, Rect(0, 0, form_->ClientWidth(), form_->ClientHeight())))
+        TTransitionEffect::SetTransitionRunning(true);
 }
 
 void RegisterTransitionClasses() {

@@ -1,10 +1,12 @@
 // Makes its form appear with a transition each time it goes from hidden to visible, by
-// hooking the form's message chain. One per form.
+// hooking the form's message chain. One per form. The form's own show handling runs first;
+// then, just before the form is mapped, the render window covers its place with what lay
+// there; the form is mapped beneath it, rendered off-screen, and the animation uncovers it.
 #pragma once
 
-#include "transitions/TransEff.h"
 #include "framework/Forms.h"
 #include "framework/Graphics.h"
+#include "transitions/TransEff.h"
 
 #include <QPointer>
 
@@ -70,7 +72,8 @@ public:
 private:
     void Hook(TMessage& message);
     void ShowingChanged(TMessage& message);
-    void RunShowTransition();
+    void ShowWithTransition(TMessage& message, TTransitionEffect* effect);
+    void CoverPlace();
 
     TFCBackgroundOptions* backgroundOptions_;
     bool destroyTransitions_ = true;
@@ -79,6 +82,8 @@ private:
     TForm* form_ = nullptr;
     bool wasVisible_ = false;
     TWndMethod previous_;
+    // The effect that covers the form's place once the form is about to be mapped.
+    TTransitionEffect* covering_ = nullptr;
 };
 
 // Makes the transition classes known to the layout reader.

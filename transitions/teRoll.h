@@ -1,8 +1,11 @@
 // The roll effect: the new window content unrolls over the old screen like a sheet coming
-// off a roll.
+// off a roll, with a shaded cylinder band at the moving edge.
 #pragma once
 
 #include "transitions/teTimed.h"
+
+#include <cstdint>
+#include <vector>
 
 class TRollTransition : public TTimedTransitionEffect {
     Q_OBJECT
@@ -16,20 +19,43 @@ public:
     explicit TRollTransition(QObject* owner);
 
     int Size() const { return size_; }
-    void SetSize(int size) { size_ = size; }
+    // At least 1: the shade table needs a band.
+    void SetSize(int size) { size_ = std::max(1, size); }
     bool Unroll() const { return unroll_; }
     void SetUnroll(bool unroll) { unroll_ = unroll; }
     bool Use3D() const { return use3D_; }
     void SetUse3D(bool use3D) { use3D_ = use3D; }
     QString Description() const override { return QStringLiteral("Roll"); }
 
+    int AdjustWidth(int width) const override;
+    bool NeedsWorkBitmap() const override { return true; }
+    void Initialize(TTETransitionData& data, int& frameCount) override;
+    void Finalize(TTETransitionData& data) override;
+    void DrawFrame(TTETransitionData& data, int frame, int step, int frameCount, int previousFrame) override;
+
+    // The shading profile of a band `width` pixels wide: entries 0 to width + 1, darkest at
+    // both edges, brightest in the middle. `builtFor` is the width the table holds.
+    static void BuildShadeTable(std::vector<std::int8_t>& table, int& builtFor, int width);
+    // Adds `shade` to each byte of the pixel, saturating at 0 and 255.
+    static std::uint32_t Shade(std::uint32_t pixel, int shade);
+
 protected:
     bool AcceptsDirection(TTEEffectDirection direction) const override;
-    // Until the roll is drawn, the new window stands for the roll's time.
-    int Duration() const override { return Milliseconds(); }
 
 private:
+    bool ThreeD() const { return use3D_; }
+    void CopyMirror(QImage& work, int from, int s) const;
+    void ShadeBand(QImage& work) const;
+
     int size_ = 60;
     bool unroll_ = true;
     bool use3D_ = true;
+
+    TTEEffectDirection direction_ = te::tedNone;
+    bool unrolling_ = true;
+    TRect band_;
+    TRect flat_;
+    QImage mirror_;
+    std::vector<std::int8_t> shades_;
+    int shadeWidth_ = -1;
 };

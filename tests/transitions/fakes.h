@@ -1,0 +1,153 @@
+// Stand-ins for the display and the clock, so that whole transitions run on images of the
+// test's own and on a clock that moves only as the test says.
+#pragma once
+
+#include "transitions/TransEff.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+inline void EnsureQtApp() {
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_transitions";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// Counts microseconds; every read moves it on by `tick`, so busy-waits end.
+class FakeClock : public TTEClock {
+public:
+    FakeClock() { SetTransitionClock(this); }
+    ~FakeClock() override { SetTransitionClock(nullptr); }
+    std::int64_t Frequency() override { return highResolution ? 1000000 : 0; }
+    std::int64_t Counter() override { return now += tick; }
+    std::int64_t MilliCounter() override { return (now += tick) / 1000; }
+    void AdvanceMs(double ms) { now += std::int64_t(ms * 1000); }
+    double NowMs() const { return double(now) / 1000; }
+
+    std::int64_t now = 1000000;
+    std::int64_t tick = 1;
+    bool highResolution = true;
+};
+
+// A render window that keeps what it shows as an image.
+class FakeSurface : public TTERenderSurface {
+public:
+    void ShowOver(const QRect& rect, const QImage& image) override {
+        place = rect;
+        screen = image.copy();
+        shownOver = image.copy();
+        visible = true;
+    }
+    void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override {
+        QPainter painter(&screen);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const TRect& r : rects) {
+            QRegion region(r.ToQRect());
+            if (!IsRectEmpty(excluded))
+                region -= excluded.ToQRect();
+            for (const QRect& part : region& QRect(QPoint(0, 0), screen.size()))
+                painter.drawImage(part.topLeft(), source, part);
+        }
+        painter.end();
+        copies.push_back({source.cacheKey(), rects});
+        if (onCopy)
+            onCopy(source, rects);
+    }
+    void Raise() override {}
+    void SetRegion(const QRegion&) override {}
+    void Hide() override { visible = false; }
+    bool Visible() const override { return visible; }
+    bool TakeClick() override { return false; }
+    bool TakeEscape() override { return false; }
+
+    struct Copied {
+        qint64 source;
+        QList<TRect> rects;
+    };
+    QRect place;
+    QImage screen;
+    QImage shownOver;
+    bool visible = false;
+    std::vector<Copied> copies;
+    std::function<void(const QImage&, const QList<TRect>&)> onCopy;
+};
+
+// Hands out a surface that stays with the display; destroying it hides the surface.
+class Lent : public TTERenderSurface {
+public:
+    explicit Lent(FakeSurface* surface) : s_(surface) {}
+    ~Lent() override { s_->Hide(); }
+    void ShowOver(const QRect& rect, const QImage& image) override { s_->ShowOver(rect, image); }
+    void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override {
+        s_->Copy(source, rects, excluded);
+    }
+    void Raise() override {}
+    void SetRegion(const QRegion&) override {}
+    void Hide() override { s_->Hide(); }
+    bool Visible() const override { return s_->Visible(); }
+    bool TakeClick() override { return false; }
+    bool TakeEscape() override { return false; }
+
+private:
+    FakeSurface* s_;
+};
+
+// The screen reads back `screen` at any place (black when null); controls render as `rendered` when it is
+// set, else as themselves.
+class FakeDisplay : public TTEDisplay {
+public:
+    FakeDisplay() { SetTransitionDisplay(this); }
+    ~FakeDisplay() override { SetTransitionDisplay(nullptr); }
+
+    QImage GrabScreen(const QRect& r) override {
+        log.push_back("grab");
+        QImage image(r.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        if (!screen.isNull()) {
+            QPainter painter(&image);
+            painter.drawImage(QPoint(0, 0), screen);
+        }
+        return image;
+    }
+    QImage Render(QWidget* widget, const QRect& rect) override {
+        log.push_back("render");
+        return rendered.isNull() ? widget->grab(rect).toImage() : rendered.copy(rect);
+    }
+    // The surfaces outlive the transitions that used them, for inspection.
+    std::unique_ptr<TTERenderSurface> CreateRenderWindow() override {
+        surfaces.push_back(std::make_unique<FakeSurface>());
+        last = surfaces.back().get();
+        last->onCopy = onCopy;
+        return std::make_unique<Lent>(last);
+    }
+
+    QImage screen;
+    QImage rendered;
+    FakeSurface* last = nullptr;
+    std::vector<std::unique_ptr<FakeSurface>> surfaces;
+    std::vector<std::string> log;
+    std::function<void(const QImage&, const QList<TRect>&)> onCopy;
+};
+
+// An image whose every column has a colour of its own.
+inline QImage Columns(int width, int height, int green = 100) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x % 256, green, (x / 256) * 60 + y % 4));
+    return image;
+}
+
+inline QImage Solid(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
