@@ -39,9 +39,13 @@ void TMusicActivity::btnPlayClick(TObject*) {
         frmMain->Player->SetFileName(q.Sound);
     }
     frmMain->Midi->Play();
+    // The program may have been ended by a message handled meanwhile: nothing more is heard.
+    if (Application->Terminated())
+        return;
     QThread::msleep(1000);
     Application->ProcessMessages();
-    frmMain->Player->Play();
+    if (!Application->Terminated())
+        frmMain->Player->Play();
 }
 
 void TMusicActivity::Transition1EndTransition(TObject*) {

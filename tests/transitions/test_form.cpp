@@ -1,0 +1,159 @@
+#include "fakes.h"
+#include "framework/Forms.h"
+#include "transitions/teForm.h"
+#include "transitions/teRoll.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+// A form with a roll as its show transition, placed at `place` on the screen.
+struct RollingForm {
+    explicit RollingForm(QRect place, TColor colour = 0x00FF00) : form(new TForm(nullptr)) {
+        form->SetBounds(place.x(), place.y(), place.width(), place.height());
+        form->SetColor(colour);
+        transitions = new TFormTransitions(form.get());
+        roll = new TRollTransition(form.get());
+        roll->SetDirection(te::tedRight);
+        transitions->SetShowTransition(roll);
+    }
+    ~RollingForm() { form->Hide(); }
+    std::unique_ptr<TForm> form;
+    TFormTransitions* transitions;
+    TRollTransition* roll;
+};
+
+class FormShow : public ::testing::Test {
+protected:
+    FormShow() { EnsureQtApp(); }
+    FakeClock clock;
+    FakeDisplay display;
+};
+
+} // namespace
+
+TEST_F(FormShow, ShowHandlerRunsBeforeAnyImageAndEventsFollowTheAnimation) {
+    RollingForm f(QRect(10, 10, 80, 40));
+    f.form->OnShow = [&](QObject*) { display.log.push_back("OnShow"); };
+    f.roll->OnEndTransition = [&](QObject*) {
+        display.log.push_back("end");
+        EXPECT_TRUE(display.last->Visible());
+        EXPECT_TRUE(TTransitionEffect::TransitionRunning());
+    };
+    f.roll->OnAfterTransition = [&](QObject*) {
+        display.log.push_back("after");
+        EXPECT_FALSE(display.last->Visible());
+        EXPECT_FALSE(TTransitionEffect::TransitionRunning());
+    };
+    f.form->Show();
+    EXPECT_EQ(display.log, (std::vector<std::string>{"OnShow", "grab", "render", "end", "after"}));
+    EXPECT_EQ(display.last->place, f.form->geometry());
+    // The last frame is the form as it shows itself.
+    EXPECT_EQ(display.last->screen, f.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(f.form->isVisible());
+
+    // Closed and shown again, it rolls in again; shown while visible, it does not.
+    f.form->Hide();
+    f.form->Show();
+    f.form->Show();
+    EXPECT_EQ(display.surfaces.size(), 2u);
+}
+
+TEST_F(FormShow, WindowShownDuringAnotherTransitionAppearsWithoutOne) {
+    RollingForm first(QRect(10, 10, 80, 40)), fromEnd(QRect(100, 10, 80, 40)),
+        fromShow(QRect(200, 10, 80, 40));
+    bool fromEndAfter = false;
+    fromEnd.roll->OnAfterTransition = [&](QObject*) { fromEndAfter = true; };
+    first.form->OnShow = [&](QObject*) { fromShow.form->Show(); };
+    first.roll->OnEndTransition = [&](QObject*) { fromEnd.form->Show(); };
+    first.form->Show();
+    EXPECT_EQ(display.surfaces.size(), 1u);
+    EXPECT_TRUE(fromEnd.form->isVisible());
+    EXPECT_TRUE(fromShow.form->isVisible());
+    EXPECT_FALSE(fromEndAfter);
+    EXPECT_FALSE(TTransitionEffect::TransitionRunning());
+
+    // Shown again later, they get their own.
+    fromEnd.form->Hide();
+    fromEnd.form->Show();
+    EXPECT_TRUE(fromEndAfter);
+    EXPECT_EQ(display.surfaces.size(), 2u);
+}
+
+TEST_F(FormShow, ExceptionFromTheEndHandlerReachesTheCallerAndLeavesNothingBehind) {
+    for (const bool fromAfter : {false, true}) {
+        RollingForm f(QRect(10, 10, 80, 40));
+        auto raise = [](QObject*) { throw std::runtime_error("handler failed"); };
+        if (fromAfter)
+            f.roll->OnAfterTransition = raise;
+        else
+            f.roll->OnEndTransition = raise;
+        EXPECT_THROW(f.form->Show(), std::runtime_error);
+        EXPECT_FALSE(TTransitionEffect::TransitionRunning());
+        EXPECT_FALSE(display.last->Visible());
+        EXPECT_TRUE(f.form->isVisible());
+        EXPECT_EQ(f.roll->PassSetting(), te::teOnePass);
+        // The next showing runs normally.
+        f.roll->OnEndTransition.Clear();
+        f.roll->OnAfterTransition.Clear();
+        f.form->Hide();
+        const std::size_t before = display.surfaces.size();
+        f.form->Show();
+        EXPECT_EQ(display.surfaces.size(), before + 1);
+    }
+}
+
+TEST_F(FormShow, DisabledTransitionShowsTheFormPlainly) {
+    RollingForm f(QRect(10, 10, 80, 40));
+    bool after = false;
+    f.roll->OnAfterTransition = [&](QObject*) { after = true; };
+    f.roll->SetEnabled(false);
+    f.form->Show();
+    EXPECT_TRUE(f.form->isVisible());
+    EXPECT_TRUE(display.surfaces.empty());
+    EXPECT_FALSE(after);
+
+    // Without a show transition the form appears in one flicker-free step.
+    f.form->Hide();
+    f.transitions->SetShowTransition(nullptr);
+    f.form->Show();
+    ASSERT_EQ(display.surfaces.size(), 1u);
+    EXPECT_EQ(display.last->screen, f.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(FormShow, OldImageOnABlackReadingScreenIsComposedFromTheProgramsWindows) {
+    // Like XWayland: every read of the screen is black, even over our own windows.
+    RollingForm menu(QRect(100, 100, 300, 200), 0x0000FF);
+    auto* panel = new QWidget(menu.form.get());
+    panel->setGeometry(200, 40, 100, 60);
+    panel->setAutoFillBackground(true);
+    panel->setPalette(QPalette(Qt::yellow));
+    menu.form->Show();
+
+    RollingForm level(QRect(350, 150, 100, 100), 0xFF00FF);
+    level.form->Show();
+    const QImage old = display.last->shownOver;
+    ASSERT_EQ(old.size(), QSize(100, 100));
+    // Left half: the menu (x 250 to 299 of it, with its yellow panel); right half: beyond
+    // the menu, the level window's own background stands in.
+    const QImage menuPart =
+        menu.form->grab(QRect(250, 50, 50, 100)).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(old.copy(0, 0, 50, 100), menuPart);
+    EXPECT_EQ(old.pixel(10, 10) & 0xFFFFFF, 0xFFFF00u);
+    EXPECT_EQ(old.pixel(75, 50) & 0xFFFFFF, 0xFF00FFu);
+    EXPECT_EQ(old.pixel(10, 95) & 0xFFFFFF, 0xFF0000u); // the menu's red below the panel
+
+    // Roll frames start from that picture: half-way, the part ahead of the band is it.
+    EXPECT_EQ(display.last->screen, level.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(FormShow, SecondComponentOnAFormIsRefused) {
+    RollingForm f(QRect(10, 10, 80, 40));
+    try {
+        new TFormTransitions(f.form.get());
+        FAIL() << "a second component was accepted";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Only one FormTransitions component is allowed per form");
+    }
+}
