@@ -3,6 +3,7 @@
 #include "transitions/teBlock.h"
 #include "transitions/teRoll.h"
 
+#include <QApplication>
 #include <stdexcept>
 
 TFormTransitions::TFormTransitions(QObject* owner)
@@ -99,6 +100,10 @@ void TFormTransitions::ShowWithTransition(TMessage& message, TTransitionEffect* 
     }
     // Mapped after the render window, the form may lie above it.
     effect->RaiseRenderWindow();
+    // The window system reports the activation later; the new image shows the form as it
+    // will be once active, with its focused control.
+    if (form_->isVisible() && !form_->isActiveWindow())
+        QApplication::setActiveWindow(form_);
     if (enabled_ && form_->Visible())
         effect->Execute();
 }

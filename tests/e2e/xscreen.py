@@ -1,0 +1,83 @@
+"""Reads the screen of an X display through one open connection (Xlib over ctypes), fast
+enough to follow an animation frame by frame without opening a client per picture."""
+
+import ctypes
+import ctypes.util
+
+import numpy as np
+
+ZPIXMAP = 2
+ALL_PLANES = ctypes.c_ulong(0xFFFFFFFF)
+
+
+class _XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)),
+                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
+                ("bits_per_pixel", ctypes.c_int)]
+
+
+class _XClientMessageEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
+CLIENT_MESSAGE = 33
+
+
+class XScreen:
+    """grab(x, y, w, h) gives an (h, w, 3) RGB array of the root window."""
+
+    def __init__(self, display):
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XDefaultRootWindow.restype = ctypes.c_ulong
+        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x11.XGetImage.restype = ctypes.POINTER(_XImage)
+        x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                  ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        x11.XFree.argtypes = [ctypes.c_void_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.c_void_p]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.x11 = x11
+        self.dpy = x11.XOpenDisplay(display.encode())
+        if not self.dpy:
+            raise RuntimeError(f"cannot open display {display}")
+        self.root = x11.XDefaultRootWindow(self.dpy)
+
+    def grab(self, x, y, w, h):
+        img = self.x11.XGetImage(self.dpy, self.root, x, y, w, h, ALL_PLANES, ZPIXMAP)
+        if not img:
+            raise RuntimeError("XGetImage failed")
+        im = img.contents
+        data = ctypes.string_at(im.data, im.bytes_per_line * im.height)
+        stride = im.bytes_per_line
+        self.x11.XFree(im.data)
+        self.x11.XFree(img)
+        pixels = np.frombuffer(data, np.uint8).reshape(h, stride)[:, :w * 4].reshape(h, w, 4)
+        return pixels[:, :, 2::-1].copy()  # BGRX -> RGB
+
+    def ask_to_close(self, window):
+        """Asks a window to close as a window manager's close box does (WM_DELETE_WINDOW)."""
+        event = _XClientMessageEvent()
+        event.type = CLIENT_MESSAGE
+        event.window = window
+        event.message_type = self.x11.XInternAtom(self.dpy, b"WM_PROTOCOLS", 0)
+        event.format = 32
+        event.data[0] = self.x11.XInternAtom(self.dpy, b"WM_DELETE_WINDOW", 0)
+        self.x11.XSendEvent(self.dpy, window, 0, 0, ctypes.byref(event))
+        self.x11.XFlush(self.dpy)
+
+    def close(self):
+        if self.dpy:
+            self.x11.XCloseDisplay(self.dpy)
+            self.dpy = None
