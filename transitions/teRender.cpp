@@ -142,13 +142,18 @@ void TTERenderWindow::Copy(const QImage& source, const QList<TRect>& rects, cons
         painter.end();
         store_.endPaint();
     }
-    Raise();
+    // Windows mapped meanwhile (a window manager's frame) may lie above; a raise costs
+    // nothing when none does. Only the frame's changes go to the screen, and now and then the
+    // whole window, so that parts another window covered for a moment come back soon.
+    if (canRaise_)
+        raise();
+    if (++copies_ % kFullFlushEvery == 0)
+        FlushAll();
+    else if (handle() && !region.isEmpty())
+        store_.flush(region);
 }
 
 void TTERenderWindow::Raise() {
-    // Windows mapped meanwhile (the form beneath, a window manager's frame) may lie above;
-    // a raise costs nothing when none does. The whole window is put on screen every time, so
-    // that parts another window covered for a moment come back with the same frame.
     if (canRaise_)
         raise();
     FlushAll();

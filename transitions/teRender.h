@@ -81,6 +81,8 @@ private:
     QBackingStore store_;
     // The off-screen platform (tests) has no stacking and complains about raising.
     bool canRaise_;
+    static constexpr int kFullFlushEvery = 16;
+    int copies_ = 0;
     bool clicked_ = false;
     bool escaped_ = false;
 };
