@@ -135,10 +135,7 @@ QImage TTransitionEffect::Sized(const QImage& image) const {
 }
 
 bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
-    if (renderWindow_) {
-        renderWindow_.reset();
-        preparedWindow_ = false;
-    }
+    renderWindow_.reset();
     if (!CanRun() || transitionRunning || !target)
         return false;
     // Frames are drawn over the top-level window that holds the target.
@@ -152,7 +149,6 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
     target_ = window;
     try {
         renderWindow_ = TransitionDisplay().CreateRenderWindow();
-        preparedWindow_ = true;
         const QImage beneath =
             ComposeOldImage(screenRect_, window, window->palette().color(QPalette::Window));
         renderWindow_->ShowOver(screenRect_, beneath);
@@ -179,7 +175,6 @@ void TTransitionEffect::Unprepare() {
         renderWindow_->Hide();
         renderWindow_.reset();
     }
-    preparedWindow_ = false;
     if (prepared_) {
         prepared_ = false;
         transitionRunning = false;

@@ -229,7 +229,6 @@ private:
     TTEEffectDirection direction_ = te::tedNone;
     bool abort_ = false;
     bool executing_ = false;
-    bool preparedWindow_ = false;
     bool prepared_ = false;
     bool reversed_ = false;
     bool clientCoordinates_ = true;
