@@ -3,6 +3,7 @@
 #include "transitions/teForm.h"
 #include "transitions/teRoll.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -156,4 +157,39 @@ TEST_F(FormShow, SecondComponentOnAFormIsRefused) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "Only one FormTransitions component is allowed per form");
     }
+}
+
+namespace {
+class ClickCounter : public QWidget {
+public:
+    using QWidget::QWidget;
+    int clicks = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++clicks; }
+};
+} // namespace
+
+// Like a Music question: the end handler waits and then handles the messages that came
+// meanwhile; a click made then lands on the render window, which still covers the form.
+TEST(FormShowOnScreen, ClicksDuringTheEndHandlerAreLostOnTheRenderWindow) {
+    EnsureQtApp();
+    RollingForm f(QRect(10, 10, 120, 80));
+    f.roll->SetMilliseconds(50);
+    auto* target = new ClickCounter(f.form.get());
+    target->setGeometry(20, 20, 40, 40);
+    bool covered = false;
+    f.roll->OnEndTransition = [&](QObject*) {
+        for (QWindow* window : QGuiApplication::topLevelWindows())
+            if (window->title() == QStringLiteral("teRenderWindow") && window->isVisible()) {
+                covered = window->geometry() == f.form->geometry();
+                QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+            }
+        QCoreApplication::processEvents();
+    };
+    f.form->Show();
+    EXPECT_TRUE(covered);
+    EXPECT_EQ(target->clicks, 0);
+    QTest::mouseClick(f.form->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+    EXPECT_EQ(target->clicks, 1);
 }
