@@ -29,6 +29,7 @@ BRIGHTER = 1.08
 # Integrated loudness (K-weighted, gated, in LUFS) of every recording; with it the loudest
 # recording still peaks below -3 dBFS.
 LOUDNESS = -20.0
+HEARD_APPLAUSE = 1.5  # seconds: the show transition that ends with the next question
 LEAD_IN = 0.008  # seconds before the first sound
 TAIL = 0.12  # seconds after the last sound, the last of them fading out
 
@@ -208,8 +209,11 @@ def applause(seed=7, clappers=14, length=3.0):
     room = rng.standard_normal(int(0.35 * RATE)) * np.exp(-np.arange(int(0.35 * RATE)) / (0.07 * RATE))
     room[0] = 0.0
     wet = np.fft.irfft(np.fft.rfft(out, 2 * len(out)) * np.fft.rfft(room, 2 * len(out)), 2 * len(out))[: len(out)]
-    out = out + 0.12 * wet / np.sqrt(np.sum(room**2))
-    return to_loudness(tidy(out, RATE), RATE)
+    out = tidy(out + 0.12 * wet / np.sqrt(np.sum(room**2)), RATE)
+    # Measured over what is heard after every answer, before the next question cuts it off; the
+    # reward lets it thin out to the end.
+    heard = out[: int(HEARD_APPLAUSE * RATE)]
+    return out * 10 ** ((LOUDNESS - loudness(heard, RATE)) / 20)
 
 
 # ---------------------------------------------------------------------------------------------
