@@ -136,6 +136,9 @@ void AudioOutput::Limiter::Process(float* frames, int count) {
             right = 0.0f;
         const float peak = std::max(std::fabs(left), std::fabs(right));
         envelope_ += (peak > envelope_ ? Attack : Release) * (peak - envelope_);
+        // Silence would otherwise let it decay into denormal numbers, slow on every sample.
+        if (envelope_ < 1e-6f)
+            envelope_ = 0.0f;
         const float gain = envelope_ > Threshold ? Threshold / envelope_ : 1.0f;
         // Both channels get the same gain, so the stereo picture stays.
         left = SoftClip(left * gain, Threshold);
