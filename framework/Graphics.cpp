@@ -634,6 +634,21 @@ void TCanvas::DrawFigure(TRect box, int cornerWidth, int cornerHeight, bool elli
     };
     const QRect visible = VisibleRows();
 
+    // A wide pen goes round a rectangle's corners with its round join.
+    if (outlined && width > 1 && !ellipse && cornerWidth <= 0 && cornerHeight <= 0 && box.Width() > 0 &&
+        box.Height() > 0) {
+        const QRegion pen = Stroke({{box.Left, box.Top},
+                                    {box.Right - 1, box.Top},
+                                    {box.Right - 1, box.Bottom - 1},
+                                    {box.Left, box.Bottom - 1}},
+                                   true);
+        Spans fill;
+        AddShape(fill, RoundBox(box, 0, 0, visible));
+        PaintBrush(fill.ToRegion() - pen, true);
+        PaintPen(pen);
+        return;
+    }
+
     // The fill is the figure inside the outer edge of the pen less the outline, so a pen
     // that grows unevenly (even widths) still encloses it.
     RowShape outer = RoundBox(box, cornerWidth, cornerHeight, visible);

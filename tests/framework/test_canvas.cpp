@@ -330,6 +330,19 @@ TEST_F(CanvasTest, WidePensHaveRoundCapsAndJoinsAndTheirWidthAtAnyAngle) {
     }
 }
 
+TEST_F(CanvasTest, WidePenRoundsTheCornersOfARectangle) {
+    // Width 5 round the one-pixel outline (10, 10)-(29, 29): radius 2.5 at every corner.
+    const QImage image = Draw(45, 45, 5, [](TCanvas& canvas) { canvas.Rectangle(10, 10, 30, 30); });
+    const struct {
+        int x, y;
+        QRgb colour;
+    } probes[] = {{8, 8, kWhite},  {8, 9, kRed},    {9, 8, kRed},   {31, 31, kWhite}, {31, 30, kRed},
+                  {20, 8, kRed},   {20, 7, kWhite}, {20, 31, kRed}, {20, 32, kWhite}, {12, 12, kRed},
+                  {13, 13, kBlue}, {26, 26, kBlue}, {27, 27, kRed}};
+    for (const auto& p : probes)
+        EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+}
+
 TEST_F(CanvasTest, FillRectAndFrameRectUseTheBrush) {
     const QImage image = Draw(20, 20, 1, [](TCanvas& canvas) {
         canvas.FillRect(Rect(2, 3, 6, 5));
