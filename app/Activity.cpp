@@ -5,9 +5,23 @@
 
 int CurrentStep = 0;
 
-TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {}
+TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
+    OnActivate = [this](QObject*) { CatchUpWithCounter(); };
+}
 
-void TActivityForm::FormShow(TObject*) { InitForm(); }
+void TActivityForm::FormShow(TObject*) {
+    InitForm();
+    shownStep_ = CurrentStep;
+}
+
+void TActivityForm::CatchUpWithCounter() {
+    // A counter outside this window's table asks nothing it could show.
+    if (!isVisible() || shownStep_ == CurrentStep || Row() < 0)
+        return;
+    InitForm();
+    shownStep_ = CurrentStep;
+    btnPlayClick(this);
+}
 
 void TActivityForm::FormClose(TObject*, TCloseAction&) { frmMain->Show(); }
 

@@ -14,6 +14,11 @@ public:
 
     // Prepares the current question: placement, prompt, hint and its visibility.
     Q_INVOKABLE virtual void InitForm() = 0;
+    // For a window that is open already and only comes to the front (its level button pressed
+    // again, or the window itself chosen after another level moved the counter): when it shows
+    // another question than CurrentStep, it prepares and says CurrentStep's, so that the question
+    // it shows is always the one it accepts.
+    void CatchUpWithCounter();
 
 public Q_SLOTS:
     void FormShow(TObject* Sender);
@@ -31,4 +36,7 @@ protected:
     void Answer(int step);
     // The hints check box of the main menu.
     static bool HintsOn();
+
+private:
+    int shownStep_ = 0; // CurrentStep when the question on show was prepared
 };

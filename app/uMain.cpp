@@ -52,9 +52,11 @@ void TfrmMain::btnColorsClick(TObject*) { ChooseCategory(btnColors, 0); }
 void TfrmMain::btnMusicClick(TObject*) { ChooseCategory(btnMusic, 1); }
 void TfrmMain::btnShapesClick(TObject*) { ChooseCategory(btnShapes, 2); }
 
-void TfrmMain::OpenLevel(TForm* window) {
+void TfrmMain::OpenLevel(TActivityForm* window) {
     CurrentStep = 1;
     window->Show();
+    // A window that was open already only came to the front; its show handler did not run.
+    window->CatchUpWithCounter();
 }
 
 void TfrmMain::btnColors1Click(TObject*) { OpenLevel(frmColors_BlackWhite); }

@@ -5,6 +5,7 @@
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
+class TActivityForm;
 class TRzPanel;
 class TXiButton;
 class TXiPanel;
@@ -59,7 +60,7 @@ public Q_SLOTS:
 
 private:
     void ChooseCategory(TControl* button, int page);
-    void OpenLevel(TForm* window);
+    void OpenLevel(TActivityForm* window);
 };
 
 extern TfrmMain* frmMain;

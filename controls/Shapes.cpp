@@ -38,6 +38,10 @@ TCustomShape::TCustomShape(QObject* owner)
     : TGraphicControl(owner), brush_(new TBrush(this)), pen_(new TPen(this)) {
     brush_->OnChange = [this](QObject*) { Invalidate(); };
     pen_->OnChange = [this](QObject*) { Invalidate(); };
+    PublishEvent(QStringLiteral("OnDragDrop"), OnDragDrop);
+    PublishEvent(QStringLiteral("OnDragOver"), OnDragOver);
+    PublishEvent(QStringLiteral("OnEndDrag"), OnEndDrag);
+    PublishEvent(QStringLiteral("OnStartDrag"), OnStartDrag);
     SetBounds(0, 0, 65, 65);
 }
 

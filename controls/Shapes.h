@@ -14,9 +14,26 @@ class TCustomShape : public TGraphicControl {
     Q_PROPERTY(bool Shadow READ Shadow WRITE SetShadow)
     Q_PROPERTY(uint ShadowOffset READ ShadowOffset WRITE SetShadowOffset)
     Q_PROPERTY(int ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(int DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode)
 
 public:
     explicit TCustomShape(QObject* owner);
+
+    // Dragging is never started by the game; layouts may still store these, and handlers bound
+    // to the events are kept for whoever raises them.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    // (Sender, Source, X, Y)
+    TEvent<QObject*, QObject*, int, int> OnDragDrop;
+    // (Sender, Source, X, Y, State, Accept)
+    TEvent<QObject*, QObject*, int, int, TDragState, bool&> OnDragOver;
+    // (Sender, Target, X, Y)
+    TEvent<QObject*, QObject*, int, int> OnEndDrag;
+    // (Sender, DragObject)
+    TEvent<QObject*, QObject*&> OnStartDrag;
 
     TBrush* Brush() const { return brush_; }
     // Copies the given brush's settings into the owned one.
@@ -46,6 +63,8 @@ private:
     bool shadow_ = true;
     uint shadowOffset_ = 2;
     TColor shadowColor_ = clBtnShadow;
+    TCursor dragCursor_ = crDrag;
+    TDragMode dragMode_ = dmManual;
 };
 
 class TSquareShape : public TCustomShape {

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QShortcut>
 #include <array>
-#include <utility>
 
 namespace {
 
@@ -337,23 +336,17 @@ void TXiButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
-// The framework raises the click after this; Click() then ends in releaseState_.
+// Comes after the click of a mouse click, so a click ends hot (or normal without HotTrack).
 void TXiButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     pressed_ = false;
-    releaseState_.reset();
-    if (x > 0 && x < Width() && y > 0 && y < Height()) {
-        releaseState_ = hotTrack_ ? TButtonState::Hot : TButtonState::Normal;
-        SetState(*releaseState_);
-    }
+    if (x > 0 && x < Width() && y > 0 && y < Height())
+        SetState(hotTrack_ ? TButtonState::Hot : TButtonState::Normal);
     TCustomControl::MouseUp(button, shift, x, y);
 }
 
 void TXiButton::Click() {
     SetState(TButtonState::Normal);
-    const std::optional<TButtonState> after = std::exchange(releaseState_, std::nullopt);
     TCustomControl::Click();
-    if (after)
-        SetState(*after);
 }
 
 void TXiButton::TextChanged() {

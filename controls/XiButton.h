@@ -4,8 +4,6 @@
 
 #include "framework/Controls.h"
 
-#include <optional>
-
 class QShortcut;
 
 // The six colours of one visual state.
@@ -205,8 +203,6 @@ private:
 
     TButtonState state_ = TButtonState::Normal;
     bool pressed_ = false;
-    // Set by a mouse release strictly inside; the click that follows ends in this state.
-    std::optional<TButtonState> releaseState_;
     QShortcut* accelerator_;
     QShortcut* cancelKey_;
     QShortcut* defaultKey_;

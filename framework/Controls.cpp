@@ -3,6 +3,7 @@
 
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QToolTip>
 #include <algorithm>
 
@@ -269,9 +270,14 @@ void TControl::paintEvent(QPaintEvent*) {
     canvas_ = nullptr;
 }
 
+bool TControl::IgnoredWhileDisabled(QMouseEvent* event) {
+    // As on the platform, the mouse input on a disabled control goes on to its parent.
+    event->setAccepted(enabled_);
+    return !enabled_;
+}
+
 void TControl::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    if (!enabled_)
+    if (IgnoredWhileDisabled(event))
         return;
     mousePressed_ = event->button() == Qt::LeftButton;
     const QPoint p = event->position().toPoint();
@@ -279,8 +285,7 @@ void TControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    if (!enabled_)
+    if (IgnoredWhileDisabled(event))
         return;
     // A quick second click is still a click: children click fast.
     mousePressed_ = event->button() == Qt::LeftButton;
@@ -293,21 +298,25 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (!enabled_)
+    if (IgnoredWhileDisabled(event))
         return;
     const bool clicked = mousePressed_ && event->button() == Qt::LeftButton;
     mousePressed_ = false;
     const QPoint p = event->position().toPoint();
+    const QPointer<TControl> self(this);
     Guarded([&] {
-        MouseUp(ButtonFrom(event->button()), ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+        // The click comes first; the mouse-up follows, unless the click took the control away.
         if (clicked && rect().contains(p))
             Click();
+        if (self)
+            MouseUp(ButtonFrom(event->button()), ShiftFrom(event->modifiers(), event->buttons()), p.x(),
+                    p.y());
     });
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
+    if (IgnoredWhileDisabled(event))
+        return;
     const QPoint p = event->position().toPoint();
     Guarded([&] { MouseMove(ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y()); });
 }

@@ -145,6 +145,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    // Lets a disabled control's mouse event on to its parent; true when it did.
+    bool IgnoredWhileDisabled(QMouseEvent* event);
 
     void ApplyGeometry();
 

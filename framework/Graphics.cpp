@@ -341,6 +341,64 @@ template <class F> void LinePixels(TPoint a, TPoint b, F&& pixel) {
     }
 }
 
+// The pixels whose centres lie within width / 2 of the segment a-b (a capsule: a band with
+// a half disc at either end), row by row; only rows and columns near `visible` are made.
+void AddCapsule(Spans& spans, TPoint a, TPoint b, int width, const QRect& visible) {
+    const double r = width / 2.0;
+    const double shift = width % 2 == 0 ? 0.5 : 0.0;
+    const double ax = a.X - shift, ay = a.Y - shift, bx = b.X - shift, by = b.Y - shift;
+    const double dx = bx - ax, dy = by - ay;
+    const double length2 = dx * dx + dy * dy;
+    constexpr double eps = 1e-9;
+    const double top = visible.top() - 1.0, bottom = visible.bottom() + 1.0;
+    const int first = int(std::clamp(std::ceil(std::min(ay, by) - r - eps), top, bottom + 1));
+    const int last = int(std::clamp(std::floor(std::max(ay, by) + r + eps), top - 1, bottom));
+    const double left = visible.left() - 1.0 - r, right = visible.right() + 1.0 + r;
+    for (int y = first; y <= last; ++y) {
+        double lo = HUGE_VAL, hi = -HUGE_VAL;
+        // The end discs.
+        for (const auto& [cx, cy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            const double h = r * r - (y - cy) * (y - cy);
+            if (h >= -eps) {
+                const double half = std::sqrt(std::max(0.0, h));
+                lo = std::min(lo, cx - half);
+                hi = std::max(hi, cx + half);
+            }
+        }
+        // The band: within r of the line, and between the perpendiculars at a and b. Both are
+        // linear in x along the row: |dx (y - ay) - dy (x - ax)| <= r L and
+        // 0 <= dx (x - ax) + dy (y - ay) <= L^2.
+        if (length2 > 0) {
+            double from = left, to = right;
+            const auto limit = [&](double k, double c, double min, double max) {
+                // min <= k x + c <= max
+                if (std::fabs(k) < eps) {
+                    if (c < min - eps || c > max + eps)
+                        from = HUGE_VAL;
+                    return;
+                }
+                double x1 = (min - c) / k, x2 = (max - c) / k;
+                if (x1 > x2)
+                    std::swap(x1, x2);
+                from = std::max(from, x1);
+                to = std::min(to, x2);
+            };
+            const double reach = r * std::sqrt(length2);
+            limit(-dy, dx * (y - ay) + dy * ax, -reach, reach);
+            limit(dx, -dx * ax + dy * (y - ay), 0.0, length2);
+            if (from <= to) {
+                lo = std::min(lo, from);
+                hi = std::max(hi, to);
+            }
+        }
+        if (lo > hi)
+            continue;
+        const double x0 = std::max(lo, left), x1 = std::min(hi, right);
+        if (x0 <= x1)
+            spans.Add(y, int(std::ceil(x0 - eps)), int(std::floor(x1 + eps)));
+    }
+}
+
 // On/off run lengths of the dashed one-pixel styles; empty for solid.
 std::vector<int> DashPattern(TPenStyle style) {
     switch (style) {
@@ -531,24 +589,35 @@ void TCanvas::LineTo(int x, int y) {
     penPos_ = {x, y};
 }
 
-// The pixels a pen leaves along the points; a wide pen stamps a w x w square centred on
-// each pixel of the one-pixel path.
+// The pixels a pen leaves along the points. A one-pixel pen sets the pixels of the line
+// (dashed by its style) and leaves out the end point of an open path. A wider pen is
+// geometric, as the platform makes it: every pixel whose centre lies within half the width of
+// the path, which gives round end caps and round joins and the same thickness at any angle;
+// the dash styles draw solid. An even width has no centre pixel, so the pen's centre lies half
+// a pixel up and left of the path, as the one-pixel outlines it widens do.
 QRegion TCanvas::Stroke(const QVector<TPoint>& points, bool closed) {
     if (pen_.Style() == psClear || points.size() < 2)
         return {};
-    const int width = std::max(1, pen_.Width());
-    const int lead = width / 2;
-    const std::vector<int> pattern = width == 1 ? DashPattern(pen_.Style()) : std::vector<int>{};
     Spans spans;
+    const int width = std::max(1, pen_.Width());
+    if (width > 1) {
+        const QRect visible = VisibleRows();
+        for (qsizetype i = 0; i + 1 < points.size(); ++i)
+            AddCapsule(spans, points[i], points[i + 1], width, visible);
+        if (closed)
+            AddCapsule(spans, points.back(), points.front(), width, visible);
+        return spans.ToRegion();
+    }
+    const std::vector<int> pattern = DashPattern(pen_.Style());
     int index = 0;
-    const auto stamp = [&](int x, int y) {
+    const auto pixel = [&](int x, int y) {
         if (DashOn(pattern, index++))
-            spans.AddBox(x - lead, y - lead, x - lead + width - 1, y - lead + width - 1);
+            spans.Add(y, x, x);
     };
     for (qsizetype i = 0; i + 1 < points.size(); ++i)
-        LinePixels(points[i], points[i + 1], stamp);
+        LinePixels(points[i], points[i + 1], pixel);
     if (closed)
-        LinePixels(points.back(), points.front(), stamp);
+        LinePixels(points.back(), points.front(), pixel);
     return spans.ToRegion();
 }
 
@@ -564,6 +633,21 @@ void TCanvas::DrawFigure(TRect box, int cornerWidth, int cornerHeight, bool elli
                        : std::make_pair(std::max(0, w), std::max(0, h));
     };
     const QRect visible = VisibleRows();
+
+    // A wide pen goes round a rectangle's corners with its round join.
+    if (outlined && width > 1 && !ellipse && cornerWidth <= 0 && cornerHeight <= 0 && box.Width() > 0 &&
+        box.Height() > 0) {
+        const QRegion pen = Stroke({{box.Left, box.Top},
+                                    {box.Right - 1, box.Top},
+                                    {box.Right - 1, box.Bottom - 1},
+                                    {box.Left, box.Bottom - 1}},
+                                   true);
+        Spans fill;
+        AddShape(fill, RoundBox(box, 0, 0, visible));
+        PaintBrush(fill.ToRegion() - pen, true);
+        PaintPen(pen);
+        return;
+    }
 
     // The fill is the figure inside the outer edge of the pen less the outline, so a pen
     // that grows unevenly (even widths) still encloses it.

@@ -229,6 +229,12 @@ Q_ENUM_NS(TBevelCut)
 enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 Q_ENUM_NS(TShapeType)
 
+enum TDragMode { dmManual, dmAutomatic };
+Q_ENUM_NS(TDragMode)
+
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+Q_ENUM_NS(TDragState)
+
 enum TComponentStateFlag { csLoading = 1, csReading = 2, csWriting = 4, csDestroying = 8, csDesigning = 16 };
 Q_DECLARE_FLAGS(TComponentState, TComponentStateFlag)
 

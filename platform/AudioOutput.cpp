@@ -99,23 +99,65 @@ void AudioOutput::Mix(float* out, int frames) {
     std::fill(out, out + samples, 0.0f);
     for (AudioSource* source : sources_)
         source->Render(out, frames);
-    for (std::size_t i = 0; i < samples; ++i)
-        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    limiter_.Process(out, frames);
     framesRendered_.fetch_add(frames, std::memory_order_relaxed);
+}
+
+void AudioOutput::ToPcm16(const float* mix, std::int16_t* out, int samples) {
+    for (int i = 0; i < samples; ++i)
+        out[i] = std::int16_t(std::lrint(std::clamp(mix[i], -1.0f, 1.0f) * 32767.0f));
+}
+
+namespace {
+
+// About 1 ms to catch a rising peak, about 150 ms to let go of it.
+const float Attack = 1.0f - std::exp(-1.0f / (0.001f * AudioOutput::SampleRate));
+const float Release = 1.0f - std::exp(-1.0f / (0.150f * AudioOutput::SampleRate));
+
+// Identity up to `knee`, then a tanh curve with slope 1 at the knee that tends to Ceiling.
+float SoftClip(float x, float knee) {
+    const float magnitude = std::fabs(x);
+    if (magnitude <= knee)
+        return x;
+    const float room = AudioOutput::Ceiling - knee;
+    return std::copysign(knee + room * std::tanh((magnitude - knee) / room), x);
+}
+
+} // namespace
+
+void AudioOutput::Limiter::Process(float* frames, int count) {
+    for (int i = 0; i < count; ++i) {
+        float& left = frames[Channels * i];
+        float& right = frames[Channels * i + 1];
+        // NaN or infinity from a broken source must not poison the envelope for good.
+        if (!std::isfinite(left))
+            left = 0.0f;
+        if (!std::isfinite(right))
+            right = 0.0f;
+        const float peak = std::max(std::fabs(left), std::fabs(right));
+        envelope_ += (peak > envelope_ ? Attack : Release) * (peak - envelope_);
+        // Silence would otherwise let it decay into denormal numbers, slow on every sample.
+        if (envelope_ < 1e-6f)
+            envelope_ = 0.0f;
+        const float gain = envelope_ > Threshold ? Threshold / envelope_ : 1.0f;
+        // Both channels get the same gain, so the stereo picture stays.
+        left = SoftClip(left * gain, Threshold);
+        right = SoftClip(right * gain, Threshold);
+    }
 }
 
 void AudioOutput::Callback(void* self, std::uint8_t* stream, int bytes) {
     auto* output = static_cast<AudioOutput*>(self);
-    auto* out = reinterpret_cast<Sint16*>(stream);
+    auto* out = reinterpret_cast<std::int16_t*>(stream);
     const int chunkFrames = int(output->callbackMix_.size()) / Channels;
-    int frames = bytes / int(sizeof(Sint16) * Channels);
+    int frames = bytes / int(sizeof(std::int16_t) * Channels);
     std::lock_guard guard(output->mutex_);
     while (frames > 0) {
         const int n = std::min(frames, chunkFrames);
         float* mix = output->callbackMix_.data();
         output->Mix(mix, n);
-        for (int i = 0; i < n * Channels; ++i)
-            *out++ = Sint16(std::lrint(mix[i] * 32767.0f));
+        ToPcm16(mix, out, n * Channels);
+        out += n * Channels;
         frames -= n;
     }
 }

@@ -35,8 +35,14 @@ public:
     void Attach(AudioSource* source); // thread-safe against the callback
     void Detach(AudioSource* source); // after it returns, the callback no longer touches source
 
-    // Mixes all sources into `out` (cleared first), then clamps; the SDL callback calls the same function.
+    // Mixes all sources into `out` (cleared first), then limits; the SDL callback calls the same
+    // function. A mix that stays within Threshold passes unchanged; a louder one is limited and
+    // never goes beyond Ceiling in magnitude.
     void RenderOffline(float* out, int frames);
+    static constexpr float Threshold = 0.89f; // -1 dBFS: the recordings alone pass untouched
+    static constexpr float Ceiling = 0.98f;
+    // The device format: 16-bit samples of a limited mix.
+    static void ToPcm16(const float* mix, std::int16_t* out, int samples);
     // Frames mixed so far: the sample clock of the output.
     std::int64_t FramesRendered() const { return framesRendered_.load(std::memory_order_relaxed); }
 
@@ -47,6 +53,17 @@ public:
     }
 
 private:
+    // Keeps the sum of the sources from clipping: a gain that follows the mix's peak (fast down,
+    // slowly back up) holds loud passages at Threshold, and a soft clip above Threshold rounds
+    // off what the gain lets through, towards Ceiling.
+    class Limiter {
+    public:
+        void Process(float* frames, int count);
+
+    private:
+        float envelope_ = 0.0f;
+    };
+
     AudioOutput() = default;
     ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
@@ -64,6 +81,7 @@ private:
     std::recursive_mutex mutex_;
     std::vector<AudioSource*> sources_;
     std::vector<float> callbackMix_;
+    Limiter limiter_;
     std::atomic<std::int64_t> framesRendered_{0};
     std::uint32_t device_ = 0;
     bool tried_ = false;

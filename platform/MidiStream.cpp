@@ -30,9 +30,10 @@
 namespace {
 
 constexpr const char* PackagedSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-// FluidSynth's default gain (0.2) leaves a full-velocity note some 15 dB below the normalised
-// speech recordings; at this gain a single note is about as loud as a spoken note name.
-constexpr double SynthGain = 1.4;
+// FluidSynth's default gain (0.2) leaves a full-velocity note some 15 dB below the recordings
+// (-20 LUFS each); at this gain the game's notes E4 to D5, measured over their first second,
+// average about -20 LUFS too, F4 near -21 and C5, the loudest, near -18.
+constexpr double SynthGain = 1.6;
 // A play that comes before the background load has finished waits this long at most.
 constexpr auto LoadLimit = std::chrono::seconds(5);
 // Buffers queued or done but not yet reported, over all streams. Bounds every queue below.

@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 
 missing=""
 /usr/bin/python3 -c 'import PIL' 2>/dev/null || missing="$missing python3-pil"
-command -v espeak-ng >/dev/null || missing="$missing espeak-ng"
-command -v sox >/dev/null || missing="$missing sox"
+command -v festival >/dev/null || missing="$missing festival"
+[ -d /usr/share/festival/voices/us/cmu_us_slt_arctic_hts ] || missing="$missing festvox-us-slt-hts"
+/usr/bin/python3 -c 'import numpy' 2>/dev/null || missing="$missing python3-numpy"
 if [ -n "$missing" ]; then
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo

@@ -12,6 +12,18 @@
 
 #include <gtest/gtest.h>
 
+// The main menu as the program started, before any test pressed one of its buttons.
+struct StartingMenu {
+    TTabSheet* page = nullptr;
+    int pageIndex = -1;
+    int tickLeft = 0;
+    int tickTop = 0;
+};
+inline StartingMenu& MenuAtStart() {
+    static StartingMenu menu;
+    return menu;
+}
+
 inline void StartProgramOnce() {
     static TApplication* application = [] {
         static int argc = 1;
@@ -22,6 +34,8 @@ inline void StartProgramOnce() {
         app->SetTitle(QStringLiteral("Tovimar Plumkin"));
         CreateWindows(*app);
         app->MainForm()->Show();
+        MenuAtStart() = {frmMain->pgPages->ActivePage(), frmMain->pgPages->ActivePageIndex(),
+                         frmMain->imgTick->Left(), frmMain->imgTick->Top()};
         return app;
     }();
     (void)application;

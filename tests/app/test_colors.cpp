@@ -8,6 +8,7 @@
 #include "controls/RzPanel.h"
 #include "controls/RzRadChk.h"
 #include "controls/XiButton.h"
+#include "sound/abfComponents.h"
 
 namespace {
 
@@ -29,10 +30,8 @@ std::vector<QRect> Places(const TColorActivity* window) {
 
 void Open(TForm* window, const char* button) {
     ClickOn(frmMain->btnColors);
-    fprintf(stderr, "page %d\n", frmMain->pgPages->ActivePageIndex());
     CurrentStep = 99;
     ClickOn(frmMain->findChild<TBitBtn*>(QString::fromLatin1(button)));
-    fprintf(stderr, "step %d\n", CurrentStep);
     ASSERT_TRUE(window->Visible());
 }
 
@@ -135,16 +134,8 @@ TEST_F(Colors, AllLevelAsksInItsOrderAndBackLeavesItOpen) {
     const int order[] = {0, 2, 3, 5, 4, 1};
     const char* prompts[] = {"blue", "black", "yellow", "green", "white", "red"};
     for (int step = 0; step < 6; ++step) {
-        EXPECT_EQ(w->lblInstructions->Caption(), QStringLiteral("Click the %1 Color.").arg(QLatin1String(prompts[step])));
-        if (step == 2) {
-            w->btnBackClick(nullptr);
-            EXPECT_TRUE(w->Visible());
-            // A level button while the level is open only resets the counter.
-            ClickOn(frmMain->findChild<TBitBtn*>(QStringLiteral("btnColors3")));
-            EXPECT_EQ(CurrentStep, 1);
-            EXPECT_EQ(w->lblInstructions->Caption(), QStringLiteral("Click the yellow Color."));
-            CurrentStep = 3;
-        }
+        EXPECT_EQ(w->lblInstructions->Caption(),
+                  QStringLiteral("Click the %1 Color.").arg(QLatin1String(prompts[step])));
         // Move the others aside, so that no circle covers the asked one.
         for (TShape* shape : w->Shapes)
             if (shape != w->Shapes[order[step]])
@@ -153,6 +144,59 @@ TEST_F(Colors, AllLevelAsksInItsOrderAndBackLeavesItOpen) {
     }
     EXPECT_EQ(CurrentStep, 6);
     EXPECT_FALSE(w->Visible());
+}
+
+TEST_F(Colors, AllLevelBroughtBackAsksTheQuestionItAccepts) {
+    TfrmColors_All* w = frmColors_All;
+    TBitBtn* level1 = frmMain->findChild<TBitBtn*>(QStringLiteral("btnColors1"));
+    TBitBtn* level3 = frmMain->findChild<TBitBtn*>(QStringLiteral("btnColors3"));
+    auto answerBlue = [w] {
+        for (TShape* shape : w->Shapes)
+            if (shape != w->Shapes[0])
+                shape->SetLeft(-1000);
+        ClickOn(w->Shapes[0]);
+    };
+    QStringList played;
+    frmMain->Player->OnPlayBefore = [&played](QObject*) { played << frmMain->Player->FileName(); };
+    auto expectAsksBlue = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(CurrentStep, 1);
+        EXPECT_EQ(w->lblInstructions->Caption(), QStringLiteral("Click the blue Color."));
+        EXPECT_EQ(w->objHint->Color(), 0xFF0000);
+        EXPECT_EQ(played.value(played.size() - 1), QStringLiteral("sounds\\blue.wav"));
+        played.clear();
+    };
+    Open(w, "btnColors3");
+    answerBlue();
+    ASSERT_EQ(w->lblInstructions->Caption(), QStringLiteral("Click the black Color."));
+
+    // Back leaves the level open behind the main menu; its button brings it forward at question 1.
+    ClickOn(w->btnBack);
+    ASSERT_TRUE(w->Visible());
+    ClickOn(level3);
+    expectAsksBlue("level button again");
+    ClickOn(w->Shapes[2]); // black, no longer asked
+    EXPECT_EQ(CurrentStep, 1);
+    answerBlue();
+    EXPECT_EQ(CurrentStep, 2);
+    EXPECT_EQ(w->lblInstructions->Caption(), QStringLiteral("Click the black Color."));
+
+    // The same with another level opened in between.
+    ClickOn(w->btnBack);
+    ClickOn(level1);
+    ASSERT_TRUE(frmColors_BlackWhite->Visible());
+    ClickOn(level3);
+    expectAsksBlue("level button after another level");
+    answerBlue();
+    EXPECT_EQ(CurrentStep, 2);
+
+    // Chosen directly while another level has moved the counter.
+    ClickOn(w->btnBack);
+    ClickOn(level1);
+    w->activateWindow();
+    QTRY_VERIFY(w->isActiveWindow());
+    expectAsksBlue("window chosen after another level");
+    frmMain->Player->OnPlayBefore = nullptr;
 }
 
 TEST_F(Colors, HintsOffHidesTheSwatchButKeepsItsColour) {

@@ -18,6 +18,18 @@ TEST_F(MainMenu, StartsAloneWithShapesPageAndTickBesideColors) {
     EXPECT_EQ(frmMain->Caption(), QStringLiteral("Tovimar Plumkin 0.1.0.0"));
     EXPECT_EQ(frmMain->urlCopyright->Caption(), frmMain->Info->LegalCopyright());
     EXPECT_FALSE(frmMain->urlCopyright->Caption().isEmpty());
+
+    // The layout's active page is the Shapes page, while the tick stands beside Colors.
+    const StartingMenu& menu = MenuAtStart();
+    ASSERT_NE(menu.page, nullptr);
+    EXPECT_EQ(menu.pageIndex, 2);
+    EXPECT_EQ(menu.page->Name(), QStringLiteral("TabSheet3"));
+    EXPECT_NE(menu.page->findChild<TBitBtn*>(QStringLiteral("btnShapes1")), nullptr);
+    EXPECT_EQ(menu.page->findChild<TBitBtn*>(QStringLiteral("btnColors1")), nullptr);
+    EXPECT_EQ(menu.tickLeft, 40);
+    EXPECT_EQ(menu.tickTop, 125);
+    EXPECT_EQ(frmMain->btnColors->Top() + frmMain->btnColors->Height() / 2 - frmMain->imgTick->Height() / 2,
+              menu.tickTop);
 }
 
 TEST_F(MainMenu, CategoryButtonsMoveTheTickAndSwitchPages) {

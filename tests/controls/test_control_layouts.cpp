@@ -46,6 +46,8 @@ TEST(ControlLayouts, StoredValuesReachTheControls) {
                    "      Shadow = True\n"
                    "      ShadowOffset = 3\n"
                    "      ShadowColor = clBtnShadow\n"
+                   "      DragCursor = crHandPoint\n"
+                   "      DragMode = dmAutomatic\n"
                    "    end\n"
                    "    object objHint: TRzPanel\n"
                    "      BorderOuter = fsGroove\n"
@@ -102,6 +104,14 @@ TEST(ControlLayouts, StoredValuesReachTheControls) {
     auto* triangle = Find<TTriangleShape>(root, "shpShape1");
     EXPECT_EQ(triangle->Pen()->Width(), 2);
     EXPECT_EQ(triangle->ShadowOffset(), 3u);
+    // The drag settings are kept though the game never drags; the drag events can be bound.
+    EXPECT_EQ(triangle->DragCursor(), crHandPoint);
+    EXPECT_EQ(triangle->DragMode(), dmAutomatic);
+    auto* circle = Find<TCircleShape>(root, "circle");
+    EXPECT_EQ(circle->DragCursor(), crDrag);
+    EXPECT_EQ(circle->DragMode(), dmManual);
+    for (const char* event : {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnStartDrag", "OnMouseMove"})
+        EXPECT_NE(TComponentBase::From(circle)->FindEvent(QString::fromLatin1(event)), nullptr) << event;
     EXPECT_EQ(Find<TRzPanel>(root, "objHint")->BorderInner(), fsLowered);
 
     // Colours come before the scheme in declared order, so the stored scheme wins.

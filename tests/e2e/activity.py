@@ -17,6 +17,9 @@ MIN_SCORE = 0.7
 CLAP_PREFIX = 0.4  # seconds of applause that are heard before the next question cuts it off
 SILENCE_PEAK = 0.01  # -40 dBFS
 PROMPT_DELAY = 5.0  # from the click that asks for the next question to its prompt
+LOUDNESS_TOLERANCE = 2.0  # LU from the recordings' loudness
+# The SoundFont's notes differ among themselves by about 4 LU; their average is balanced.
+NOTE_LOUDNESS_TOLERANCE = 3.0
 
 
 def rect_distance(x, y, rect):
@@ -131,9 +134,11 @@ class ActivityTest(harness.GameTest):
         clap = harness.recording("clap")
         clap_prefix = clap[: int(CLAP_PREFIX * harness.audio.OUTPUT_RATE)]
         asked_by = self.opened_at
+        levels = []  # (what, LUFS)
         for step, s in enumerate(steps, 1):
             last = step == len(steps)
-            found = out.find(harness.recording(s["sound"]), 0.5, start=asked_by - 0.1, end=s["wrong"])
+            prompt = harness.recording(s["sound"])
+            found = out.find(prompt, 0.5, start=asked_by - 0.1, end=s["wrong"])
             heard = [f for f in found if f.score >= MIN_SCORE]
             self.expect(len(heard) == 1,
                         f"step {step}: prompt {s['sound']}.wav heard {len(heard)} times between "
@@ -143,6 +148,8 @@ class ActivityTest(harness.GameTest):
                 self.expect(-0.05 < delay < PROMPT_DELAY,
                             f"step {step}: prompt {s['sound']}.wav started {delay:.2f} s after the "
                             f"click that asked for it")
+                t = heard[0].time
+                levels.append((f"prompt {s['sound']}", out.loudness(t, t + len(prompt) / harness.audio.OUTPUT_RATE)))
 
             peak = out.peak(s["wrong"], s["answer"] - 0.03)
             self.expect(peak < SILENCE_PEAK, f"step {step}: sound (peak {peak:.3f}) after a wrong "
@@ -154,4 +161,18 @@ class ActivityTest(harness.GameTest):
             self.expect(found and found[0].score >= MIN_SCORE,
                         f"step {step}: no applause after the answer at {s['answer']:.2f} s "
                         f"(found {found})")
+            if found:
+                t = found[0].time
+                levels.append((f"applause {step}", out.loudness(t, t + harness.audio.APPLAUSE_HEARD)))
             asked_by = s["answer"]
+        check_levels(self, out, levels)
+
+
+def check_levels(test, out, levels):
+    """Everything heard near the recordings' loudness, and no sample at full scale."""
+    for what, lufs in levels:
+        tolerance = NOTE_LOUDNESS_TOLERANCE if what.startswith("piano") else LOUDNESS_TOLERANCE
+        test.expect(abs(lufs - harness.audio.RECORDING_LUFS) <= tolerance,
+                    f"{what}: {lufs:.1f} LUFS, expected {harness.audio.RECORDING_LUFS:.0f} +- {tolerance:.0f}")
+    clipped = out.full_scale_samples()
+    test.expect(clipped == 0, f"{clipped} samples at full scale")

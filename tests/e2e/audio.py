@@ -160,6 +160,29 @@ class Output:
         s = self.slice(t0, t1)
         return float(np.max(np.abs(s))) if len(s) else 0.0
 
+    def loudness(self, t0, t1):
+        """Integrated loudness of [t0, t1) in LUFS (mono): K-weighted mean square over 400 ms
+        blocks with 75 % overlap, gated at -70 LUFS and 10 LU below the ungated level, so that
+        pauses do not count. Shorter spans are measured as one block."""
+        s = self.slice(t0, t1).astype(np.float64)
+        if len(s) == 0:
+            return -np.inf
+        f = np.fft.rfftfreq(len(s), 1.0 / OUTPUT_RATE)
+        weighted = np.fft.irfft(np.fft.rfft(s) * np.sqrt(k_weighting(f)), len(s))
+        block = min(int(0.4 * OUTPUT_RATE), len(s))
+        step = max(1, block // 4)
+        powers = np.array([np.mean(weighted[i:i + block] ** 2) for i in range(0, len(s) - block + 1, step)])
+        powers = powers[-0.691 + 10 * np.log10(powers + 1e-20) > -70]
+        if len(powers) == 0:
+            return -np.inf
+        relative = -0.691 + 10 * np.log10(np.mean(powers)) - 10
+        powers = powers[-0.691 + 10 * np.log10(powers) > relative]
+        return float(-0.691 + 10 * np.log10(np.mean(powers)))
+
+    def full_scale_samples(self):
+        """How many samples reached full scale (a clipped or wrapped mix gives many)."""
+        return int(np.count_nonzero(np.abs(self.frames) >= 32767 / 32768.0))
+
     def spectrum(self, t0, t1):
         s = self.slice(t0, t1).astype(np.float64)
         if len(s) < 256:
@@ -224,6 +247,26 @@ class Output:
             return None
         above = np.nonzero(energy >= fraction * energy.max())[0]
         return float(times[above[0]])
+
+
+# Every recording is made at this integrated loudness, and the synthesizer's notes are balanced
+# against it; what the game plays should stay near it.
+RECORDING_LUFS = -20.0
+APPLAUSE_HEARD = 1.3  # seconds of applause measured: what is heard before the next question
+
+
+def k_weighting(f):
+    """Power response of the loudness weighting at frequencies f: a high shelf of about +4 dB
+    above 2 kHz and a high-pass near 60 Hz, from their 48 kHz filter coefficients."""
+    z = np.exp(-2j * np.pi * np.asarray(f) / 48000.0)
+
+    def response(b, a):
+        return np.polyval(b[::-1], z) / np.polyval(a[::-1], z)
+
+    shelf = response([1.53512485958697, -2.69169618940638, 1.19839281085285],
+                     [1.0, -1.69065929318241, 0.73248077421585])
+    high = response([1.0, -2.0, 1.0], [1.0, -1.99004745483398, 0.99007225036621])
+    return np.abs(shelf * high) ** 2
 
 
 def key_frequency(key):

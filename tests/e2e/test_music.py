@@ -14,7 +14,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import harness  # noqa: E402  (first: it finds a Python with numpy)
 import numpy as np  # noqa: E402
-from audio import NOTE_KEYS, key_frequency  # noqa: E402
+from activity import check_levels  # noqa: E402
+from audio import APPLAUSE_HEARD, NOTE_KEYS, OUTPUT_RATE, key_frequency  # noqa: E402
 
 STAFF_TOP = 86  # the staff panel starts below the 86-pixel top bar
 TOP_BAR = (0, 0, 767, 86)
@@ -84,6 +85,7 @@ class MusicLevel(harness.GameTest):
         clap = harness.recording("clap")
         clap_prefix = clap[: int(CLAP_PREFIX * harness.audio.OUTPUT_RATE)]
         asked_by = self.opened_at
+        levels = []  # (what, LUFS)
         for step, s in enumerate(steps, 1):
             note, last = s["note"], step == len(steps)
             found = out.find(harness.recording(note), 0.4, NAME_BAND, start=asked_by - 0.1,
@@ -105,6 +107,10 @@ class MusicLevel(harness.GameTest):
                 self.expect(gap is not None and NAME_AFTER_NOTE[0] <= gap <= NAME_AFTER_NOTE[1],
                             f"step {step}: the name came {gap} s after the start of the note, "
                             f"expected about one second")
+                # The note alone in the second before its name; the name over the note's tail.
+                levels.append((f"piano {note}", out.loudness(name - 0.95, name - 0.05)))
+                length = len(harness.recording(note)) / OUTPUT_RATE
+                levels.append((f"name {note}", out.loudness(name, name + length)))
 
             # After the wrong clicks only the fading note: nothing starts, nothing gets louder.
             before = out.peak(s["wrong"] - 0.2, s["wrong"])
@@ -118,7 +124,10 @@ class MusicLevel(harness.GameTest):
             self.expect(found and found[0].score >= MIN_SCORE,
                         f"step {step}: no applause after the answer at {s['answer']:.2f} s "
                         f"(found {found})")
+            if found:
+                levels.append((f"applause {step}", out.loudness(found[0].time, found[0].time + APPLAUSE_HEARD)))
             asked_by = s["answer"]
+        check_levels(self, out, levels)
 
 
 class TestMusicFC(MusicLevel):

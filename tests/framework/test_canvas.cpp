@@ -268,6 +268,81 @@ TEST_F(CanvasTest, DottedLineAndPolylineEnd) {
               "");
 }
 
+TEST_F(CanvasTest, WidePensHaveRoundCapsAndJoinsAndTheirWidthAtAnyAngle) {
+    struct Probe {
+        int x, y;
+        bool inked;
+        const char* why;
+    };
+    struct Case {
+        int width;
+        QVector<TPoint> path;
+        std::vector<Probe> probes;
+    };
+    const Case cases[] = {
+        // Width 5 round an L: radius 2.5 around the path's pixels.
+        {5,
+         {{10, 30}, {10, 10}, {30, 10}},
+         {{8, 8, false, "outer corner of the join, 2.83 from (10, 10)"},
+          {8, 9, true, "join, 2.24 from (10, 10)"},
+          {9, 8, true, "join"},
+          {8, 20, true, "left edge of the upright"},
+          {7, 20, false, "beyond the left edge"},
+          {12, 20, true, "right edge of the upright"},
+          {13, 20, false, "beyond the right edge"},
+          {10, 32, true, "start cap, 2 below the start"},
+          {10, 33, false, "past the start cap"},
+          {8, 32, false, "corner of a square cap, 2.83 from the start"},
+          {9, 32, true, "start cap, 2.24 from the start"},
+          {32, 10, true, "end cap: a wide pen draws the end point too"},
+          {33, 10, false, "past the end cap"},
+          {32, 12, false, "corner of a square cap at the end"}}},
+        // Width 4 on a diagonal: 4 across the line, not 4 x sqrt 2. The pen's centre lies half a
+        // pixel up and left of the path, so the distances are those of the pixel (x + 0.5, y + 0.5).
+        {4,
+         {{10, 10}, {30, 30}},
+         {{20, 18, true, "1.41 from the line"},
+          {20, 17, false, "2.12 from the line, inked by a square stamp"},
+          {18, 20, true, "1.41 on the other side"},
+          {17, 20, false, "2.12 on the other side"}}},
+        // Width 2: two rows, up and left of the path, and both end points capped.
+        {2,
+         {{10, 10}, {20, 10}},
+         {{9, 9, true, "start, up and left"},
+          {8, 10, false, "before the start cap"},
+          {20, 10, true, "end point"},
+          {20, 9, true, "end point, upper row"},
+          {21, 10, false, "past the end cap"},
+          {15, 8, false, "above the two rows"},
+          {15, 11, false, "below the two rows"}}},
+    };
+    for (const Case& c : cases) {
+        for (TPenStyle style : {psSolid, psDash}) {
+            SCOPED_TRACE(testing::Message() << "width " << c.width << " style " << int(style));
+            const QImage image = Draw(45, 45, c.width, [&](TCanvas& canvas) {
+                canvas.Pen().SetStyle(style); // dashes are for one-pixel pens; wide ones draw solid
+                canvas.Polyline(c.path);
+            });
+            for (const Probe& p : c.probes)
+                EXPECT_EQ(image.pixel(p.x, p.y), p.inked ? kRed : kWhite)
+                    << p.x << "," << p.y << ": " << p.why;
+        }
+    }
+}
+
+TEST_F(CanvasTest, WidePenRoundsTheCornersOfARectangle) {
+    // Width 5 round the one-pixel outline (10, 10)-(29, 29): radius 2.5 at every corner.
+    const QImage image = Draw(45, 45, 5, [](TCanvas& canvas) { canvas.Rectangle(10, 10, 30, 30); });
+    const struct {
+        int x, y;
+        QRgb colour;
+    } probes[] = {{8, 8, kWhite},  {8, 9, kRed},    {9, 8, kRed},   {31, 31, kWhite}, {31, 30, kRed},
+                  {20, 8, kRed},   {20, 7, kWhite}, {20, 31, kRed}, {20, 32, kWhite}, {12, 12, kRed},
+                  {13, 13, kBlue}, {26, 26, kBlue}, {27, 27, kRed}};
+    for (const auto& p : probes)
+        EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+}
+
 TEST_F(CanvasTest, FillRectAndFrameRectUseTheBrush) {
     const QImage image = Draw(20, 20, 1, [](TCanvas& canvas) {
         canvas.FillRect(Rect(2, 3, 6, 5));

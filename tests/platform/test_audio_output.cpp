@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <thread>
@@ -39,8 +42,8 @@ protected:
     AudioOutput& output = AudioOutput::Instance();
 };
 
-TEST_F(AudioOutputTest, MixesEverySourceOnceIntoAClearedAndClampedBuffer) {
-    ConstantSource a(0.25f, -0.5f), b(0.5f, -0.75f), c(0.5f, 0.0f);
+TEST_F(AudioOutputTest, MixesEverySourceOnceIntoAClearedBuffer) {
+    ConstantSource a(0.25f, -0.5f), b(0.5f, -0.25f);
     output.Attach(&a);
     output.Attach(&a);
     output.Attach(&b);
@@ -48,19 +51,85 @@ TEST_F(AudioOutputTest, MixesEverySourceOnceIntoAClearedAndClampedBuffer) {
     output.RenderOffline(mix.data(), 64);
     for (int i = 0; i < 64; ++i) {
         EXPECT_FLOAT_EQ(mix[2 * i], 0.75f);
-        EXPECT_FLOAT_EQ(mix[2 * i + 1], -1.0f); // -1.25 clamped
+        EXPECT_FLOAT_EQ(mix[2 * i + 1], -0.75f);
     }
-    output.Attach(&c);
-    output.RenderOffline(mix.data(), 64);
-    EXPECT_FLOAT_EQ(mix[0], 1.0f); // 1.25 clamped
-    EXPECT_EQ(a.calls, 2);
+    EXPECT_EQ(a.calls, 1);
 
     output.Detach(&a);
     output.Detach(&b);
-    output.Detach(&c);
     output.RenderOffline(mix.data(), 64);
-    EXPECT_EQ(a.calls, 2);
+    EXPECT_EQ(a.calls, 1);
     EXPECT_FLOAT_EQ(mix[0], 0.0f);
+}
+
+// A sine of the given amplitude on both channels, opposite in sign on the right.
+class SineSource : public AudioSource {
+public:
+    explicit SineSource(float amplitude, double frequency = 440.0)
+        : amplitude_(amplitude), step_(frequency / 44100.0) {}
+    void Render(float* mix, int frames) override {
+        for (int i = 0; i < frames; ++i, phase_ += step_) {
+            const float value = amplitude_ * float(std::sin(2 * 3.141592653589793 * phase_));
+            mix[2 * i] += value;
+            mix[2 * i + 1] -= value;
+        }
+    }
+
+private:
+    float amplitude_;
+    double step_;
+    double phase_ = 0;
+};
+
+TEST_F(AudioOutputTest, LimiterPassesQuietMixesAndHoldsLoudOnesBelowFullScaleWithoutWrapping) {
+    struct Case {
+        float amplitude;
+        bool untouched;
+    };
+    for (const Case c :
+         {Case{0.5f, true}, Case{0.88f, true}, Case{1.0f, false}, Case{3.0f, false}, Case{40.0f, false}}) {
+        SCOPED_TRACE(c.amplitude);
+        // Start from a settled limiter: a second of silence lets go of any earlier peak.
+        std::vector<float> mix(44100 * 2);
+        output.RenderOffline(mix.data(), 44100);
+        SineSource loud(c.amplitude), reference(c.amplitude);
+        output.Attach(&loud);
+        output.RenderOffline(mix.data(), 44100);
+        output.Detach(&loud);
+        std::vector<float> unlimited(mix.size(), 0.0f);
+        reference.Render(unlimited.data(), 44100);
+
+        std::vector<std::int16_t> pcm(mix.size());
+        AudioOutput::ToPcm16(mix.data(), pcm.data(), int(mix.size()));
+        float top = 0;
+        for (std::size_t i = 0; i < mix.size(); ++i) {
+            top = std::max(top, std::fabs(mix[i]));
+            ASSERT_LE(std::fabs(mix[i]), AudioOutput::Ceiling) << "sample " << i;
+            ASSERT_LT(std::abs(int(pcm[i])), 32767) << "sample " << i;
+            // Limiting scales the wave down; it never turns a sample over to the other side.
+            if (std::fabs(unlimited[i]) > 1e-3f) {
+                ASSERT_EQ(pcm[i] > 0, unlimited[i] > 0) << "sample " << i;
+            }
+            if (c.untouched) {
+                ASSERT_FLOAT_EQ(mix[i], unlimited[i]) << "sample " << i;
+            }
+        }
+        if (!c.untouched) {
+            // Held near the threshold, not squashed to nothing; and the channels keep their balance.
+            EXPECT_GT(top, AudioOutput::Threshold * 0.95f);
+            EXPECT_NEAR(mix[2 * 30000], -mix[2 * 30000 + 1], 1e-6f);
+            // Turned down smoothly rather than clipped: once settled, the output is the same sine,
+            // only quieter.
+            double product = 0, square = 0;
+            for (std::size_t i = mix.size() / 2; i < mix.size(); ++i) {
+                product += double(mix[i]) * unlimited[i];
+                square += double(unlimited[i]) * unlimited[i];
+            }
+            const double gain = product / square;
+            for (std::size_t i = mix.size() / 2; i < mix.size(); ++i)
+                ASSERT_NEAR(mix[i], gain * unlimited[i], 0.02) << "sample " << i;
+        }
+    }
 }
 
 TEST_F(AudioOutputTest, SampleClockCountsRenderedFrames) {
@@ -128,7 +197,7 @@ bool DeviceRenders(std::int64_t frames) {
     return AudioOutput::Instance().FramesRendered() >= frames;
 }
 
-TEST(AudioOutputDeathTest, DiskDriverReceivesTheClampedMixAsSixteenBitStereo) {
+TEST(AudioOutputDeathTest, DiskDriverReceivesTheLimitedMixAsSixteenBitStereo) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     DeviceRun run("disk");
     EXPECT_EXIT(
@@ -151,10 +220,16 @@ TEST(AudioOutputDeathTest, DiskDriverReceivesTheClampedMixAsSixteenBitStereo) {
     while (first < frames && samples[2 * first] == 0 && samples[2 * first + 1] == 0)
         ++first;
     ASSERT_LE(first, 4 * AudioOutput::BufferFrames);
+    // 1.5 is past full scale: held below it, never wrapped round to negative values.
     for (qsizetype i = first; i < frames; ++i) {
-        ASSERT_EQ(samples[2 * i], 32767) << "frame " << i;
-        ASSERT_EQ(samples[2 * i + 1], -8192) << "frame " << i;
+        ASSERT_GT(samples[2 * i], 0) << "frame " << i;
+        ASSERT_LT(samples[2 * i], 32767) << "frame " << i;
+        ASSERT_LT(samples[2 * i + 1], 0) << "frame " << i;
     }
+    // Once the limiter has settled: the threshold, with the channels in their first proportion.
+    const qsizetype last = frames - 1;
+    EXPECT_NEAR(samples[2 * last], AudioOutput::Threshold * 32767, 2);
+    EXPECT_NEAR(samples[2 * last + 1] * -6.0, samples[2 * last], 6);
 }
 
 TEST(AudioOutputDeathTest, UnusableDriverFallsBackToASilentDeviceThatKeepsTime) {

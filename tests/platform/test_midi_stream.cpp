@@ -2,6 +2,7 @@
 // notifications and their order, stopping, and the device without a SoundFont.
 #include "platform/AudioOutput.h"
 #include "platform/MidiStream.h"
+#include "platform/PlaySound.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -245,6 +247,41 @@ TEST_F(MidiStreamTest, StopReturnsTheQueuedBufferAsDoneAndReleasesTheNote) {
     const std::vector<float> after = Render(3 * 44100);
     EXPECT_LT(Rms(after, 2 * 44100, 3 * 44100), 0.001);
     EXPECT_EQ(sent.size(), 1u); // the note-off record never played
+}
+
+TEST_F(MidiStreamTest, ApplauseUnderPilesOfLoudNotesStaysBelowFullScaleAndNeverWraps) {
+    // Play pressed again and again: every key of two octaves struck at full force, struck again
+    // before the first ones fade, on several channels, while the applause loops on the voice.
+    Open();
+    for (unsigned channel = 0; channel < 3; ++channel)
+        Add(0, ShortMsg(0xC0 | channel, 0));
+    for (unsigned strike = 0; strike < 4; ++strike)
+        for (unsigned key = 48; key <= 72; ++key)
+            Add(key == 48 && strike > 0 ? 15 : 0, ShortMsg(0x90 | key % 3, key, 127));
+    Add(150, ShortMsg(0xB0, 123));
+    ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(PlaySoundA(TP_SOURCE_DIR "/sounds/clap.wav", nullptr, SND_ASYNC | SND_FILENAME | SND_LOOP));
+    Start();
+
+    std::vector<float> mix(2 * 1000);
+    std::vector<std::int16_t> pcm(mix.size());
+    float top = 0;
+    for (int piece = 0; piece < 3 * 44; ++piece) {
+        AudioOutput::Instance().RenderOffline(mix.data(), 1000);
+        AudioOutput::ToPcm16(mix.data(), pcm.data(), int(mix.size()));
+        for (std::size_t i = 0; i < mix.size(); ++i) {
+            top = std::max(top, std::fabs(mix[i]));
+            ASSERT_LE(std::fabs(mix[i]), AudioOutput::Ceiling) << "piece " << piece << " sample " << i;
+            ASSERT_LT(std::abs(int(pcm[i])), 32767) << "piece " << piece << " sample " << i;
+            // A wrapped sample would flip sign against its float.
+            if (std::fabs(mix[i]) > 0.01f) {
+                ASSERT_EQ(pcm[i] > 0, mix[i] > 0) << "piece " << piece << " sample " << i;
+            }
+        }
+    }
+    PlaySoundA(nullptr, nullptr, 0);
+    // Loud enough that the limiter had to work.
+    EXPECT_GT(top, AudioOutput::Threshold * 0.95f);
 }
 
 TEST_F(MidiStreamTest, MisuseIsRefused) {
