@@ -48,19 +48,7 @@ TForm::~TForm() {
 QMargins TForm::FrameMargins() const {
     if (borderStyle_ == bsNone)
         return {};
-    if (isVisible()) {
-        const QRect outer = frameGeometry();
-        const QRect inner = geometry();
-        if (outer != inner)
-            return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                    outer.bottom() - inner.bottom()};
-    }
     return {FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2};
-}
-
-void TForm::LoadLayout(const QString& fileName) {
-    ReadLayout(this, fileName);
-    OnCreate(this);
 }
 
 int TForm::Left() const {

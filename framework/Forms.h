@@ -57,8 +57,8 @@ public:
     // follow each other closer than this are one drag, which ends when none has come for so long.
     static constexpr int SizeMoveQuietTime = 200;
 
-    // The frame around the client area: as the window system reports it once shown, the
-    // nominal frame before that or where there is none.
+    // The frame that outer sizes count with: the nominal frame of the layouts, whatever frame
+    // the window manager draws, so that a layout's outer and client sizes always agree.
     QMargins FrameMargins() const;
     // Frame position and outer size, as the window system reports them once shown.
     int Left() const;
