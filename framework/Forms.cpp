@@ -51,6 +51,11 @@ QMargins TForm::FrameMargins() const {
     return {FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2};
 }
 
+void TForm::LoadLayout(const QString& fileName) {
+    ReadLayout(this, fileName);
+    OnCreate(this);
+}
+
 int TForm::Left() const {
     return isVisible() ? frameGeometry().left() : TControl::Left();
 }
