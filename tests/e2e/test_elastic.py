@@ -1,6 +1,6 @@
 """End to end under a real window manager (openbox): the Colors window scales with the screen and
 with its own size. On the design screen it opens at its design size, is resized by the window
-manager, shows play field, circles, hint swatch, bars and buttons laid out for the new size, and
+manager (a drag of its corner), shows play field, circles, hint swatch, bars and buttons laid out for the new size, and
 is played to the reward there by real clicks; maximizing and restoring lay it out again. On a Full
 HD screen it opens in proportion to the screen, and the same holds.
 
@@ -123,6 +123,21 @@ class ElasticTest(harness.GameTest):
 
     # -- actions
 
+    def drag_corner(self, window, dx, dy, steps=10):
+        """A user's drag of the frame's bottom-right corner: press, a quick series of moves, release."""
+        x, y, w, h = window.geometry()
+        px, py = x + w - 3, y + h + 2  # the grip in the frame's bottom edge
+        run = self.session.x
+        run(["xdotool", "mousemove", str(px), str(py)])
+        time.sleep(0.2)
+        run(["xdotool", "mousedown", "1"])
+        for i in range(1, steps + 1):
+            run(["xdotool", "mousemove", str(px + dx * i // steps), str(py + dy * i // steps)])
+            time.sleep(0.03)
+        run(["xdotool", "mouseup", "1"])
+        self.wait_size(window, lambda g: g[2] > w + dx - 10 and g[3] > h + dy - 10, "the window to follow the drag")
+        return window.geometry()
+
     def toggle_maximized(self, window):
         """A double click on the title bar, as a user maximizes and restores."""
         x, y, _, _ = window.geometry()
@@ -178,12 +193,11 @@ class TestElasticOnTheDesignScreen(ElasticTest):
         self.assertEqual(window.geometry(), (323, 296, 642, 466), "not at the design size, centred")
         self.check_layout(window, "design", hint=BLACK)
 
-        self.session.x(["xdotool", "windowsize", str(window.id), "1000", "800"])
-        self.wait_size(window, lambda g: g[2:] == (1000, 800), "the window manager to resize the window")
+        size = self.drag_corner(window, 330, 200)[2:]
         self.play_to_the_reward(window, self.opened_at, None)
 
         window = self.open_colors_level()
-        self.assertEqual(window.geometry()[2:], (1000, 800), "the window did not keep its size")
+        self.assertEqual(window.geometry()[2:], size, "the window did not keep its size")
         self.maximize_and_restore(window)
         self.leave(window)
         self.assert_no_problems()
