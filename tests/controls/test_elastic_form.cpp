@@ -250,6 +250,25 @@ TEST_F(ElasticForm, FontsScaleWithTheSmallerRatio) {
     EXPECT_GT(Bounds("lblInstructions").width(), 300);
 }
 
+TEST_F(ElasticForm, ALabelThatDoesNotFitItsTextGrowsButNeverShrinksBelowItsScaledSize) {
+    Make({1288, 1032});
+    auto* label = Find<TLabel>("lblInstructions");
+    label->SetAutoSize(false);
+    label->SetBounds(30, 31, 400, 40);
+    form_->Show();
+    EndStartPhase();
+    ResizeOuter(1292, 966);
+    // Twice as large: the scaled 800 x 80 is kept, the text fits inside.
+    EXPECT_EQ(Bounds("lblInstructions"), QRect(60, 62, 800, 80));
+    EXPECT_FALSE(label->AutoSize());
+    label->SetBounds(60, 62, 20, 10);
+    ResizeOuter(1300, 966);
+    // Taken back at 10 x 5, scaled to about 20 x 10: the text is wider and taller, so it grows.
+    const QRect grown = Bounds("lblInstructions");
+    EXPECT_GT(grown.width(), 200);
+    EXPECT_GT(grown.height(), 30);
+}
+
 TEST_F(ElasticForm, WithoutResolutionIndependenceTheWindowStartsAtItsDesignSize) {
     Shown({1936, 1056}, [](TElasticForm& e) { e.ResolutionIndependence = false; });
     EXPECT_EQ(Outer(), QRect(643, 278, 650, 500));
