@@ -232,6 +232,18 @@ TEST_F(ElasticForm, ABorderDragLaysTheControlsOutOnceWhenItEnds) {
     EXPECT_TRUE(Find<TControl>("pnlMid")->isVisible());
 }
 
+TEST_F(ElasticForm, AChangedScreenScalesTheWindowAndItsControls) {
+    Shown({1288, 1032});
+    EndStartPhase();
+    const int before = layouts_;
+    form_->Perform(WM_DISPLAYCHANGE, 0, MakeSizeParam(1936, 1056));
+    EXPECT_EQ(Outer(), QRect(479, 272, 977, 512));
+    EXPECT_EQ(elastic_->DesignScreenWidth, 1936);
+    EXPECT_GT(layouts_, before);
+    EXPECT_EQ(Bounds("shpShape1").width(), 257); // 170 x 969 / 642
+    EXPECT_TRUE(Find<TControl>("pnlTop")->Visible());
+}
+
 TEST_F(ElasticForm, ElasticFontOffScalesBoundsButNotFonts) {
     Shown({1288, 1032}, [](TElasticForm& e) { e.ElasticFont = false; });
     EndStartPhase();
