@@ -142,13 +142,6 @@ QList<TControl*> TElasticForm::ManagedControls() const {
     return list;
 }
 
-const TFrame* TElasticForm::FrameOf(const TControl* control) const {
-    for (qsizetype i = 0; i < controls_.size(); ++i)
-        if (controls_[i] == control)
-            return &frames_[std::size_t(i)];
-    return nullptr;
-}
-
 // ---- Message filter ---------------------------------------------------------------------
 
 void TElasticForm::Filter(TMessage& message) {
@@ -558,10 +551,6 @@ QRect TElasticForm::OuterBounds() const {
 void TElasticForm::SetOuterBounds(const QRect& outer) {
     const QRect client = outer.marginsRemoved(form_->FrameMargins());
     form_->SetBounds(client.left(), client.top(), std::max(0, client.width()), std::max(0, client.height()));
-}
-
-bool TElasticForm::Sizeable() const {
-    return form_->BorderStyle() == bsSizeable || form_->BorderStyle() == bsSizeToolWin;
 }
 
 void TElasticForm::FocusRequested() {

@@ -118,7 +118,6 @@ public:
 
     // The managed controls in the order they are laid out, once start-up has run.
     QList<TControl*> ManagedControls() const;
-    const TFrame* FrameOf(const TControl* control) const;
 
     // Rounding rules that must not be mixed up: bounds to the nearest, halves to the even
     // neighbour; fonts down unless the fraction exceeds one half.
@@ -161,7 +160,6 @@ private:
     QSize OuterSize() const;
     QRect OuterBounds() const;
     void SetOuterBounds(const QRect& outer);
-    bool Sizeable() const;
 
     TForm* form_ = nullptr;
     TWndMethod previous_;
