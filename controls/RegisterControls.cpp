@@ -1,5 +1,6 @@
 #include "controls/RegisterControls.h"
 
+#include "controls/ElastFrm.h"
 #include "controls/RzBckgnd.h"
 #include "controls/RzLabel.h"
 #include "controls/RzPanel.h"
@@ -22,4 +23,5 @@ void RegisterControlClasses() {
     RegisterComponentClass<TRzURLLabel>();
     RegisterComponentClass<TRzCheckBox>();
     RegisterComponentClass<TRzVersionInfo>();
+    RegisterComponentClass<TElasticForm>();
 }

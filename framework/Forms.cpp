@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 TApplication* Application = nullptr;
 
@@ -15,7 +16,8 @@ void HandleException(const std::exception& error) {
 }
 
 TForm::TForm(QObject* owner)
-    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)), vertScrollBar_(new TControlScrollBar(this)) {
+    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)),
+      vertScrollBar_(new TControlScrollBar(this)) {
     SetParentColor(false);
     SetColor(clBtnFace);
     SetParentFont(false);
@@ -30,25 +32,56 @@ TForm::TForm(QObject* owner)
     PublishEvent(QStringLiteral("OnClose"), OnClose);
     // Hidden until shown by code; the flag is the form's own.
     TControl::SetVisible(false);
+    sizeMoveEnd_.setSingleShot(true);
+    sizeMoveEnd_.setInterval(SizeMoveQuietTime);
+    QObject::connect(&sizeMoveEnd_, &QTimer::timeout, this, [this] { Guarded([this] { EndSizeMove(); }); });
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        QObject::connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& area) {
+            Guarded([&] { Perform(WM_DISPLAYCHANGE, 0, MakeSizeParam(area.width(), area.height())); });
+        });
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() {
+    Guarded([this] { Perform(WM_DESTROY); });
+}
+
+QMargins TForm::FrameMargins() const {
+    if (borderStyle_ == bsNone)
+        return {};
+    return {FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2};
+}
 
 void TForm::LoadLayout(const QString& fileName) {
     ReadLayout(this, fileName);
     OnCreate(this);
 }
 
-int TForm::Left() const { return isVisible() ? frameGeometry().left() : TControl::Left(); }
-int TForm::Top() const { return isVisible() ? frameGeometry().top() : TControl::Top(); }
-int TForm::Width() const { return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth; }
-int TForm::Height() const { return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight; }
+int TForm::Left() const {
+    return isVisible() ? frameGeometry().left() : TControl::Left();
+}
+int TForm::Top() const {
+    return isVisible() ? frameGeometry().top() : TControl::Top();
+}
+int TForm::Width() const {
+    return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth;
+}
+int TForm::Height() const {
+    return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight;
+}
 
-void TForm::SetLeft(int left) { SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight()); }
-void TForm::SetTop(int top) { SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight()); }
+void TForm::SetLeft(int left) {
+    SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight());
+}
+void TForm::SetTop(int top) {
+    SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight());
+}
 
-void TForm::SetClientWidth(int width) { SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight()); }
-void TForm::SetClientHeight(int height) { SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height); }
+void TForm::SetClientWidth(int width) {
+    SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight());
+}
+void TForm::SetClientHeight(int height) {
+    SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height);
+}
 
 void TForm::SetBorderIcons(TBorderIcons icons) {
     borderIcons_ = icons;
@@ -95,7 +128,9 @@ void TForm::SetWindowState(TWindowState state) {
         showNormal();
 }
 
-void TForm::TextChanged() { setWindowTitle(Caption()); }
+void TForm::TextChanged() {
+    setWindowTitle(Caption());
+}
 
 void TForm::ColorChanged() {
     QPalette palette = this->palette();
@@ -186,21 +221,143 @@ void TForm::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    Guarded([this] { Close(); });
+    Guarded([this] {
+        Perform(WM_SYSCOMMAND, SC_CLOSE);
+        Close();
+    });
 }
 
-void TForm::resizeEvent(QResizeEvent*) {
+void TForm::Paint() {
+    Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(Canvas()));
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
     // The window system may resize a sizeable form; follow it.
     const QRect g = geometry();
     if (g.size() != QSize(ClientWidth(), ClientHeight())) {
         PlaceBy(g);
         OnResize(this);
     }
+    Guarded([&] {
+        Perform(WM_WINDOWPOSCHANGING);
+        // A change of the window state brings its own size change, which is no drag.
+        const bool afterStateChange = stateChanged_.isValid() && stateChanged_.elapsed() < 500;
+        if (event->spontaneous() && windowState() == Qt::WindowNoState && !afterStateChange)
+            SizeMoveStep(event->oldSize());
+        SizeMessage();
+        ApplySizeLimits();
+    });
+}
+
+void TForm::moveEvent(QMoveEvent*) {
+    Guarded([this] { Perform(WM_WINDOWPOSCHANGING); });
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    Guarded([this] {
+        Perform(WM_SHOWWINDOW, 1);
+        ApplySizeLimits();
+    });
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { Perform(WM_SHOWWINDOW, 0); });
+}
+
+void TForm::enterEvent(QEnterEvent* event) {
+    TWinControl::enterEvent(event);
+    Guarded([this] { Perform(WM_SETCURSOR); });
+}
+
+void TForm::SizeMessage() {
+    const unsigned type = isMinimized() ? SIZE_MINIMIZED : isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    Perform(WM_SIZE, type, MakeSizeParam(width(), height()));
+}
+
+void TForm::SizeMoveStep(QSize oldSize) {
+    if (!sizeMoving_) {
+        sizeMoving_ = true;
+        Perform(WM_ENTERSIZEMOVE, 0,
+                oldSize.isValid() ? MakeSizeParam(oldSize.width(), oldSize.height()) : 0);
+    }
+    Perform(WM_SIZING);
+    sizeMoveEnd_.start();
+}
+
+void TForm::EndSizeMove() {
+    if (!sizeMoving_)
+        return;
+    sizeMoving_ = false;
+    sizeMoveEnd_.stop();
+    Perform(WM_EXITSIZEMOVE);
+}
+
+void TForm::WindowStateMessages(Qt::WindowStates oldState) {
+    EndSizeMove();
+    stateChanged_.start();
+    const Qt::WindowStates state = windowState();
+    windowState_ = state & Qt::WindowMinimized   ? wsMinimized
+                   : state & Qt::WindowMaximized ? wsMaximized
+                                                 : wsNormal;
+    if (windowState_ == wsMinimized)
+        Perform(WM_SYSCOMMAND, SC_MINIMIZE);
+    else if (windowState_ == wsMaximized)
+        Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
+    else if (oldState & (Qt::WindowMinimized | Qt::WindowMaximized))
+        Perform(WM_SYSCOMMAND, SC_RESTORE);
+    SizeMessage();
+}
+
+void TForm::ApplySizeLimits() {
+    if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    TMinMaxInfo info;
+    info.MaxSizeX = area.width();
+    info.MaxSizeY = area.height();
+    info.MaxTrackSizeX = info.MaxTrackSizeY = QWIDGETSIZE_MAX;
+    Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<std::intptr_t>(&info));
+    // The window manager places a maximized window itself; a smaller maximized size still
+    // bounds how large the window may become.
+    const QMargins frame = FrameMargins();
+    const int frameX = frame.left() + frame.right();
+    const int frameY = frame.top() + frame.bottom();
+    auto client = [](int outer, int frameSize) {
+        return outer >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : std::max(0, outer - frameSize);
+    };
+    int maxX = info.MaxTrackSizeX;
+    int maxY = info.MaxTrackSizeY;
+    if (info.MaxSizeX != area.width())
+        maxX = std::min(maxX, info.MaxSizeX);
+    if (info.MaxSizeY != area.height())
+        maxY = std::min(maxY, info.MaxSizeY);
+    const QSize minimum(client(info.MinTrackSizeX, frameX), client(info.MinTrackSizeY, frameY));
+    const QSize maximum(client(maxX, frameX), client(maxY, frameY));
+    if (minimumSize() != minimum)
+        setMinimumSize(minimum);
+    if (maximumSize() != maximum)
+        setMaximumSize(maximum);
 }
 
 void TForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Guarded([this] { OnActivate(this); });
+    if (event->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        Guarded([&] {
+            Perform(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE);
+            if (active)
+                OnActivate(this);
+        });
+    }
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto oldState = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        Guarded([&] { WindowStateMessages(oldState); });
+    }
     QWidget::changeEvent(event);
 }
 
@@ -236,7 +393,9 @@ int TApplication::Run() {
     return QApplication::exec();
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void TApplication::Terminate() {
     if (terminated_)

@@ -5,7 +5,10 @@
 #include "framework/Controls.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
+#include <QMargins>
+#include <QTimer>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -50,6 +53,13 @@ public:
     explicit TForm(QObject* owner);
     ~TForm() override;
 
+    // The window manager gives no start and end of a user's drag: size changes of its own that
+    // follow each other closer than this are one drag, which ends when none has come for so long.
+    static constexpr int SizeMoveQuietTime = 200;
+
+    // The frame that outer sizes count with: the nominal frame of the layouts, whatever frame
+    // the window manager draws, so that a layout's outer and client sizes always agree.
+    QMargins FrameMargins() const;
     // Frame position and outer size, as the window system reports them once shown.
     int Left() const;
     int Top() const;
@@ -104,8 +114,8 @@ protected:
     template <class T> void Bind(T*& field, const char* name) const {
         field = qobject_cast<T*>(FindComponent(QString::fromLatin1(name)));
         if (!field)
-            throw std::runtime_error(std::string("layout of ") + metaObject()->className() + " lacks " + name +
-                                     " of class " + T::staticMetaObject.className());
+            throw std::runtime_error(std::string("layout of ") + metaObject()->className() + " lacks " +
+                                     name + " of class " + T::staticMetaObject.className());
     }
     void WndProc(TMessage& message) override;
     void TextChanged() override;
@@ -114,12 +124,23 @@ protected:
     virtual void DoHide() { OnHide(this); }
     virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
 
+    void Paint() override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void ShowingChanged();
+    // Window-system changes passed on as the messages that components hooking the form know.
+    void SizeMessage();
+    void SizeMoveStep(QSize oldSize);
+    void EndSizeMove();
+    void WindowStateMessages(Qt::WindowStates oldState);
+    void ApplySizeLimits();
     void ApplyWindowFlags();
     void PlaceOnScreen();
 
@@ -133,6 +154,9 @@ private:
     int pixelsPerInch_ = 96;
     TWindowState windowState_ = wsNormal;
     bool placed_ = false;
+    QTimer sizeMoveEnd_;
+    bool sizeMoving_ = false;
+    QElapsedTimer stateChanged_;
 };
 
 class TApplication : public QObject {

@@ -281,6 +281,16 @@ def sizeable_window(name, cls, caption, position):
     return f
 
 
+def elastic(position):
+    """Scales the window with the screen and with its own size; the values of its design."""
+    return Obj("ElasticForm1", "TElasticForm", {
+        "DesignScreenWidth": 1288, "DesignScreenHeight": 1032, "DesignPixelsPerInch": 96,
+        "DesignFormWidth": 650, "DesignFormHeight": 500,
+        "DesignFormClientWidth": 642, "DesignFormClientHeight": 466,
+        "DesignFormLeft": position[0], "DesignFormTop": position[1],
+        "Font.Height": -11, "Font.Name": "Arial", "Version": 700.0})
+
+
 def colour_window(name, cls, caption, position, circles, prompt, hint_colour):
     f = sizeable_window(name, cls, caption, position)
     swatch = Obj("objHint", "TRzPanel", dict(bounds(281, 3, 80, 80), Anchors=["akRight", "akBottom"],
@@ -292,6 +302,7 @@ def colour_window(name, cls, caption, position, circles, prompt, hint_colour):
               for i, (place, colour) in enumerate(circles)]
     f.children = [activity_top([swatch], prompt), play_field(shapes), activity_bottom()]
     f.children += roll(1500, "OnAfterTransition", "Transition1AfterTransition")
+    f.children.append(elastic(position))
     return f
 
 
@@ -312,6 +323,7 @@ def shape_window(name, cls, figures, hints):
     f.children = [activity_top(hints, "Click the triangle."),
                   play_field([answer_figure(*fig) for fig in figures]), activity_bottom()]
     f.children += roll(1500, "OnAfterTransition", "Transition1AfterTransition")
+    f.children.append(elastic((297, 308)))
     return f
 
 

@@ -34,7 +34,8 @@ import audio
 
 REPO = Path(__file__).resolve().parents[2]
 SOUNDS = REPO / "sounds"
-SCREEN_W, SCREEN_H = 1280, 1024
+# The screen the level windows were designed on (its work area): they open at their design size.
+SCREEN_W, SCREEN_H = 1288, 1032
 
 # Colours as they appear on screen (RGB).
 BLACK = (0, 0, 0)
@@ -286,8 +287,11 @@ class Window:
 class Session:
     """One Xvfb server and one run of the game, with its sound output and an event log."""
 
-    def __init__(self, exe=None, keep=None, name="e2e", audio_driver="disk", start_program=True):
+    def __init__(self, exe=None, keep=None, name="e2e", audio_driver="disk", start_program=True,
+                 screen=(SCREEN_W, SCREEN_H), window_manager=False):
         self.exe = exe or OPTIONS.exe
+        self.screen_size = screen
+        self.wm = None
         self.keep = OPTIONS.keep if keep is None else keep
         self.dir = Path(tempfile.mkdtemp(prefix=f"tp-{name}-"))
         self.audio_path = self.dir / "audio.raw"
@@ -302,6 +306,8 @@ class Session:
         atexit.register(self.stop)
         try:
             self._start_xvfb()
+            if window_manager:
+                self._start_window_manager()
             if start_program:
                 self.start_program()
         except BaseException:
@@ -319,7 +325,7 @@ class Session:
     def _start_xvfb(self):
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % self.screen_size,
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
             stderr=self._log("xvfb.log"), preexec_fn=_die_with_parent)
@@ -339,6 +345,18 @@ class Session:
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("WAYLAND_DISPLAY", None)
 
+    def _start_window_manager(self):
+        """openbox on the session's display; returns once it manages the screen."""
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=self._log("openbox.log"),
+                                   preexec_fn=_die_with_parent)
+
+        def running():
+            r = self.x(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+            return "window id" in r.stdout
+
+        wait_until(running, what="the window manager to start")
+
     def start_program(self):
         runtime = self.dir / "runtime"
         runtime.mkdir(mode=0o700, exist_ok=True)
@@ -352,7 +370,7 @@ class Session:
             preexec_fn=_die_with_parent)
 
     def stop(self):
-        for proc in (self.program, self.xvfb):
+        for proc in (self.program, self.wm, self.xvfb):
             if proc is not None and proc.poll() is None:
                 proc.terminate()
                 try:
@@ -360,7 +378,7 @@ class Session:
                 except subprocess.TimeoutExpired:
                     proc.kill()
                     proc.wait()
-        self.program = self.xvfb = None
+        self.program = self.wm = self.xvfb = None
         for f in self._logs:
             f.close()
         self._logs = []
