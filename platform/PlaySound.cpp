@@ -1,6 +1,7 @@
 #include "platform/PlaySound.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/DataFolders.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -298,31 +299,16 @@ ClipCache& Cache() {
     return cache;
 }
 
-QString ExecutableDir() {
-    static const QString dir = [] {
-        const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-        return exe.isEmpty() ? QString() : QFileInfo(exe).absolutePath();
-    }();
-    return dir;
-}
-
 // The game names its recordings like "sounds\clap.wav", relative to wherever it was started; a
-// desktop menu starts it elsewhere, so the executable's folder and its data folder are tried too.
+// desktop menu starts it elsewhere, so the program's data folders are tried too.
 QString ResolveSoundFile(QString name) {
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (name.isEmpty())
         return {};
     if (QDir::isAbsolutePath(name))
         return QFileInfo(name).isFile() ? QDir::cleanPath(name) : QString();
-    QStringList bases{QDir::currentPath()};
-    if (const QString exe = ExecutableDir(); !exe.isEmpty())
-        bases << exe << exe + QStringLiteral("/../share/tovimar-plumkin");
-    for (const QString& base : bases) {
-        const QString path = QDir::cleanPath(base + QLatin1Char('/') + name);
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
+    const QString here = QDir::cleanPath(QDir::currentPath() + QLatin1Char('/') + name);
+    return QFileInfo(here).isFile() ? here : FindProgramDataFile(name);
 }
 
 bool IsRiff(const unsigned char* image) {
