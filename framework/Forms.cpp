@@ -1,10 +1,11 @@
 #include "framework/Forms.h"
+#include "framework/ErrorReport.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
 #include <QScreen>
+#include <QThread>
 #include <QWindow>
 
 TApplication* Application = nullptr;
@@ -15,7 +16,8 @@ void HandleException(const std::exception& error) {
 }
 
 TForm::TForm(QObject* owner)
-    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)), vertScrollBar_(new TControlScrollBar(this)) {
+    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)),
+      vertScrollBar_(new TControlScrollBar(this)) {
     SetParentColor(false);
     SetColor(clBtnFace);
     SetParentFont(false);
@@ -39,16 +41,32 @@ void TForm::LoadLayout(const QString& fileName) {
     OnCreate(this);
 }
 
-int TForm::Left() const { return isVisible() ? frameGeometry().left() : TControl::Left(); }
-int TForm::Top() const { return isVisible() ? frameGeometry().top() : TControl::Top(); }
-int TForm::Width() const { return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth; }
-int TForm::Height() const { return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight; }
+int TForm::Left() const {
+    return isVisible() ? frameGeometry().left() : TControl::Left();
+}
+int TForm::Top() const {
+    return isVisible() ? frameGeometry().top() : TControl::Top();
+}
+int TForm::Width() const {
+    return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth;
+}
+int TForm::Height() const {
+    return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight;
+}
 
-void TForm::SetLeft(int left) { SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight()); }
-void TForm::SetTop(int top) { SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight()); }
+void TForm::SetLeft(int left) {
+    SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight());
+}
+void TForm::SetTop(int top) {
+    SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight());
+}
 
-void TForm::SetClientWidth(int width) { SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight()); }
-void TForm::SetClientHeight(int height) { SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height); }
+void TForm::SetClientWidth(int width) {
+    SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight());
+}
+void TForm::SetClientHeight(int height) {
+    SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height);
+}
 
 void TForm::SetBorderIcons(TBorderIcons icons) {
     borderIcons_ = icons;
@@ -95,7 +113,9 @@ void TForm::SetWindowState(TWindowState state) {
         showNormal();
 }
 
-void TForm::TextChanged() { setWindowTitle(Caption()); }
+void TForm::TextChanged() {
+    setWindowTitle(Caption());
+}
 
 void TForm::ColorChanged() {
     QPalette palette = this->palette();
@@ -203,7 +223,7 @@ void TForm::changeEvent(QEvent* event) {
 }
 
 TApplication::TApplication(int& argc, char** argv) {
-    qt_ = std::make_unique<QApplication>(argc, argv);
+    qt_ = std::make_unique<TQtApplication>(argc, argv);
     qt_->setQuitOnLastWindowClosed(false);
     Application = this;
 }
@@ -234,7 +254,9 @@ int TApplication::Run() {
     return QApplication::exec();
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void TApplication::Terminate() {
     if (terminated_)
@@ -246,8 +268,23 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HandleException(const std::exception& error) {
-    QMessageBox box(QMessageBox::Critical, title_, QStringLiteral("An error occurred in the application."),
-                    QMessageBox::Ok);
-    box.setDetailedText(QString::fromUtf8(error.what()));
-    box.exec();
+    const QString report = ErrorReportText(DescribeException(error), CurrentDispatch());
+    const QString savedTo = SaveErrorReport(report);
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, report, savedTo] { ShowError(report, savedTo); }, Qt::QueuedConnection);
+        return;
+    }
+    ShowError(report, savedTo);
+}
+
+void TApplication::ShowError(const QString& report, const QString& savedTo) {
+    // While the window is open, further errors (a paint that keeps failing) are only saved.
+    if (showingError_)
+        return;
+    showingError_ = true;
+    const ErrorChoice choice = ShowErrorWindow(title_, report, savedTo);
+    showingError_ = false;
+    if (choice == ErrorChoice::Close)
+        Terminate();
 }
