@@ -15,10 +15,13 @@
 
 #include <cxxabi.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <typeinfo>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -98,7 +101,51 @@ QString ProgramVersions() {
     return text;
 }
 
+// Messages of the toolkit while it starts, held back so that a failed start prints one clear
+// line instead of them; after a good start they go to the usual handler.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+const char* programName = "";
+
+QString DisplayProblem() {
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty() && wayland.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return QStringLiteral("no display to show the game on (DISPLAY is not set)");
+    return QStringLiteral("cannot open the display %1").arg(display.isEmpty() ? wayland : display);
+}
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, QByteArray(context.category), text});
+        return;
+    }
+    const QString problem = text.contains(QLatin1String("platform plugin"))
+                                ? DisplayProblem()
+                                : text.section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr, "%s: %s\n", programName, problem.toLocal8Bit().constData());
+    std::fflush(stderr);
+    ::_exit(1);
+}
+
 } // namespace
+
+std::unique_ptr<TQtApplication> TQtApplication::Create(int& argc, char** argv) {
+    programName = argc > 0 ? argv[0] : "";
+    if (const char* slash = std::strrchr(programName, '/'))
+        programName = slash + 1;
+    const QtMessageHandler usual = qInstallMessageHandler(HoldStartMessage);
+    auto application = std::make_unique<TQtApplication>(argc, argv);
+    qInstallMessageHandler(usual);
+    for (const HeldMessage& held : std::exchange(heldMessages, {}))
+        qt_message_output(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
+                          held.text);
+    return application;
+}
 
 bool TQtApplication::notify(QObject* receiver, QEvent* event) {
     const DispatchScope scope(receiver, event);

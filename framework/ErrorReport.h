@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <exception>
+#include <memory>
 
 // The toolkit's application object, catching what escapes the handling of any event so that it
 // reaches the error report instead of ending the program.
@@ -14,6 +15,11 @@ class TQtApplication : public QApplication {
 public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Creates the application object. Where the toolkit cannot start (no display to show the
+    // windows on), says so in one line on stderr and ends the process with status 1, where the
+    // toolkit itself would abort with a hint to reinstall.
+    static std::unique_ptr<TQtApplication> Create(int& argc, char** argv);
 };
 
 // The object and event being handled on the calling thread, innermost first; empty outside any.

@@ -223,7 +223,7 @@ void TForm::changeEvent(QEvent* event) {
 }
 
 TApplication::TApplication(int& argc, char** argv) {
-    qt_ = std::make_unique<TQtApplication>(argc, argv);
+    qt_ = TQtApplication::Create(argc, argv);
     qt_->setQuitOnLastWindowClosed(false);
     Application = this;
 }
