@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -30,10 +31,11 @@ struct SeenWindow {
     QString title, text, details;
 };
 
-// Answers every error window that opens with `button`, noting what it showed.
-void AnswerErrorWindows(SeenWindow& seen, const QString& button) {
-    auto* timer = new QTimer(QCoreApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, timer, [&seen, button] {
+// Answers every error window that opens with `button`, noting what it showed, while the
+// returned timer lives.
+std::unique_ptr<QTimer> AnswerErrorWindows(SeenWindow& seen, const QString& button) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [&seen, button] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
@@ -46,6 +48,7 @@ void AnswerErrorWindows(SeenWindow& seen, const QString& button) {
                 b->click();
     });
     timer->start(10);
+    return timer;
 }
 
 class ErrorReport : public ProgramTest {
@@ -55,8 +58,7 @@ protected:
         qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     }
     void TearDown() override {
-        for (QTimer* timer : QCoreApplication::instance()->findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
-            delete timer;
+        answering.reset();
         qunsetenv("XDG_STATE_HOME");
         ProgramTest::TearDown();
     }
@@ -70,10 +72,11 @@ protected:
 
     QTemporaryDir state;
     SeenWindow seen;
+    std::unique_ptr<QTimer> answering;
 };
 
 TEST_F(ErrorReport, ExceptionFromAnEventShowsTheWindowSavesTheReportAndTheGameGoesOn) {
-    AnswerErrorWindows(seen, "Continue");
+    answering = AnswerErrorWindows(seen, "Continue");
     Faulty faulty;
     faulty.setObjectName("faulty");
     QEvent event(QEvent::User);
@@ -94,7 +97,7 @@ TEST_F(ErrorReport, ExceptionFromAnEventShowsTheWindowSavesTheReportAndTheGameGo
 }
 
 TEST_F(ErrorReport, FailingClickHandlerNamesTheControlAndItsWindow) {
-    AnswerErrorWindows(seen, "Continue");
+    answering = AnswerErrorWindows(seen, "Continue");
     const TNotifyEvent previous = frmMain->btnShapes->OnClick;
     frmMain->btnShapes->OnClick = [](QObject*) { throw std::logic_error("no shapes today"); };
     ClickOn(frmMain->btnShapes);
@@ -115,7 +118,7 @@ TEST_F(ErrorReport, ErrorsWhileTheWindowIsOpenAreSavedWithoutASecondWindow) {
     QTimer::singleShot(0, [&] {
         QEvent again(QEvent::User);
         QCoreApplication::sendEvent(&faulty, &again);
-        AnswerErrorWindows(seen, "Continue");
+        answering = AnswerErrorWindows(seen, "Continue");
     });
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&faulty, &event);
