@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSysInfo>
@@ -27,7 +28,7 @@
 namespace {
 
 struct Dispatch {
-    QObject* receiver;
+    QPointer<QObject> receiver; // a handler may delete its own object before it fails
     QEvent::Type type;
 };
 thread_local std::vector<Dispatch> dispatches;
@@ -162,7 +163,9 @@ bool TQtApplication::notify(QObject* receiver, QEvent* event) {
 QString CurrentDispatch() {
     QStringList lines;
     for (auto it = dispatches.rbegin(); it != dispatches.rend(); ++it)
-        lines << QStringLiteral("%1 event to %2").arg(EventName(it->type), DescribeObject(it->receiver));
+        lines << QStringLiteral("%1 event to %2")
+                     .arg(EventName(it->type), it->receiver ? DescribeObject(it->receiver)
+                                                            : QStringLiteral("an object deleted since"));
     return lines.join(QLatin1Char('\n'));
 }
 
