@@ -16,8 +16,7 @@ void HandleException(const std::exception& error) {
 }
 
 TForm::TForm(QObject* owner)
-    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)),
-      vertScrollBar_(new TControlScrollBar(this)) {
+    : TWinControl(owner), horzScrollBar_(new TControlScrollBar(this)), vertScrollBar_(new TControlScrollBar(this)) {
     SetParentColor(false);
     SetColor(clBtnFace);
     SetParentFont(false);
@@ -41,32 +40,16 @@ void TForm::LoadLayout(const QString& fileName) {
     OnCreate(this);
 }
 
-int TForm::Left() const {
-    return isVisible() ? frameGeometry().left() : TControl::Left();
-}
-int TForm::Top() const {
-    return isVisible() ? frameGeometry().top() : TControl::Top();
-}
-int TForm::Width() const {
-    return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth;
-}
-int TForm::Height() const {
-    return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight;
-}
+int TForm::Left() const { return isVisible() ? frameGeometry().left() : TControl::Left(); }
+int TForm::Top() const { return isVisible() ? frameGeometry().top() : TControl::Top(); }
+int TForm::Width() const { return isVisible() ? frameGeometry().width() : ClientWidth() + FrameWidth; }
+int TForm::Height() const { return isVisible() ? frameGeometry().height() : ClientHeight() + FrameHeight; }
 
-void TForm::SetLeft(int left) {
-    SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight());
-}
-void TForm::SetTop(int top) {
-    SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight());
-}
+void TForm::SetLeft(int left) { SetBounds(left, TControl::Top(), ClientWidth(), ClientHeight()); }
+void TForm::SetTop(int top) { SetBounds(TControl::Left(), top, ClientWidth(), ClientHeight()); }
 
-void TForm::SetClientWidth(int width) {
-    SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight());
-}
-void TForm::SetClientHeight(int height) {
-    SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height);
-}
+void TForm::SetClientWidth(int width) { SetBounds(TControl::Left(), TControl::Top(), width, ClientHeight()); }
+void TForm::SetClientHeight(int height) { SetBounds(TControl::Left(), TControl::Top(), ClientWidth(), height); }
 
 void TForm::SetBorderIcons(TBorderIcons icons) {
     borderIcons_ = icons;
@@ -113,9 +96,7 @@ void TForm::SetWindowState(TWindowState state) {
         showNormal();
 }
 
-void TForm::TextChanged() {
-    setWindowTitle(Caption());
-}
+void TForm::TextChanged() { setWindowTitle(Caption()); }
 
 void TForm::ColorChanged() {
     QPalette palette = this->palette();
@@ -254,9 +235,7 @@ int TApplication::Run() {
     return QApplication::exec();
 }
 
-void TApplication::ProcessMessages() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void TApplication::Terminate() {
     if (terminated_)

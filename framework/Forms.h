@@ -104,8 +104,8 @@ protected:
     template <class T> void Bind(T*& field, const char* name) const {
         field = qobject_cast<T*>(FindComponent(QString::fromLatin1(name)));
         if (!field)
-            throw std::runtime_error(std::string("layout of ") + metaObject()->className() + " lacks " +
-                                     name + " of class " + T::staticMetaObject.className());
+            throw std::runtime_error(std::string("layout of ") + metaObject()->className() + " lacks " + name +
+                                     " of class " + T::staticMetaObject.className());
     }
     void WndProc(TMessage& message) override;
     void TextChanged() override;
