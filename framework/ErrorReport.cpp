@@ -115,7 +115,7 @@ const char* programName = "";
 QString DisplayProblem() {
     const QString display = qEnvironmentVariable("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty() && wayland.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (display.isEmpty() && wayland.isEmpty())
         return QStringLiteral("no display to show the game on (DISPLAY is not set)");
     return QStringLiteral("cannot open the display %1").arg(display.isEmpty() ? wayland : display);
 }

@@ -36,6 +36,7 @@ class TestWithoutDisplay(unittest.TestCase):
                 if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         cases = {
             "no display at all": ({}, "DISPLAY is not set"),
+            "X11 asked for, no display": ({"QT_QPA_PLATFORM": "xcb"}, "DISPLAY is not set"),
             "a display nobody serves": ({"DISPLAY": ":7391"}, "cannot open the display :7391"),
         }
         for what, (extra, expected) in cases.items():
