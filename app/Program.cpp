@@ -14,18 +14,29 @@
 #include "framework/Forms.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/DataFolders.h"
 #include "platform/PlaySound.h"
 
 #include <QFontDatabase>
 #include <QTimer>
 #include <thread>
 
-static void LoadResources() { Q_INIT_RESOURCE(resources); }
+static void LoadResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+// The installed font file comes first, so that the system's copy is the one in use; the program
+// carries its own for when it runs without its data folder.
+static void LoadMusicFont() {
+    const QString installed = FindProgramDataFile(QStringLiteral("fonts/MusiTone.ttf"));
+    if (installed.isEmpty() || QFontDatabase::addApplicationFont(installed) < 0)
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/MusiTone.ttf"));
+}
 
 void PrepareProgram(TApplication& application) {
     LoadResources();
     application.Initialize();
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/MusiTone.ttf"));
+    LoadMusicFont();
     application.SetIcon(QIcon(QStringLiteral(":/pictures/mainicon.ico")));
     RegisterAllClasses();
 }
@@ -49,8 +60,8 @@ void WarmUpSound() {
     QTimer::singleShot(200, [] {
         AudioOutput::Instance().Open();
         std::thread([] {
-            for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle", "triangle",
-                                     "square", "E", "F", "G", "A", "B", "C", "D"})
+            for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle",
+                                     "triangle", "square", "E", "F", "G", "A", "B", "C", "D"})
                 PreloadSound(QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name)));
         }).detach();
     });

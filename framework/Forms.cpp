@@ -1,10 +1,11 @@
 #include "framework/Forms.h"
+#include "framework/ErrorReport.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
 #include <QScreen>
+#include <QThread>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
@@ -362,7 +363,7 @@ void TForm::changeEvent(QEvent* event) {
 }
 
 TApplication::TApplication(int& argc, char** argv) {
-    qt_ = std::make_unique<QApplication>(argc, argv);
+    qt_ = TQtApplication::Create(argc, argv);
     qt_->setQuitOnLastWindowClosed(false);
     Application = this;
 }
@@ -407,8 +408,23 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HandleException(const std::exception& error) {
-    QMessageBox box(QMessageBox::Critical, title_, QStringLiteral("An error occurred in the application."),
-                    QMessageBox::Ok);
-    box.setDetailedText(QString::fromUtf8(error.what()));
-    box.exec();
+    const QString report = ErrorReportText(DescribeException(error), CurrentDispatch());
+    const QString savedTo = SaveErrorReport(report);
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, report, savedTo] { ShowError(report, savedTo); }, Qt::QueuedConnection);
+        return;
+    }
+    ShowError(report, savedTo);
+}
+
+void TApplication::ShowError(const QString& report, const QString& savedTo) {
+    // While the window is open, further errors (a paint that keeps failing) are only saved.
+    if (showingError_)
+        return;
+    showingError_ = true;
+    const ErrorChoice choice = ShowErrorWindow(title_, report, savedTo);
+    showingError_ = false;
+    if (choice == ErrorChoice::Close)
+        Terminate();
 }

@@ -190,15 +190,20 @@ public:
     // Ends the program: every window goes away now, the loop ends.
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Saves a report of an exception that no handler caught and shows the error window, from
+    // which the user continues or closes the program.
     void HandleException(const std::exception& error);
 
 private:
+    void ShowError(const QString& report, const QString& savedTo);
+
     std::unique_ptr<QApplication> qt_;
     QString title_;
     QIcon icon_;
     TForm* mainForm_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;
+    bool showingError_ = false;
 };
 
 extern TApplication* Application;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <dlfcn.h>
@@ -146,15 +147,23 @@ void SendShortMessage(fluid_synth_t* synth, std::uint32_t msg) {
     }
 }
 
-std::string SoundFontPath() {
-    const char* path = std::getenv("TP_SOUNDFONT");
-    return path && *path ? path : PackagedSoundFont;
-}
-
 bool Loadable(const std::string& path) {
     const QFileInfo info(QString::fromStdString(path));
     return info.isFile() && info.isReadable();
 }
+
+} // namespace
+
+std::string SoundFontPath() {
+    if (const char* path = std::getenv("TP_SOUNDFONT"); path && *path)
+        return path;
+    // The desktop's data folders: XDG_DATA_HOME, then each of XDG_DATA_DIRS.
+    const QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                 QStringLiteral("sounds/sf2/TimGM6mb.sf2"));
+    return found.isEmpty() ? PackagedSoundFont : found.toStdString();
+}
+
+namespace {
 
 // A synthesizer with one SoundFont, built on a background thread.
 class SoundFontLoad {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QObject;
 
@@ -98,7 +99,11 @@ public:
     MIDIHDR* Header;  // the buffer (MM_MOM_DONE, MM_MOM_POSITIONCB), else null
 };
 
-// 1 while the SoundFont (TP_SOUNDFONT, else the packaged TimGM6mb) can be loaded, else 0.
+// The SoundFont the device loads: TP_SOUNDFONT when set, else the first sounds/sf2/TimGM6mb.sf2
+// of the desktop's data folders (XDG_DATA_HOME, XDG_DATA_DIRS), else the packaged one's path.
+std::string SoundFontPath();
+
+// 1 while the SoundFont (see SoundFontPath) can be loaded, else 0.
 // Device 0 and MIDI_MAPPER name the synthesizer.
 unsigned midiOutGetNumDevs();
 // A handle for probing and resetting the device; no messages are played through it.

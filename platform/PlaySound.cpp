@@ -1,6 +1,7 @@
 #include "platform/PlaySound.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/DataFolders.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,6 +30,12 @@ constexpr std::uint32_t MaxImageBytes = 64u << 20;
 // Ten minutes: far more than any recording of the game, and a bound on memory for hostile headers.
 constexpr std::int64_t MaxClipFrames = std::int64_t(Rate) * 600;
 constexpr std::size_t RiffHeaderBytes = 12;
+// Outside this range a recording is broken or no recording at all; a rate of a few hertz would
+// have the converter blow a few hundred bytes up into minutes of samples.
+constexpr std::uint32_t MinRate = 4000, MaxRate = 192000;
+// SDL decodes no format denser than 4-bit ADPCM.
+constexpr std::uint32_t MinCodedBits = 4;
+constexpr std::uint32_t MaxChannels = 8;
 
 struct Clip {
     QString name;
@@ -67,9 +74,53 @@ void ClampChunkLengths(QByteArray& image) {
     }
 }
 
+std::uint16_t ReadLE16(const unsigned char* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
+
+// Checks what the header of a RIFF WAVE image promises before anything is decoded: a sample rate
+// of a real recording, a sane channel count, and at most MaxClipFrames once converted to the output
+// rate. Expects the chunk lengths already cut to the bytes present.
+bool IsPlayableHeader(const QByteArray& image) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
+    const std::size_t size = std::size_t(image.size());
+    if (size < RiffHeaderBytes || std::memcmp(bytes + 8, "WAVE", 4) != 0)
+        return false;
+    const unsigned char* format = nullptr;
+    std::uint64_t dataBytes = 0;
+    bool hasData = false;
+    for (std::size_t at = RiffHeaderBytes; at + 8 <= size;) {
+        const std::size_t length = ReadLE32(bytes + at + 4);
+        if (std::memcmp(bytes + at, "fmt ", 4) == 0 && length >= 16 && !format)
+            format = bytes + at + 8;
+        else if (std::memcmp(bytes + at, "data", 4) == 0 && !hasData) {
+            dataBytes = length;
+            hasData = true;
+        }
+        at += 8 + length + (length & 1);
+    }
+    if (!format || !hasData)
+        return false;
+    const std::uint32_t channels = ReadLE16(format + 2);
+    const std::uint32_t rate = ReadLE32(format + 4);
+    const std::uint32_t bits = std::max<std::uint32_t>(ReadLE16(format + 14), MinCodedBits);
+    if (channels == 0 || channels > MaxChannels || rate < MinRate || rate > MaxRate)
+        return false;
+    // The most frames the data can hold, and what they become at the output rate.
+    std::uint64_t frames = 0, converted = 0;
+    if (__builtin_mul_overflow(dataBytes, 8u, &frames))
+        return false;
+    frames /= std::uint64_t(bits) * channels;
+    if (__builtin_mul_overflow(frames, std::uint64_t(Rate), &converted))
+        return false;
+    return converted / rate <= std::uint64_t(MaxClipFrames);
+}
+
 // Converts with SDL_AudioCVT rather than SDL_AudioStream, which drops the last few milliseconds.
 ClipPtr Decode(QByteArray image, const QString& name) {
     ClampChunkLengths(image);
+    if (!IsPlayableHeader(image))
+        return nullptr;
     SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
     if (!source)
         return nullptr;
@@ -86,7 +137,8 @@ ClipPtr Decode(QByteArray image, const QString& name) {
     if (inFrames == 0 || inFrames * Rate / audioFormat.freq > MaxClipFrames)
         return nullptr;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS, 2, Rate) < 0)
+    if (SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS, 2,
+                          Rate) < 0)
         return nullptr;
     const std::int64_t inBytes = inFrames * frameBytes;
     if (inBytes * cvt.len_mult > INT_MAX)
@@ -247,31 +299,16 @@ ClipCache& Cache() {
     return cache;
 }
 
-QString ExecutableDir() {
-    static const QString dir = [] {
-        const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-        return exe.isEmpty() ? QString() : QFileInfo(exe).absolutePath();
-    }();
-    return dir;
-}
-
 // The game names its recordings like "sounds\clap.wav", relative to wherever it was started; a
-// desktop menu starts it elsewhere, so the executable's folder and its data folder are tried too.
+// desktop menu starts it elsewhere, so the program's data folders are tried too.
 QString ResolveSoundFile(QString name) {
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (name.isEmpty())
         return {};
     if (QDir::isAbsolutePath(name))
         return QFileInfo(name).isFile() ? QDir::cleanPath(name) : QString();
-    QStringList bases{QDir::currentPath()};
-    if (const QString exe = ExecutableDir(); !exe.isEmpty())
-        bases << exe << exe + QStringLiteral("/../share/tovimar-plumkin");
-    for (const QString& base : bases) {
-        const QString path = QDir::cleanPath(base + QLatin1Char('/') + name);
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
+    const QString here = QDir::cleanPath(QDir::currentPath() + QLatin1Char('/') + name);
+    return QFileInfo(here).isFile() ? here : FindProgramDataFile(name);
 }
 
 bool IsRiff(const unsigned char* image) {

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Remakes the pictures in resources/pictures/ and the recordings in sounds/.
+# Remakes the pictures in resources/pictures/, the desktop icons in resources/icons/ and the
+# recordings in sounds/.
 # Their outputs are committed, so building the game needs none of this; run it
 # only to change the artwork. Installs the Debian packages it uses when missing.
 set -eu
@@ -18,4 +19,5 @@ if [ -n "$missing" ]; then
 fi
 
 /usr/bin/python3 tools/make_pictures.py
+/usr/bin/python3 tools/make_icons.py
 /usr/bin/python3 tools/make_sounds.py

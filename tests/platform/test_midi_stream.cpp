@@ -5,7 +5,10 @@
 #include "platform/PlaySound.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
@@ -14,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -352,6 +356,36 @@ TEST_F(MidiStreamTest, WithoutTheSoundFontThereIsNoDevice) {
     unsetenv("TP_SOUNDFONT");
     EXPECT_EQ(midiOutGetNumDevs(), 1u);
     Open();
+}
+
+TEST(SoundFontPath, OverrideThenDataFoldersThenThePackagedFile) {
+    QTemporaryDir home, first, second;
+    for (const QTemporaryDir* dir : {&home, &first, &second})
+        ASSERT_TRUE(QDir(dir->path()).mkpath("sounds/sf2"));
+    const auto font = [](const QTemporaryDir& dir) {
+        return dir.filePath("sounds/sf2/TimGM6mb.sf2").toStdString();
+    };
+    const auto place = [&](const QTemporaryDir& dir) {
+        QFile(QString::fromStdString(font(dir))).open(QIODevice::WriteOnly);
+    };
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME"), savedDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName("/nonexistent:" + first.path() + ":" + second.path()));
+
+    EXPECT_EQ(SoundFontPath(), "/usr/share/sounds/sf2/TimGM6mb.sf2");
+    place(second);
+    EXPECT_EQ(SoundFontPath(), font(second));
+    place(first);
+    EXPECT_EQ(SoundFontPath(), font(first));
+    place(home);
+    EXPECT_EQ(SoundFontPath(), font(home));
+    setenv("TP_SOUNDFONT", "/somewhere/else.sf2", 1);
+    EXPECT_EQ(SoundFontPath(), "/somewhere/else.sf2");
+
+    unsetenv("TP_SOUNDFONT");
+    for (const auto& [name, saved] :
+         {std::pair{"XDG_DATA_HOME", savedHome}, std::pair{"XDG_DATA_DIRS", savedDirs}})
+        saved.isEmpty() ? qunsetenv(name) : qputenv(name, saved);
 }
 
 } // namespace

@@ -273,6 +273,38 @@ TEST_F(PlaySoundTest, SoundsThatCannotPlayAreSilentAndStopTheOldSound) {
     }
 }
 
+// Refused from the header alone: rates no recording has, channel counts SDL cannot mix, and
+// data that would decode to more than ten minutes. The 644-byte file at 1 Hz once took seconds and
+// most of a gigabyte to convert.
+TEST_F(PlaySoundTest, HeadersNoRecordingHasAreRefusedBeforeDecoding) {
+    QFile oneHertz(QStringLiteral(TP_SOURCE_DIR "/tests/platform/data/one_hertz.wav"));
+    ASSERT_TRUE(oneHertz.open(QIODevice::ReadOnly));
+    QByteArray nineChannels = PcmWav({.channels = 1});
+    nineChannels[22] = 9;
+    const struct {
+        const char* what;
+        QByteArray image;
+        bool plays;
+    } cases[] = {
+        {"8-bit at 1 Hz", oneHertz.readAll(), false},
+        {"3999 Hz", PcmWav({.rate = 3999, .channels = 1}), false},
+        {"4000 Hz", PcmWav({.rate = 4000, .channels = 1, .frequency = 300}), true},
+        {"192000 Hz", PcmWav({.rate = 192000, .channels = 1}), true},
+        {"192001 Hz", PcmWav({.rate = 192001, .channels = 1}), false},
+        {"nine channels", nineChannels, false},
+        {"over ten minutes", PcmWav({.rate = 4000, .channels = 1, .bits = 8, .seconds = 601}), false},
+    };
+    const QString playing = Write("playing.wav", PcmWav({.seconds = 1}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(PlayFile(playing));
+        const QString name = Write(QString::fromLatin1(c.what) + ".wav", c.image);
+        EXPECT_EQ(PlayFile(name), c.plays);
+        EXPECT_EQ(CurrentVoice().playing, c.plays);
+        EXPECT_EQ(PlaySoundA(c.image.constData(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT), c.plays);
+    }
+}
+
 TEST_F(PlaySoundTest, DefaultSoundStandsInOnlyWhenAllowed) {
     EXPECT_FALSE(PlayFile("missing.wav", SND_ASYNC));
     EXPECT_EQ(CurrentVoice().name, "<default>");

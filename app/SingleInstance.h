@@ -1,0 +1,11 @@
+// One game per user and display: a second start brings the running game's main menu to the front
+// and ends, instead of opening a second, identical window.
+#pragma once
+
+// True when a game already runs on this display: it has been asked to bring its main menu to
+// the front, and this start should end. Otherwise this start is the game, and until
+// AnswerLaterStarts other starts wait for it.
+bool AskRunningGame();
+
+// From now on, every later start brings this game's main menu to the front.
+void AnswerLaterStarts();
