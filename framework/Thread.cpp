@@ -49,9 +49,17 @@ struct SyncCall {
     bool Done = false;
 };
 
-std::mutex syncMutex;
-std::condition_variable syncDone;
-std::deque<SyncCall*> syncQueue;
+// Never destroyed: a worker may still wait on it while the program exits.
+struct SyncState {
+    std::mutex Mutex;
+    std::condition_variable Done;
+    std::deque<SyncCall*> Queue;
+};
+
+SyncState& Sync() {
+    static auto* state = new SyncState;
+    return *state;
+}
 
 } // namespace
 
@@ -67,15 +75,16 @@ bool IsUIThread() {
 }
 
 bool CheckSynchronize() {
+    SyncState& sync = Sync();
     bool ran = false;
     for (;;) {
         SyncCall* call;
         {
-            std::lock_guard lock(syncMutex);
-            if (syncQueue.empty())
+            std::lock_guard lock(sync.Mutex);
+            if (sync.Queue.empty())
                 return ran;
-            call = syncQueue.front();
-            syncQueue.pop_front();
+            call = sync.Queue.front();
+            sync.Queue.pop_front();
         }
         try {
             call->Operation();
@@ -83,10 +92,10 @@ bool CheckSynchronize() {
             call->Error = std::current_exception();
         }
         {
-            std::lock_guard lock(syncMutex);
+            std::lock_guard lock(sync.Mutex);
             call->Done = true;
         }
-        syncDone.notify_all();
+        sync.Done.notify_all();
         ran = true;
     }
 }
@@ -96,18 +105,19 @@ void TThread::Synchronize(const std::function<void()>& operation) {
         operation();
         return;
     }
+    SyncState& sync = Sync();
     SyncCall call{operation, nullptr, false};
     {
-        std::lock_guard lock(syncMutex);
-        syncQueue.push_back(&call);
+        std::lock_guard lock(sync.Mutex);
+        sync.Queue.push_back(&call);
     }
     // Wakes the message loop; UI code that waits for a worker calls CheckSynchronize itself.
     if (QCoreApplication* app = QCoreApplication::instance())
         QMetaObject::invokeMethod(
             app, [] { CheckSynchronize(); }, Qt::QueuedConnection);
     {
-        std::unique_lock lock(syncMutex);
-        syncDone.wait(lock, [&call] { return call.Done; });
+        std::unique_lock lock(sync.Mutex);
+        sync.Done.wait(lock, [&call] { return call.Done; });
     }
     if (call.Error)
         std::rethrow_exception(call.Error);
