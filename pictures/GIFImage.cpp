@@ -439,11 +439,15 @@ void GIFReader::ReadImageData(TGIFSubImage& frame) {
     const size_t count = size_t(frame.Width) * size_t(frame.Height);
     frame.Data.assign(count, fill);
     const bool complete = GatherImageData();
-    std::vector<quint8>& target = frame.Interlaced() ? interlaced_ : frame.Data;
-    if (frame.Interlaced())
+    // A frame of no pixels (on a logical screen of none) has nothing to decode.
+    const bool interlaced = frame.Interlaced() && count > 0;
+    std::vector<quint8>& target = interlaced ? interlaced_ : frame.Data;
+    if (interlaced)
         interlaced_.assign(count, fill);
-    const LzwEnd end = decoder_.Decode(codes_.data(), codes_.size(), minCodeSize, target.data(), count);
-    if (frame.Interlaced())
+    const LzwEnd end = count == 0
+                           ? LzwEnd::Complete
+                           : decoder_.Decode(codes_.data(), codes_.size(), minCodeSize, target.data(), count);
+    if (interlaced)
         Deinterlace(interlaced_, frame.Data, frame.Width, frame.Height);
     if (!complete)
         image_.Warning(QStringLiteral("Premature end of data"));

@@ -34,6 +34,7 @@ TEST(GifRegressions, KnownDecoderFaultsEndSoundly) {
         {"regression-size-overflow.gif", "Frame of 65535 x 65535 pixels is too large", {}},
         {"regression-background-outside-palette.gif", nullptr, {}},
         {"regression-truncated-last-frame.gif", nullptr, {"Premature end of data"}},
+        {"regression-empty-interlaced-frame.gif", nullptr, {"Image exceeds Logical Screen size"}},
     };
     for (const Case& c : cases) {
         TGIFImage picture;
