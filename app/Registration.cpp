@@ -3,6 +3,7 @@
 #include "controls/RzStatus.h"
 #include "framework/LayoutReader.h"
 #include "framework/StdCtrls.h"
+#include "pictures/GIFImage.h"
 #include "sound/MidiGen.h"
 #include "sound/abfComponents.h"
 #include "transitions/teForm.h"
@@ -14,4 +15,5 @@ void RegisterAllClasses() {
     RegisterComponentClass<TRzVersionInfo>();
     RegisterComponentClass<TabfWav>();
     RegisterComponentClass<TMidiGen>();
+    TGIFImage::Register();
 }

@@ -238,7 +238,8 @@ def reward_window():
     f.props["OnShow"] = Ident("FormShow")
     f.children = [
         Obj("RzPanel1", "TRzPanel", dict(bounds(0, 0, 642, 416), Align=Ident("alClient"), Color=Ident("clWhite")), [
-            Obj("Image1", "TImage", dict(bounds(279, 87, 105, 208), Transparent=True)),
+            Obj("Image1", "TImage", dict(bounds(279, 87, 105, 208), Transparent=True,
+                                         **{"Picture.Data": picture_data("TGIFImage", "reward.gif")})),
         ]),
         bottom_bar(642, 416, 60, [
             glyph_button("btnFinish", "Finish", (530, 13, 100, 36), "glyph_finish.bmp", layout="blGlyphRight",

@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and be tested, when missing.
 set -e
 packages="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
-libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
+libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
 xvfb xdotool imagemagick x11-utils openbox python3 python3-numpy desktop-file-utils appstream"
 missing=""
 for p in $packages; do

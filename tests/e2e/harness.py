@@ -610,6 +610,35 @@ class GameTest(unittest.TestCase):
         return window.wait_stable()
 
     REWARD_PANEL = (0, 0, 642, 416)  # white field with the animated picture, above the bar
+    REWARD_PICTURE = (279, 87, 99, 200)  # the reward picture at its natural size
+    PLUM = (128, 64, 176)  # the body of the jumping figure
+
+    def watch_reward(self, reward, shots=3, interval=0.25):
+        """Pictures of the reward picture `interval` seconds apart: they must differ (it is
+        animated) and each must show the plum-coloured figure, whose body moves up and down."""
+        x, y, _, _ = reward.geometry()
+        px, py, pw, ph = self.REWARD_PICTURE
+        # From its first paint on, the window shows its white field (whether it is in front
+        # is checked afterwards).
+        drawn = time.monotonic() + 2.0
+        while time.monotonic() < drawn and colour_mask(reward.grab(self.REWARD_PANEL), WHITE, 0).mean() <= 0.6:
+            time.sleep(0.05)
+        pictures, tops = [], []
+        start = time.monotonic()
+        for i in range(shots):
+            time.sleep(max(0.0, start + i * interval - time.monotonic()))
+            pictures.append(self.session.screenshot()[y + py:y + py + ph, x + px:x + px + pw].copy())
+        for img in pictures:
+            blobs = find_blobs(img, self.PLUM, min_area=300, tolerance=24)
+            tops.append(blobs[0].y0 if blobs else None)
+        path = self.session.save("reward-animation", np.concatenate(pictures, axis=1))
+        changed = sum(not np.array_equal(a, b) for a, b in zip(pictures, pictures[1:]))
+        self.expect(changed == shots - 1, f"the reward picture does not move: {changed} of {shots - 1} "
+                                          f"pairs of pictures {interval} s apart differ ({path})")
+        self.expect(None not in tops, f"the jumping figure is missing from the reward picture: body tops "
+                                      f"{tops} ({path})")
+        self.expect(len(set(t for t in tops if t is not None)) > 1,
+                    f"the figure does not jump: body tops {tops} ({path})")
 
     def finish_with_reward(self, level_window):
         """After the last answer: the reward window comes, the level window goes, the reward
@@ -619,7 +648,8 @@ class GameTest(unittest.TestCase):
         shown = time.monotonic()
         session.mark("reward shown")
         session.wait_gone(level_window, timeout=TIMEOUT)
-        time.sleep(0.5)
+        self.watch_reward(reward)
+        time.sleep(0.2)
         screen = session.screenshot()
         path = session.save("reward", screen)
         client = reward.grab(img=screen)
