@@ -107,8 +107,9 @@ class MusicLevel(harness.GameTest):
                 self.expect(gap is not None and NAME_AFTER_NOTE[0] <= gap <= NAME_AFTER_NOTE[1],
                             f"step {step}: the name came {gap} s after the start of the note, "
                             f"expected about one second")
-                # The note alone in the second before its name; the name over the note's tail.
-                levels.append((f"piano {note}", out.loudness(name - 0.95, name - 0.05)))
+                # The note alone from its start until its name; the name over the note's tail.
+                start = name - 0.95 if onset is None else onset
+                levels.append((f"piano {note}", out.loudness(start, name - 0.05)))
                 length = len(harness.recording(note)) / OUTPUT_RATE
                 levels.append((f"name {note}", out.loudness(name, name + length)))
 
