@@ -37,7 +37,16 @@ Q_ENUM_NS(TTextStyle)
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(rz::TSides)
 
-using namespace rz;
+// The frame vocabulary, unqualified as the controls use it.
+using rz::TFrameStyleEx;
+using enum rz::TFrameStyleEx;
+using rz::TSide;
+using enum rz::TSide;
+using rz::TAlignmentVertical;
+using enum rz::TAlignmentVertical;
+using rz::TTextStyle;
+using enum rz::TTextStyle;
+using rz::TSides;
 
 constexpr TSides sdAllSides = TSides(sdLeft | sdTop | sdRight | sdBottom);
 

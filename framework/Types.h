@@ -246,4 +246,49 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TBorderIcons)
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TFontStyles)
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TComponentState)
 
-using namespace fw;
+// The framework's vocabulary, unqualified as the components use it.
+using fw::TAlign;
+using enum fw::TAlign;
+using fw::TAnchorKind;
+using enum fw::TAnchorKind;
+using fw::TMouseButton;
+using enum fw::TMouseButton;
+using fw::TShiftKind;
+using enum fw::TShiftKind;
+using fw::TCloseAction;
+using enum fw::TCloseAction;
+using fw::TFormBorderStyle;
+using enum fw::TFormBorderStyle;
+using fw::TBorderIcon;
+using enum fw::TBorderIcon;
+using fw::TPosition;
+using enum fw::TPosition;
+using fw::TWindowState;
+using enum fw::TWindowState;
+using fw::TFontStyle;
+using enum fw::TFontStyle;
+using fw::TFontPitch;
+using enum fw::TFontPitch;
+using fw::TBrushStyle;
+using enum fw::TBrushStyle;
+using fw::TPenStyle;
+using enum fw::TPenStyle;
+using fw::TPenMode;
+using enum fw::TPenMode;
+using fw::TAlignment;
+using enum fw::TAlignment;
+using fw::TTextLayout;
+using enum fw::TTextLayout;
+using fw::TButtonLayout;
+using enum fw::TButtonLayout;
+using fw::TBevelCut;
+using enum fw::TBevelCut;
+using fw::TShapeType;
+using enum fw::TShapeType;
+using fw::TComponentStateFlag;
+using enum fw::TComponentStateFlag;
+using fw::TAnchors;
+using fw::TBorderIcons;
+using fw::TComponentState;
+using fw::TFontStyles;
+using fw::TShiftState;

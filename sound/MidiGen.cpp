@@ -10,6 +10,8 @@
 #include <optional>
 #include <thread>
 
+using namespace mg;
+
 namespace {
 
 constexpr std::size_t RecordSize = 12;

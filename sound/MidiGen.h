@@ -254,7 +254,13 @@ TMGPlayList ParsePlayString(const QString& text, const TMGPlaySettings& settings
 
 } // namespace mg
 
-using namespace mg;
+// The generator's vocabulary, unqualified as its callers use it.
+using mg::TMGNote;
+using enum mg::TMGNote;
+using mg::TMGChannel;
+using enum mg::TMGChannel;
+using mg::TMGInstrument;
+using enum mg::TMGInstrument;
 
 class TMidiGen : public TComponent {
     Q_OBJECT
@@ -338,16 +344,16 @@ private:
     }
 
     bool StartCheck();
-    bool BuildAndStart(const std::vector<TMGEvent>& events, bool pitchBendAllowed);
+    bool BuildAndStart(const std::vector<mg::TMGEvent>& events, bool pitchBendAllowed);
     bool OpenAndStart();
     bool Failed();
     void CloseStreamNow();
     void AppendSetup();
-    void AppendEvents(const std::vector<TMGEvent>& events, bool bending);
+    void AppendEvents(const std::vector<mg::TMGEvent>& events, bool bending);
     void AppendPitchBendRamp(int channel, std::uint32_t delta);
     void AppendMessage(std::uint32_t delta, int status, int data1, int data2, bool callback = false);
     void AppendRecord(std::uint32_t delta, std::uint32_t event);
-    int NoteKey(const TMGEvent& event) const;
+    int NoteKey(const mg::TMGEvent& event) const;
     void FreeBuffer();
     template <class Done> bool ProcessMessagesUntil(Done done);
     void Notify(const MidiNotifyEvent& event);

@@ -502,8 +502,8 @@ TEST_F(TextTest, AmpersandMarksTheAcceleratorUnlessNoPrefix) {
 
 TEST_F(TextTest, AcceleratorIsUnderlined) {
     const auto inkBelowBaseline = [](const QString& text) {
-        QImage image = WhiteImage(100, 40);
-        TCanvas canvas(&image);
+        QImage drawn = WhiteImage(100, 40);
+        TCanvas canvas(&drawn);
         canvas.Font().SetHeight(-20);
         TRect r = Rect(0, 0, 100, 40);
         canvas.DrawText(text, r, DT_SINGLELINE);
@@ -511,7 +511,7 @@ TEST_F(TextTest, AcceleratorIsUnderlined) {
         int count = 0;
         for (int y = baseline; y < 40; ++y)
             for (int x = 0; x < 100; ++x)
-                count += image.pixel(x, y) != kWhite;
+                count += drawn.pixel(x, y) != kWhite;
         return count;
     };
     EXPECT_EQ(inkBelowBaseline("EEE"), 0);

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+using namespace mg;
+
 namespace {
 
 void Check(bool condition) {

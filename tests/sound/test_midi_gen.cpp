@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+using namespace mg;
+
 namespace {
 
 void EnsureApp() {
