@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Activity.h"
 #include "app/uMain.h"
 #include "app/uReward.h"
@@ -23,11 +24,17 @@ void TActivityForm::CatchUpWithCounter() {
     btnPlayClick(this);
 }
 
-void TActivityForm::FormClose(TObject*, TCloseAction&) { frmMain->Show(); }
+void TActivityForm::FormClose(TObject*, TCloseAction&) {
+    frmMain->Show();
+}
 
-void TActivityForm::btnBackClick(TObject*) { Close(); }
+void TActivityForm::btnBackClick(TObject*) {
+    Close();
+}
 
-int TActivityForm::Row() const { return CurrentStep >= 1 && CurrentStep <= QuestionCount() ? CurrentStep - 1 : -1; }
+int TActivityForm::Row() const {
+    return CurrentStep >= 1 && CurrentStep <= QuestionCount() ? CurrentStep - 1 : -1;
+}
 
 void TActivityForm::Answer(int step) {
     if (CurrentStep != step)
@@ -43,4 +50,6 @@ void TActivityForm::Answer(int step) {
     frmReward->Show();
 }
 
-bool TActivityForm::HintsOn() { return frmMain->chkHints->Checked(); }
+bool TActivityForm::HintsOn() {
+    return frmMain->chkHints->Checked();
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every level window shares: the question counter and the protocol of asking,
 // answering, moving on and handing over to the reward window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Colors levels: coloured circles at random places on the play field; the child clicks
 // the colour asked for, helped by a swatch of it in the top bar.
 #pragma once
@@ -20,8 +21,8 @@ public:
     void InitForm() override;
 
 protected:
-    TColorActivity(QObject* owner, const QString& layout, std::vector<TColorQuestion> questions, int shapeCount,
-                   TPlacementRule rule);
+    TColorActivity(QObject* owner, const QString& layout, std::vector<TColorQuestion> questions,
+                   int shapeCount, TPlacementRule rule);
     int QuestionCount() const override { return int(questions_.size()); }
     void BindControls() override;
     std::vector<TControl*> PlacedFigures() const override { return {Shapes.begin(), Shapes.end()}; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FieldActivity.h"
 #include "app/uMain.h"
 #include "controls/RzPanel.h"
@@ -32,6 +33,10 @@ void TFieldActivity::btnPlayClick(TObject*) {
     frmMain->Player->Play();
 }
 
-void TFieldActivity::btnRandomizeClick(TObject*) { InitForm(); }
+void TFieldActivity::btnRandomizeClick(TObject*) {
+    InitForm();
+}
 
-void TFieldActivity::Transition1AfterTransition(TObject*) { btnPlayClick(this); }
+void TFieldActivity::Transition1AfterTransition(TObject*) {
+    btnPlayClick(this);
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Colors and Shapes levels share: answer figures placed at random on the play field
 // under the window's rule, and the Play, Randomize and after-transition steps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Music levels: a staff of clickable notes. A question sounds its note, waits a second
 // and then speaks the note's name; the child clicks that note on the staff.
 #pragma once

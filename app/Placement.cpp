@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Placement.h"
 
 #include <chrono>
@@ -30,7 +31,8 @@ std::vector<QRect> OneTry(const std::vector<QRect>& figures, QSize field, std::m
 
 } // namespace
 
-std::vector<QRect> PlaceAtRandom(const std::vector<QRect>& figures, QSize field, const TPlacementRule& accepted) {
+std::vector<QRect> PlaceAtRandom(const std::vector<QRect>& figures, QSize field,
+                                 const TPlacementRule& accepted) {
     std::vector<QRect> placed = figures;
     for (int attempt = 0; attempt < MaxPlacementAttempts; ++attempt) {
         std::mt19937 generator(PlacementSeeds());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random placement of the answer figures on the play field: every figure gets a uniform
 // random place, again and again, until the window's rule accepts the set.
 #pragma once
@@ -22,4 +23,5 @@ constexpr int MaxPlacementAttempts = 10000;
 
 // New places (same sizes) for `figures` inside a field of `field`: left in 0 ... field
 // width - figure width - 1, then top likewise, both uniform; 0 where that range is empty.
-std::vector<QRect> PlaceAtRandom(const std::vector<QRect>& figures, QSize field, const TPlacementRule& accepted);
+std::vector<QRect> PlaceAtRandom(const std::vector<QRect>& figures, QSize field,
+                                 const TPlacementRule& accepted);

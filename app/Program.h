@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the application object, its title and the eleven windows in their fixed order.
 #pragma once
 

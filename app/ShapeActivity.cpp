@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ShapeActivity.h"
 #include "controls/Shapes.h"
 
@@ -18,7 +19,9 @@ void TShapeActivity::BindControls() {
             Hints.push_back(hint);
 }
 
-std::vector<TControl*> TShapeActivity::PlacedFigures() const { return {Figures.begin(), Figures.end()}; }
+std::vector<TControl*> TShapeActivity::PlacedFigures() const {
+    return {Figures.begin(), Figures.end()};
+}
 
 void TShapeActivity::ShowHint(const char* name) {
     for (TCustomShape* hint : Hints)

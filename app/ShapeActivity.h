@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Shapes levels: white figures at random places on the play field; the child clicks the
 // figure asked for, helped by a small black one in the top bar.
 #pragma once
@@ -23,8 +24,8 @@ public:
     void InitForm() override;
 
 protected:
-    TShapeActivity(QObject* owner, const QString& layout, std::vector<TShapeQuestion> questions, int figureCount,
-                   TPlacementRule rule);
+    TShapeActivity(QObject* owner, const QString& layout, std::vector<TShapeQuestion> questions,
+                   int figureCount, TPlacementRule rule);
     int QuestionCount() const override { return int(questions_.size()); }
     void BindControls() override;
     std::vector<TControl*> PlacedFigures() const override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game per user and display: a second start brings the running game's main menu to the front
 // and ends, instead of opening a second, identical window.
 #pragma once

@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uColors_BlueRedYellow.h"
 
 TfrmColors_BlueRedYellow* frmColors_BlueRedYellow = nullptr;
 
 TfrmColors_BlueRedYellow::TfrmColors_BlueRedYellow(QObject* owner)
-    : TColorActivity(owner, QStringLiteral(":/layouts/uColors_BlueRedYellow.layout"),
-                     {
-                         {QStringLiteral("Click the blue Color."), 0xFF0000, QStringLiteral("sounds\\blue.wav")},
-                         {QStringLiteral("Click the red Color."), 0x0000FF, QStringLiteral("sounds\\red.wav")},
-                         {QStringLiteral("Click the yellow Color."), 0x00FFFF, QStringLiteral("sounds\\yellow.wav")},
-                     },
-                     3, Accepted) {
+    : TColorActivity(
+          owner, QStringLiteral(":/layouts/uColors_BlueRedYellow.layout"),
+          {
+              {QStringLiteral("Click the blue Color."), 0xFF0000, QStringLiteral("sounds\\blue.wav")},
+              {QStringLiteral("Click the red Color."), 0x0000FF, QStringLiteral("sounds\\red.wav")},
+              {QStringLiteral("Click the yellow Color."), 0x00FFFF, QStringLiteral("sounds\\yellow.wav")},
+          },
+          3, Accepted) {
     CreateFromLayout();
 }
 
@@ -18,6 +20,12 @@ bool TfrmColors_BlueRedYellow::Accepted(const std::vector<QRect>& c) {
            c[0].top() != c[1].top() && c[0].top() != c[2].top() && c[1].top() != c[2].top();
 }
 
-void TfrmColors_BlueRedYellow::shpShape1MouseDown(TObject*, TMouseButton, TShiftState, int, int) { Answer(1); }
-void TfrmColors_BlueRedYellow::shpShape2MouseDown(TObject*, TMouseButton, TShiftState, int, int) { Answer(2); }
-void TfrmColors_BlueRedYellow::shpShape3MouseDown(TObject*, TMouseButton, TShiftState, int, int) { Answer(3); }
+void TfrmColors_BlueRedYellow::shpShape1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    Answer(1);
+}
+void TfrmColors_BlueRedYellow::shpShape2MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    Answer(2);
+}
+void TfrmColors_BlueRedYellow::shpShape3MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    Answer(3);
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colors level 2: blue, red and yellow.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uMain.h"
 #include "app/Activity.h"
 #include "app/uColors_All.h"
@@ -48,9 +49,15 @@ void TfrmMain::ChooseCategory(TControl* button, int page) {
     pgPages->SetActivePageIndex(page);
 }
 
-void TfrmMain::btnColorsClick(TObject*) { ChooseCategory(btnColors, 0); }
-void TfrmMain::btnMusicClick(TObject*) { ChooseCategory(btnMusic, 1); }
-void TfrmMain::btnShapesClick(TObject*) { ChooseCategory(btnShapes, 2); }
+void TfrmMain::btnColorsClick(TObject*) {
+    ChooseCategory(btnColors, 0);
+}
+void TfrmMain::btnMusicClick(TObject*) {
+    ChooseCategory(btnMusic, 1);
+}
+void TfrmMain::btnShapesClick(TObject*) {
+    ChooseCategory(btnShapes, 2);
+}
 
 void TfrmMain::OpenLevel(TActivityForm* window) {
     CurrentStep = 1;
@@ -59,17 +66,37 @@ void TfrmMain::OpenLevel(TActivityForm* window) {
     window->CatchUpWithCounter();
 }
 
-void TfrmMain::btnColors1Click(TObject*) { OpenLevel(frmColors_BlackWhite); }
-void TfrmMain::btnColors2Click(TObject*) { OpenLevel(frmColors_BlueRedYellow); }
-void TfrmMain::btnColors3Click(TObject*) { OpenLevel(frmColors_All); }
-void TfrmMain::btnShapes1Click(TObject*) { OpenLevel(frmShapes_CircleTriangle); }
-void TfrmMain::btnShapes2Click(TObject*) { OpenLevel(frmShapes_CircleTriangleSquare); }
-void TfrmMain::btnMusic1Click(TObject*) { OpenLevel(frmMusic_FC); }
-void TfrmMain::btnMusic2Click(TObject*) { OpenLevel(frmMusic_FAC); }
-void TfrmMain::btnMusic3Click(TObject*) { OpenLevel(frmMusic_FGABC); }
-void TfrmMain::btnMusic4Click(TObject*) { OpenLevel(frmMusic_EFGABCD); }
+void TfrmMain::btnColors1Click(TObject*) {
+    OpenLevel(frmColors_BlackWhite);
+}
+void TfrmMain::btnColors2Click(TObject*) {
+    OpenLevel(frmColors_BlueRedYellow);
+}
+void TfrmMain::btnColors3Click(TObject*) {
+    OpenLevel(frmColors_All);
+}
+void TfrmMain::btnShapes1Click(TObject*) {
+    OpenLevel(frmShapes_CircleTriangle);
+}
+void TfrmMain::btnShapes2Click(TObject*) {
+    OpenLevel(frmShapes_CircleTriangleSquare);
+}
+void TfrmMain::btnMusic1Click(TObject*) {
+    OpenLevel(frmMusic_FC);
+}
+void TfrmMain::btnMusic2Click(TObject*) {
+    OpenLevel(frmMusic_FAC);
+}
+void TfrmMain::btnMusic3Click(TObject*) {
+    OpenLevel(frmMusic_FGABC);
+}
+void TfrmMain::btnMusic4Click(TObject*) {
+    OpenLevel(frmMusic_EFGABCD);
+}
 
-void TfrmMain::btnExitClick(TObject*) { Close(); }
+void TfrmMain::btnExitClick(TObject*) {
+    Close();
+}
 
 void TfrmMain::CorrectAnswer(TForm* Window) {
     Player->SetFileName(QStringLiteral("sounds\\clap.wav"));

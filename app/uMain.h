@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: categories, level buttons, the hints switch, and the sound components
 // and the correct-answer step that every level uses.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uMusic_EFGABCD.h"
 
 TfrmMusic_EFGABCD* frmMusic_EFGABCD = nullptr;
@@ -23,10 +24,24 @@ TfrmMusic_EFGABCD::TfrmMusic_EFGABCD(QObject* owner)
     CreateFromLayout();
 }
 
-void TfrmMusic_EFGABCD::lblEClick(TObject*) { Answer(1); }
-void TfrmMusic_EFGABCD::lblFClick(TObject*) { Answer(2); }
-void TfrmMusic_EFGABCD::lblGClick(TObject*) { Answer(3); }
-void TfrmMusic_EFGABCD::lblAClick(TObject*) { Answer(4); }
-void TfrmMusic_EFGABCD::lblBClick(TObject*) { Answer(5); }
-void TfrmMusic_EFGABCD::lblC2Click(TObject*) { Answer(6); }
-void TfrmMusic_EFGABCD::lblDClick(TObject*) { Answer(7); }
+void TfrmMusic_EFGABCD::lblEClick(TObject*) {
+    Answer(1);
+}
+void TfrmMusic_EFGABCD::lblFClick(TObject*) {
+    Answer(2);
+}
+void TfrmMusic_EFGABCD::lblGClick(TObject*) {
+    Answer(3);
+}
+void TfrmMusic_EFGABCD::lblAClick(TObject*) {
+    Answer(4);
+}
+void TfrmMusic_EFGABCD::lblBClick(TObject*) {
+    Answer(5);
+}
+void TfrmMusic_EFGABCD::lblC2Click(TObject*) {
+    Answer(6);
+}
+void TfrmMusic_EFGABCD::lblDClick(TObject*) {
+    Answer(7);
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Music level 4: E to D, with a coloured top bar per note.
 #pragma once
 

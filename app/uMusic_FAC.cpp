@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uMusic_FAC.h"
 
 TfrmMusic_FAC* frmMusic_FAC = nullptr;
@@ -5,16 +6,34 @@ TfrmMusic_FAC* frmMusic_FAC = nullptr;
 TfrmMusic_FAC::TfrmMusic_FAC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FAC.layout"),
                      {
-                         {QStringLiteral("Click the F note."), QStringLiteral(".U.u."), 4, mgF,
-                          QStringLiteral("sounds\\F.wav"), {}},
-                         {QStringLiteral("Click the A note."), QStringLiteral(".W.w."), 4, mgA,
-                          QStringLiteral("sounds\\A.wav"), {}},
-                         {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
-                          QStringLiteral("sounds\\C.wav"), {}},
+                         {QStringLiteral("Click the F note."),
+                          QStringLiteral(".U.u."),
+                          4,
+                          mgF,
+                          QStringLiteral("sounds\\F.wav"),
+                          {}},
+                         {QStringLiteral("Click the A note."),
+                          QStringLiteral(".W.w."),
+                          4,
+                          mgA,
+                          QStringLiteral("sounds\\A.wav"),
+                          {}},
+                         {QStringLiteral("Click the C note."),
+                          QStringLiteral(".Y.y."),
+                          5,
+                          mgC,
+                          QStringLiteral("sounds\\C.wav"),
+                          {}},
                      }) {
     CreateFromLayout();
 }
 
-void TfrmMusic_FAC::lblFClick(TObject*) { Answer(1); }
-void TfrmMusic_FAC::lblAClick(TObject*) { Answer(2); }
-void TfrmMusic_FAC::lblC2Click(TObject*) { Answer(3); }
+void TfrmMusic_FAC::lblFClick(TObject*) {
+    Answer(1);
+}
+void TfrmMusic_FAC::lblAClick(TObject*) {
+    Answer(2);
+}
+void TfrmMusic_FAC::lblC2Click(TObject*) {
+    Answer(3);
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uMusic_FC.h"
 
 TfrmMusic_FC* frmMusic_FC = nullptr;
@@ -5,13 +6,25 @@ TfrmMusic_FC* frmMusic_FC = nullptr;
 TfrmMusic_FC::TfrmMusic_FC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FC.layout"),
                      {
-                         {QStringLiteral("Click the F note."), QStringLiteral(".U.u."), 4, mgF,
-                          QStringLiteral("sounds\\F.wav"), {}},
-                         {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
-                          QStringLiteral("sounds\\C.wav"), {}},
+                         {QStringLiteral("Click the F note."),
+                          QStringLiteral(".U.u."),
+                          4,
+                          mgF,
+                          QStringLiteral("sounds\\F.wav"),
+                          {}},
+                         {QStringLiteral("Click the C note."),
+                          QStringLiteral(".Y.y."),
+                          5,
+                          mgC,
+                          QStringLiteral("sounds\\C.wav"),
+                          {}},
                      }) {
     CreateFromLayout();
 }
 
-void TfrmMusic_FC::lblFClick(TObject*) { Answer(1); }
-void TfrmMusic_FC::lblC2Click(TObject*) { Answer(2); }
+void TfrmMusic_FC::lblFClick(TObject*) {
+    Answer(1);
+}
+void TfrmMusic_FC::lblC2Click(TObject*) {
+    Answer(2);
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uMusic_FGABC.h"
 
 TfrmMusic_FGABC* frmMusic_FGABC = nullptr;
@@ -5,22 +6,52 @@ TfrmMusic_FGABC* frmMusic_FGABC = nullptr;
 TfrmMusic_FGABC::TfrmMusic_FGABC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FGABC.layout"),
                      {
-                         {QStringLiteral("Click the F note."), QStringLiteral(".U.u."), 4, mgF,
-                          QStringLiteral("sounds\\F.wav"), {}},
-                         {QStringLiteral("Click the G note."), QStringLiteral(".V.v."), 4, mgG,
-                          QStringLiteral("sounds\\G.wav"), {}},
-                         {QStringLiteral("Click the A note."), QStringLiteral(".W.w."), 4, mgA,
-                          QStringLiteral("sounds\\A.wav"), {}},
-                         {QStringLiteral("Click the B note."), QStringLiteral(".X.x."), 4, mgB,
-                          QStringLiteral("sounds\\B.wav"), {}},
-                         {QStringLiteral("Click the C note."), QStringLiteral(".Y.y."), 5, mgC,
-                          QStringLiteral("sounds\\C.wav"), {}},
+                         {QStringLiteral("Click the F note."),
+                          QStringLiteral(".U.u."),
+                          4,
+                          mgF,
+                          QStringLiteral("sounds\\F.wav"),
+                          {}},
+                         {QStringLiteral("Click the G note."),
+                          QStringLiteral(".V.v."),
+                          4,
+                          mgG,
+                          QStringLiteral("sounds\\G.wav"),
+                          {}},
+                         {QStringLiteral("Click the A note."),
+                          QStringLiteral(".W.w."),
+                          4,
+                          mgA,
+                          QStringLiteral("sounds\\A.wav"),
+                          {}},
+                         {QStringLiteral("Click the B note."),
+                          QStringLiteral(".X.x."),
+                          4,
+                          mgB,
+                          QStringLiteral("sounds\\B.wav"),
+                          {}},
+                         {QStringLiteral("Click the C note."),
+                          QStringLiteral(".Y.y."),
+                          5,
+                          mgC,
+                          QStringLiteral("sounds\\C.wav"),
+                          {}},
                      }) {
     CreateFromLayout();
 }
 
-void TfrmMusic_FGABC::lblFClick(TObject*) { Answer(1); }
-void TfrmMusic_FGABC::lblGClick(TObject*) { Answer(2); }
-void TfrmMusic_FGABC::lblAClick(TObject*) { Answer(3); }
-void TfrmMusic_FGABC::lblBClick(TObject*) { Answer(4); }
-void TfrmMusic_FGABC::lblC2Click(TObject*) { Answer(5); }
+void TfrmMusic_FGABC::lblFClick(TObject*) {
+    Answer(1);
+}
+void TfrmMusic_FGABC::lblGClick(TObject*) {
+    Answer(2);
+}
+void TfrmMusic_FGABC::lblAClick(TObject*) {
+    Answer(3);
+}
+void TfrmMusic_FGABC::lblBClick(TObject*) {
+    Answer(4);
+}
+void TfrmMusic_FGABC::lblC2Click(TObject*) {
+    Answer(5);
+}

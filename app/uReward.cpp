@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uReward.h"
 #include "app/uMain.h"
 #include "sound/abfComponents.h"
@@ -24,7 +25,9 @@ void TfrmReward::TimerTimer(TObject*) {
         Close();
 }
 
-void TfrmReward::btnFinishClick(TObject*) { Close(); }
+void TfrmReward::btnFinishClick(TObject*) {
+    Close();
+}
 
 void TfrmReward::FormClose(TObject*, TCloseAction&) {
     frmMain->Player->Stop();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reward after the last question of a level: a picture and applause; it closes
 // itself after four seconds.
 #pragma once

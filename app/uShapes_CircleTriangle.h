@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shapes level 1: circle and triangle.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shapes level 2: circle, triangle and square.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: title, windows, message loop.
 #include "app/Program.h"
 #include "app/SingleInstance.h"

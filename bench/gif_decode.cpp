@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GIF decoding speed: the same set of GIFs decoded into colour indices by TGIFImage and by
 // giflib (the reference decoder), in one run; prints the time of each and their ratio.
 // Goal: TGIFImage at least as fast as giflib (ratio >= 1).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the SoundFont takes to load and how much memory it holds, and how soon after Play the
 // first sample of the note is rendered on a running device (SDL's disk driver unless
 // SDL_AUDIODRIVER names another). Goal: the note reaches the device within 30 ms.

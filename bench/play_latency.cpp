@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a sound takes to start: the time PlaySoundA itself takes (decoding a recording the
 // first time, from the cache afterwards) and the delay from its return to the audio callback
 // mixing the first audible sample. Runs on the device SDL_AUDIODRIVER names; when unset, on the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Soak: every level of every category played twenty times in one run of the game, with the
 resident memory (VmRSS) of the game's process printed after each round.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up and idle figures of the game under Xvfb, printed next to their goals.
 
     python3 bench/startup.py --exe build/tovimar-plumkin [--runs 5] [--idle 10]

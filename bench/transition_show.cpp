@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows two windows with their real show transitions, for bench/transitions.py, which measures
 // them from outside by reading the screen: a 650 x 500 roll of 1500 ms and the main menu's
 // 642 x 466 block reveal of 1000 ms. Each run starts when a line arrives on standard input and

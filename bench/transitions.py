@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Show transitions measured from outside the program, under Xvfb, printed next to their goals.
 
     python3 bench/transitions.py --exe build/bench/bench_transition_show [--runs 3]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TElasticForm: placed on a form, it sizes and places the form in proportion to the screen
 // when it is first shown, and from then on scales every named control's bounds and fonts with
 // the form's size. It works as a filter in front of the form's message handling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the controls of this folder known to the layout reader.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRzBackground: a window-less control that paints a background from up to three layers (a
 // tiled texture, a colour gradient and a picture) and can frame it; the menu's wallpapers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame styles of the framed controls (panel, label, check box, background) and the routines
 // that draw them ring by ring on a canvas, plus the colour arithmetic the frames need.
 #pragma once

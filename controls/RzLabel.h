@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRzLabel: the framework's label with a frame and a raised, recessed or shadowed text relief;
 // TRzURLLabel: an engraved link that shows a hand cursor and opens its address when clicked.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRzPanel: a container that draws a configurable frame, fills the rest with its colour and
 // can lay a grid of dots or lines over it (the play fields of the activities use the grid).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRzCheckBox: an owner-drawn check box whose background can show whatever lies behind it
 // ("Show Hints" on the main menu), with a drawn 13 x 13 box and a relief caption.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/RzStatus.h"
 
 #include "platform/VersionResource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRzVersionInfo: a non-visual component that reads ten strings of an executable's version
 // resource (by default the program's own), for the main window's caption and notice.
 #pragma once

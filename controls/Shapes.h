@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window-less controls that draw one filled figure (square, circle, triangle) with an optional
 // drop shadow, fitted into the control's rectangle so that outline and shadow stay inside it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TXiButton: a push button that paints itself completely (gradient face, border, 3-D edge,
 // glyph beside the caption, focus outline) with its own colours for each visual state.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TXiPanel: a panel that fills itself with a two-colour gradient (the warm bottom bar of every
 // window) and draws its own bevels in the gradient's colours.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Component.h"
 
 TComponentBase::TComponentBase(QObject* self, QObject* owner) : self_(self), owner_(owner) {}
@@ -6,7 +7,9 @@ TComponentBase::~TComponentBase() = default;
 
 void TComponentBase::SetParentComponent(QObject*) {}
 
-bool TComponentBase::ReadBinaryProperty(const QString&, const QByteArray&) { return false; }
+bool TComponentBase::ReadBinaryProperty(const QString&, const QByteArray&) {
+    return false;
+}
 
 QObject* TComponentBase::FindComponent(const QString& name) const {
     if (name.isEmpty())
@@ -20,8 +23,12 @@ QObject* TComponentBase::FindComponent(const QString& name) const {
     return nullptr;
 }
 
-TComponentBase* TComponentBase::From(QObject* object) { return dynamic_cast<TComponentBase*>(object); }
+TComponentBase* TComponentBase::From(QObject* object) {
+    return dynamic_cast<TComponentBase*>(object);
+}
 
 TComponent::TComponent(QObject* owner) : QObject(owner), TComponentBase(this, owner) {}
 
-TComponent::~TComponent() { SetDestroying(); }
+TComponent::~TComponent() {
+    SetDestroying();
+}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Components: named objects with an owner, a tag and published events. Both the
 // non-visual components (QObject) and the controls (QWidget) carry this face.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Controls.h"
 #include "framework/Guard.h"
 
@@ -19,7 +20,9 @@ TControl::TControl(QObject* owner)
     setMouseTracking(true);
 }
 
-TControl::~TControl() { SetDestroying(); }
+TControl::~TControl() {
+    SetDestroying();
+}
 
 void TControl::SetBounds(int left, int top, int width, int height) {
     const QRect bounds(left, top, std::max(0, width), std::max(0, height));
@@ -61,7 +64,9 @@ void TControl::SetAlign(TAlign align) {
     RequestParentRealign();
 }
 
-void TControl::SetAnchors(TAnchors anchors) { anchors_ = anchors; }
+void TControl::SetAnchors(TAnchors anchors) {
+    anchors_ = anchors;
+}
 
 void TControl::SetCaption(const QString& caption) {
     if (caption == caption_)
@@ -99,7 +104,9 @@ void TControl::OnFontChange(QObject*) {
     FontChanged();
 }
 
-void TControl::FontChanged() { update(); }
+void TControl::FontChanged() {
+    update();
+}
 
 void TControl::SetParentFont(bool parentFont) {
     parentFont_ = parentFont;
@@ -146,9 +153,13 @@ void TControl::SetEnabled(bool enabled) {
     EnabledChanged();
 }
 
-void TControl::SetHint(const QString& hint) { hint_ = hint; }
+void TControl::SetHint(const QString& hint) {
+    hint_ = hint;
+}
 
-void TControl::SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+void TControl::SetParentShowHint(bool parentShowHint) {
+    parentShowHint_ = parentShowHint;
+}
 
 void TControl::SetShowHint(bool showHint) {
     showHint_ = showHint;
@@ -191,9 +202,13 @@ void TControl::SetParentComponent(QObject* parent) {
         SetParent(container);
 }
 
-void TControl::BringToFront() { raise(); }
+void TControl::BringToFront() {
+    raise();
+}
 
-void TControl::SendToBack() { lower(); }
+void TControl::SendToBack() {
+    lower();
+}
 
 void TControl::Loaded() {
     TComponentBase::Loaded();
@@ -222,7 +237,9 @@ void TControl::WndProc(TMessage& message) {
     }
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+    OnClick(this);
+}
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     OnMouseDown(this, button, shift, x, y);
@@ -232,7 +249,9 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     OnMouseUp(this, button, shift, x, y);
 }
 
-void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    OnMouseMove(this, shift, x, y);
+}
 
 TShiftState TControl::ShiftFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     TShiftState shift;
@@ -281,7 +300,9 @@ void TControl::mousePressEvent(QMouseEvent* event) {
         return;
     mousePressed_ = event->button() == Qt::LeftButton;
     const QPoint p = event->position().toPoint();
-    Guarded([&] { MouseDown(ButtonFrom(event->button()), ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y()); });
+    Guarded([&] {
+        MouseDown(ButtonFrom(event->button()), ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+    });
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -342,11 +363,15 @@ bool TControl::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-TGraphicControl::TGraphicControl(QObject* owner) : TControl(owner) { setFocusPolicy(Qt::NoFocus); }
+TGraphicControl::TGraphicControl(QObject* owner) : TControl(owner) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 TWinControl::TWinControl(QObject* owner) : TControl(owner) {}
 
-void TWinControl::SetTabOrder(int tabOrder) { tabOrder_ = tabOrder; }
+void TWinControl::SetTabOrder(int tabOrder) {
+    tabOrder_ = tabOrder;
+}
 
 void TWinControl::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
@@ -382,19 +407,19 @@ void TWinControl::AlignControls(TRect rect) {
         std::stable_sort(list.begin(), list.end(), before);
         return list;
     };
-    for (TControl* c : aligned(alTop, [](auto* a, auto* b) { return a->Top() < b->Top(); })) {
+    for (TControl* c : aligned(alTop, [](auto*a, auto*b) { return a->Top() < b->Top(); })) {
         c->PlaceBy(QRect(rect.Left, rect.Top, rect.Width(), c->Height()));
         rect.Top += c->Height();
     }
-    for (TControl* c : aligned(alBottom, [](auto* a, auto* b) { return a->Top() > b->Top(); })) {
+    for (TControl* c : aligned(alBottom, [](auto*a, auto*b) { return a->Top() > b->Top(); })) {
         c->PlaceBy(QRect(rect.Left, rect.Bottom - c->Height(), rect.Width(), c->Height()));
         rect.Bottom -= c->Height();
     }
-    for (TControl* c : aligned(alLeft, [](auto* a, auto* b) { return a->Left() < b->Left(); })) {
+    for (TControl* c : aligned(alLeft, [](auto*a, auto*b) { return a->Left() < b->Left(); })) {
         c->PlaceBy(QRect(rect.Left, rect.Top, c->Width(), std::max(0, rect.Height())));
         rect.Left += c->Width();
     }
-    for (TControl* c : aligned(alRight, [](auto* a, auto* b) { return a->Left() > b->Left(); })) {
+    for (TControl* c : aligned(alRight, [](auto*a, auto*b) { return a->Left() > b->Left(); })) {
         c->PlaceBy(QRect(rect.Right - c->Width(), rect.Top, c->Width(), std::max(0, rect.Height())));
         rect.Right -= c->Width();
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls: the visual components. A control is a QWidget with bounds, alignment, anchors,
 // font and colour that follow its parent, mouse events, and painting through a TCanvas.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What becomes of an exception that no handler caught: a report saved in the user's state folder
 // and a small window from which the user continues the program or closes it.
 #pragma once

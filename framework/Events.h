@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notify events: a component's event holds a handler bound to an object's method and
 // calls it with the component as Sender, only when assigned.
 #pragma once
@@ -65,7 +66,8 @@ private:
             // moc keeps no meta type for reference parameters; compare the spelled type.
             const QByteArray name = method.parameterTypeName(i);
             const QByteArray expected = QMetaType::fromType<std::remove_cvref_t<A>>().name();
-            return name.endsWith('&') && (expected.endsWith(name.chopped(1)) || name.chopped(1).endsWith(expected));
+            return name.endsWith('&') &&
+                   (expected.endsWith(name.chopped(1)) || name.chopped(1).endsWith(expected));
         } else {
             if (!actual.isValid())
                 return true;
@@ -75,7 +77,8 @@ private:
             return std::is_same_v<A, QObject*> && (actual.flags() & QMetaType::PointerToQObject);
         }
     }
-    template <std::size_t... I> static bool ParameterTypesFit(const QMetaMethod& method, std::index_sequence<I...>) {
+    template <std::size_t... I>
+    static bool ParameterTypesFit(const QMetaMethod& method, std::index_sequence<I...>) {
         return (ParameterFits<Args>(method, int(I)) && ...);
     }
 

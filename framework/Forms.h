@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forms (top-level windows made from a layout) and the application object that creates
 // them, runs the message loop and ends the program when the main form closes.
 #pragma once

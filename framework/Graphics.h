@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing objects and the canvas. The canvas keeps the pixel rules components are written
 // for: exclusive right/bottom edges for rectangles and ellipses, lines without their end
 // point, polygons over inclusive points, no anti-aliasing, fonts by character height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exceptions must not unwind through Qt's event dispatch; handlers run inside Guarded,
 // which hands an escaping exception to the application's error report.
 #pragma once

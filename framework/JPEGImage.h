@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A JPEG picture. The file image is decoded with libjpeg when it is loaded, so damaged data
 // is reported at once; drawing stretches the kept 24-bit image into the target rectangle.
 #pragma once

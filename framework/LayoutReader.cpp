@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout reader works in two steps: the text is parsed into a tree first, so that a
 // syntax error creates no component at all; the tree is then built into the window.
 #include "framework/LayoutReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a window from its stored layout: creates the components through a class registry,
 // applies their properties in declared order, reads binary data, binds events to the
 // window's slots by name and resolves references between components.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window messages that forms pass through their chain of message filters. Qt events are
 // translated into these, so that components hooking a form see the messages they name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's shared random generator: reseeded from the clock by Randomize, drawn from
 // by Random.
 #pragma once

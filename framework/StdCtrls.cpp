@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/StdCtrls.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
@@ -40,7 +41,9 @@ QImage MaskedGlyph(const QImage& source, bool enabled) {
 
 } // namespace
 
-TLabel::TLabel(QObject* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+TLabel::TLabel(QObject* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 65, 17);
+}
 
 void TLabel::SetAlignment(TAlignment alignment) {
     alignment_ = alignment;
@@ -105,7 +108,8 @@ unsigned TLabel::TextFlags() const {
 void TLabel::AdjustBounds() {
     if (!autoSize_ || IsLoading())
         return;
-    const TRect r = MeasureText(*Font(), Caption(), wordWrap_ ? Width() : 0, TextFlags() & ~(DT_CENTER | DT_RIGHT));
+    const TRect r =
+        MeasureText(*Font(), Caption(), wordWrap_ ? Width() : 0, TextFlags() & ~(DT_CENTER | DT_RIGHT));
     const int left = alignment_ == taRightJustify ? Left() + Width() - r.Width() : Left();
     SetBounds(left, Top(), r.Width(), r.Height());
 }
@@ -239,8 +243,12 @@ void TBitBtn::keyPressEvent(QKeyEvent* event) {
     TCustomControl::keyPressEvent(event);
 }
 
-void TBitBtn::focusInEvent(QFocusEvent*) { update(); }
-void TBitBtn::focusOutEvent(QFocusEvent*) { update(); }
+void TBitBtn::focusInEvent(QFocusEvent*) {
+    update();
+}
+void TBitBtn::focusOutEvent(QFocusEvent*) {
+    update();
+}
 
 void TBitBtn::Paint() {
     TCanvas& canvas = *Canvas();
@@ -474,7 +482,9 @@ TTabSheet::TTabSheet(QObject* owner) : TWinControl(owner) {
     SetColor(clBtnFace);
 }
 
-TPageControl* TTabSheet::PageControl() const { return qobject_cast<TPageControl*>(Parent()); }
+TPageControl* TTabSheet::PageControl() const {
+    return qobject_cast<TPageControl*>(Parent());
+}
 
 int TTabSheet::PageIndex() const {
     TPageControl* pages = PageControl();
@@ -510,7 +520,9 @@ TPageControl::TPageControl(QObject* owner) : TWinControl(owner) {
     SetBounds(0, 0, 289, 193);
 }
 
-QList<TTabSheet*> TPageControl::Pages() const { return pages_; }
+QList<TTabSheet*> TPageControl::Pages() const {
+    return pages_;
+}
 
 void TPageControl::InsertPage(TTabSheet* page) {
     pages_.append(page);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stock controls the windows are built from: label, image, button with glyph, shape,
 // timer, panel and the page control with its sheets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worker threads for components that time things off the UI thread: a thread object that
 // starts suspended and can free itself, the call that runs an operation on the UI thread,
 // an auto-reset event and the millisecond clock the workers wait with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic vocabulary of the window framework: colours, rectangles and the enumerations
 // that window layouts name by identifier.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIF picture: a GIF87a/89a stream decoded into frames, drawn directly when it has one
 // frame and animated by a painter into a composition bitmap when it has more.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one audio output: an SDL device opened once, whose callback mixes every
 // attached source. Tests render the same mix offline and count samples instead of time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's own data files (recordings, music font) lie when it is not started from
 // its source folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI output service the note generator calls: one General MIDI device (a FluidSynth
 // synthesizer on the shared audio output) with timed event streams. Streams are sequenced on the
 // audio sample clock and report through MidiNotifyEvents on the UI thread. Call from the UI thread.

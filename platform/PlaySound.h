@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The waveform sound service the WAV player calls: one process-wide voice on the shared audio
 // output, playing WAV files, WAV images in memory or the default sound.
 #pragma once

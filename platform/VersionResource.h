@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Version resources on Linux: the program's version block lives in the ".tp_version" section
 // of its ELF file. The calls below read that section the way the version reader expects of the
 // platform, and a constexpr writer lets the program state its own block in C++ source.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's version resource. It is placed in the executable's ".tp_version" section, where
 // the version reader finds it by reading the program's own file; no code refers to it, so `used`
 // keeps the compiler and `retain` the linker (also with --gc-sections) from dropping it.

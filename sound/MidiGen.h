@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI note generator: a non-visual component that sounds one note, or a short sequence written
 // as a play string, on the platform's MIDI output. A play builds a buffer of timed MIDI messages,
 // starts a stream with it and returns; the stream's notifications drive looping and closing.

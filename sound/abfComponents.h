@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAV player component: plays one waveform sound from a file, a resource, a WAV image kept in
 // the form data, or a system sound alias, through the platform's PlaySoundA.
 #pragma once

@@ -1,9 +1,10 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The checks beyond the tests, each step timed:
 # - the unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer (build-check/),
 # - the sound, platform, transition and picture tests built with ThreadSanitizer (build-tsan/),
 # - every fuzz target run for a fixed time on its seed corpus (built in build-check/ as well),
-# - the source format (off until the tree is formatted: TP_CHECK_FORMAT=1 switches it on).
+# - the source format: every C++ file as .clang-format has it.
 # The sanitizers' suppressions (tests/sanitizers/) name only code outside this project.
 #   TP_FUZZ_SECONDS  seconds per fuzz target (default 20)
 #   TP_CHECK_STEPS   steps to run, default "format asan tsan fuzz"
@@ -50,10 +51,6 @@ configure() { # build dir, sanitizers, extra options
 }
 
 format_check() {
-    if [ "${TP_CHECK_FORMAT:-0}" != 1 ]; then
-        echo "== format: skipped (TP_CHECK_FORMAT=1 switches it on)"
-        return
-    fi
     begin format
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     end format

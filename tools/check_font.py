@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks fonts/MusiTone.ttf against the staff rows the music windows build.
 
 Each window sets its labels side by side at one pixel size; a label centres

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tick and the button glyphs: small outlined pictures on a see-through
 key colour."""
 

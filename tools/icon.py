@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program icon: Plumkin's smiling face, drawn afresh for every size so
 that the small ones stay crisp."""
 

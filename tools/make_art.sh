@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the pictures in resources/pictures/, the desktop icons in resources/icons/ and the
 # recordings in sounds/.
 # Their outputs are committed, so building the game needs none of this; run it

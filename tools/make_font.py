@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the music font MusiTone and writes fonts/MusiTone.ttf.
 
 The music levels build one line of staff out of several labels, each a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program icon as PNG files in the sizes of the desktop's hicolor theme, for the menu
 entry and the software centre. Drawn afresh for every size from the same artwork as the
 icon inside the program."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the window layouts in resources/layouts/ from the tables below.
 
 Every window is stored as object/property text; pictures are embedded as binary data, so

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the game's pictures: the tick and button glyphs (8-bit BMP on a
 see-through key colour), the level-page wallpapers (progressive JPEG), the
 reward animation (GIF89a) and the program icon (ICO).

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the game's seventeen recordings in sounds/: the spoken prompts and note names (Festival
 with the US English HTS voice cmu_us_slt_arctic_hts) and the applause (a small audience of
 clappers, synthesised clap by clap). All are 22050 Hz mono 16-bit PCM WAV files, brought to one

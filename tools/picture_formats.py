@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writers for the picture files the game embeds: 8-bit BMP, multi-size ICO
 and animated GIF89a. Written by hand so that every header field is the one
 the game's readers expect, whatever the imaging library would choose."""

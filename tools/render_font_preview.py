@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders fonts/MusiTone.ttf as the music windows lay it out, to look at.
 
 Writes PNGs (not part of the build) into the folder given, /tmp/musitone by

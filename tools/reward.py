@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The reward animation: Plumkin, a cheerful plum, jumps for joy under a
 rainbow while stars twinkle. Nine frames of 99 x 200 pixels; everything that
 moves stays inside x 8 ... 92 and y 8 ... 190, so that frames 2 to 9 only

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs to build, run and be tested, when missing.
 set -e
 packages="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont

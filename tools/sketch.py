@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small drawing kit for the game's artwork: shapes are drawn eight times
 larger than the target size and averaged down, which gives smooth edges
 without any blur at the outline."""

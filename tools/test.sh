@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the game and its tests in build/ and runs every test:
 # the unit tests and the end-to-end tests, which start their own X server.
 set -e

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tiled wallpapers of the main menu's level pages: pale tiles with soft
 motifs that wrap around the edges, so the tiles join without a seam."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transition effects: the engine that animates what a window shows from the screen content
 // beneath it (the old image) to the window's own image (the new image) on a render window
 // that covers it; the list that owns effects, and the flicker-free cut.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block effect: the window appears as a grid of blocks switching from the old screen
 // content to the new image one after another, in shuffled order.
 #pragma once

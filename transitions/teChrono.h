@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch that paces transitions, read from a replaceable high-resolution clock so
 // that tests can drive whole runs on a clock of their own.
 #pragma once

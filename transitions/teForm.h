@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes its form appear with a transition each time it goes from hidden to visible, by
 // hooking the form's message chain. One per form. The form's own show handling runs first;
 // then, just before the form is mapped, the render window covers its place with what lay

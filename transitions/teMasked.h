@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Effects that reveal the new image through a mask, in styles and sub-styles.
 #pragma once
 

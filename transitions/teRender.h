@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What transitions need from the display: the screen's pixels, controls rendered off-screen,
 // and a borderless render window that covers the animated area and shows the frames. The
 // display can be replaced, so that tests run whole transitions on images of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roll effect: the new window content unrolls over the old screen like a sheet coming
 // off a roll, with a shaded cylinder band at the moving edge.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Effects that run for a set time: frames paced by busy-waiting on the high-resolution
 // clock and re-planned after every frame, so the total time holds whatever a frame costs.
 #pragma once

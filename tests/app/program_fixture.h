@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program, created once for all tests of this folder: application, resources,
 // classes and the eleven windows, with the main menu shown as at start.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An exception that no handler catches: the error window, the user's choice, and the report
 // saved in the user's state folder.
 #include "program_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_fixture.h"
 
 #include "app/uColors_All.h"
@@ -38,8 +39,10 @@ TEST_F(MainMenu, CategoryButtonsMoveTheTickAndSwitchPages) {
         int tickTop;
         int page;
     };
-    const Case cases[] = {{frmMain->btnMusic, 237, 1}, {frmMain->btnColors, 125, 0},
-                          {frmMain->btnShapes, 181, 2}, {frmMain->btnShapes, 181, 2}};
+    const Case cases[] = {{frmMain->btnMusic, 237, 1},
+                          {frmMain->btnColors, 125, 0},
+                          {frmMain->btnShapes, 181, 2},
+                          {frmMain->btnShapes, 181, 2}};
     for (const Case& c : cases) {
         ClickOn(c.button);
         EXPECT_EQ(frmMain->imgTick->Top(), c.tickTop) << c.button->Caption().toStdString();

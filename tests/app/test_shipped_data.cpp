@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_fixture.h"
 
 #include <QDir>
@@ -7,15 +8,16 @@
 // Every layout is read by creating the windows (the fixture), which binds every event and
 // decodes every picture; here the recordings the questions name are checked.
 TEST(ShippedData, EveryRecordingExistsAndDecodes) {
-    const char* names[] = {"clap", "black", "white", "blue", "red", "yellow", "green", "circle", "triangle",
-                           "square", "E", "F", "G", "A", "B", "C", "D"};
+    const char* names[] = {"clap",   "black", "white", "blue", "red", "yellow", "green", "circle", "triangle",
+                           "square", "E",     "F",     "G",    "A",   "B",      "C",     "D"};
     for (const char* name : names) {
         const QString path = QStringLiteral(TP_SOURCE_DIR "/sounds/%1.wav").arg(QLatin1String(name));
         ASSERT_TRUE(QFile::exists(path)) << name;
         SDL_AudioSpec audioFormat;
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(path.toLocal8Bit().constData(), &audioFormat, &buffer, &length), nullptr) << name;
+        ASSERT_NE(SDL_LoadWAV(path.toLocal8Bit().constData(), &audioFormat, &buffer, &length), nullptr)
+            << name;
         EXPECT_GT(length, 0u) << name;
         SDL_FreeWAV(buffer);
     }
@@ -23,9 +25,9 @@ TEST(ShippedData, EveryRecordingExistsAndDecodes) {
 
 TEST(ShippedData, EveryWindowComesFromItsLayout) {
     StartProgramOnce();
-    const char* captions[] = {"Bravo", "Colors: Black-White", "Colors: Blue-Red-Yellow", "Colors: All",
-                              "Shapes: Circle-Triangle", "Music: F-C", "Music: F-A-C", "Music: F-G-A-B-C",
-                              "Music: E-F-G-A-B-C-D"};
+    const char* captions[] = {"Bravo",        "Colors: Black-White",     "Colors: Blue-Red-Yellow",
+                              "Colors: All",  "Shapes: Circle-Triangle", "Music: F-C",
+                              "Music: F-A-C", "Music: F-G-A-B-C",        "Music: E-F-G-A-B-C-D"};
     QStringList found;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<TForm*>(window))

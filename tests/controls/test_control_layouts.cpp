@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls as window layouts write them: every class registered, every stored value of the
 // game's layouts accepted, and values applied in declared order, not in the order written.
 #include "controls/RegisterControls.h"

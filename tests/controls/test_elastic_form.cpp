@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Elastic form: start size and place from the screen, re-layout of bounds and fonts with its
 // rounding rules, the 5-pixel threshold, drags, the options and the construction errors.
 #include "controls/ElastFrm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Framed panel, gradient panel and button, wallpaper, link label and check box: frames, grid,
 // gradients and tiles in pixels, glyph and caption placement, and the input that drives them.
 #include "controls/RzBckgnd.h"

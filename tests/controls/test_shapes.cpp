@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape controls: the fitted figure and shadow boxes checked in pixels, MulDiv rounding,
 // repaints only on real changes, and mouse events in the empty corners of a figure.
 #include "controls/Shapes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRzVersionInfo: the program's own strings, files without version information, translation
 // and string-table lookups, when it reads again, and its index error.
 #include "controls/RzStatus.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the colour and shape end-to-end tests share: playing a level question by question with a
 wrong click before every right one, and checking the sound output against the clicks."""
 

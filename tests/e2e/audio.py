@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Analysis of the game's sound output as written by SDL's disk driver.
 
 The output is raw 44100 Hz stereo signed 16-bit little-endian. Recordings are found in it by

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real game under Xvfb: windows by title, real clicks, screenshots and the sound output.
 
 Each run gets its own X server (found with -displayfd), its own temporary folder with the

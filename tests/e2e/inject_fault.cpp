@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked only into the copy of the game that the error window's end-to-end test runs: a press on
 // the "Shapes" button raises an exception from inside the handling of that press, as a fault in
 // any handler would.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: Colors levels 1 and 3 played to the end with real clicks on the circles found on
 screen, a wrong circle and the empty field clicked before every answer, and the spoken prompts
 and the applause checked in the sound output.

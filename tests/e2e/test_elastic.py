@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end under a real window manager (openbox): the Colors window scales with the screen and
 with its own size. On the design screen it opens at its design size, is resized by the window
 manager (a drag of its corner), shows play field, circles, hint swatch, bars and buttons laid out for the new size, and

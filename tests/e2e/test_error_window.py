@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: an exception raised while a press is handled opens the error window instead of
 ending the game; the report is saved in the user's state folder; Continue goes on with the
 game and Close ends it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: the game as installed by `cmake --install`, started by its menu entry's command
 from a folder that holds none of its files, plays Colors level 1 with its spoken prompts and
 the applause heard in the sound output.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: the four Music levels played to the end by clicking the asked note's label on the
 staff. Every question must sound its note (checked by its frequency in the sound output) and
 about one second later the spoken note name; wrong labels (another note, the clef, the end bar)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: both Shapes levels played to the end. The white figures are found on screen and
 told apart by how much of their bounding box they fill; the triangle is always answered in the
 empty upper-left corner of its box, which belongs to the figure's control as much as the drawn

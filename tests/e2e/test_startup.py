@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: how a start ends when it cannot or need not open the game. Without a display the
 program says so in one line and exits with status 1; a second start on the display of a running
 game brings that game's main menu to the front and exits, leaving one main menu.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: the show transitions as they reach the screen and the ear. The screen is read by
 this process through one X connection while the game animates:
 

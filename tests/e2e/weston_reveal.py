@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The main menu's block reveal on a Wayland desktop: a headless Weston with XWayland, the game
 on XWayland, and what the compositor shows read with weston-screenshooter (X11 reads of the
 screen come back black there). Not part of the test suite: Weston under load is slow to start and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the screen of an X display through one open connection (Xlib over ctypes), fast
 enough to follow an animation frame by frame without opening a client per picture."""
 

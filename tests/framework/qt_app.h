@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One application object for the whole test run: fonts, images and widgets need it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canvas pixel rules, drawing objects and colours, checked pixel by pixel on images.
 #include "framework/Graphics.h"
 #include "qt_app.h"

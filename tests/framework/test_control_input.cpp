@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse input as the window routes it to the controls: the order of the notifications of a
 // click, and where the input on a disabled window-less control goes.
 #include "framework/Controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window layouts: components created through the registry, values applied in declared
 // order, references, events and binary data, and a clear error for every broken layout.
 #include "framework/Component.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: BMP and JPEG decoding, transparent and stretched drawing, the stored-picture
 // layout and the format registry, and clear errors for damaged data.
 #include "framework/Graphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework's tests share one application object that is never destroyed: Qt Test registers
 // its input devices after the application exists, and an application destroyed at exit would
 // delete them after Qt's device list is gone, which crashes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for BMP pictures: any bytes as a bitmap and, when they load, drawn stretched
 // and transparent. Only EInvalidGraphic may leave the reader.
 #include "framework/Graphics.h"

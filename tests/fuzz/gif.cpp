@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for GIF pictures: any bytes through the loader and, when they load, every
 // frame rendered, the picture drawn, and one synchronous pass of the painter through its
 // disposal buffers. Only GIFException may leave the loader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for JPEG pictures: any bytes through the decoder and, when they decode, onto
 // a canvas. Only EInvalidGraphic may leave the decoder.
 #include "framework/JPEGImage.h"

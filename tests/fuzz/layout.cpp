@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for window layouts: arbitrary text read into a small window whose component
 // has a property of every kind a layout can set. Only ELayoutError may leave the reader.
 #include "framework/Component.h"

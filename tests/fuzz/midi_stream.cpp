@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the buffers a MIDI stream plays: the input after its first two bytes (the time
 // division) is queued as one buffer of stream records, played for a quarter of a second of
 // offline output, then stopped and handed back. Malformed buffers are refused at midiStreamOut;

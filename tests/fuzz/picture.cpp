@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for stored pictures: a format name, a size and the file image, read through
 // the picture registry. Only EInvalidGraphic may leave the reader.
 #include "framework/Graphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play strings come from outside (layouts, callers): any text must read into a sane event list.
 #include "sound/MidiGen.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for version data: the input as an ELF image and as a version block, with the
 // lookups the version reader makes.
 #include "platform/VersionResource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a WAV image in memory: played on the voice and rendered offline.
 #include "platform/AudioOutput.h"
 #include "platform/PlaySound.h"

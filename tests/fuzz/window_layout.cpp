@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the program's window layouts: arbitrary text read into a window with every
 // component class of the program registered (controls, transitions, sound, version reader) and
 // every event handler the windows publish, then drawn off-screen. The root object's class is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock for painter tests: time moves only by the waits and sleeps asked of it (and by
 // the test), so delays are checked exactly; a wait longer than HoldAbove (or without
 // limit) blocks on the real event until the painter is stopped.

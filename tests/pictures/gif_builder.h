@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes small GIF streams for the tests, block by block, so that a test can also put in
 // the damaged or unusual blocks it is about.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GIF drawing: frames scaled from the logical screen into a rectangle, transparency and
 // masks, tiling, local colour tables, dithering, the disposal methods composed through
 // the painter's buffers, and the animated draw with its composition bitmap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GIF loading: the LZW decoder on real code streams, interlace, the lenient header, the
 // warnings that let loading go on, the failures that leave the picture empty and the
 // stream where it was, and the extension kinds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painter's timing on a fake clock: delays in 12 ms units with their limits, speed,
 // overrun compensation, loop counts, the loop point and empty frames; and a stop that ends
 // a long wait at once on the real clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz corpus in normal runs: the files of known decoder faults give their sound
 // outcome, and every file of the corpus loads or fails cleanly and then draws and plays.
 #include "../framework/qt_app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared audio output: how sources are mixed, clamped and detached, and what reaches a
 // device (SDL's disk and dummy drivers, each in a fresh process).
 #include "platform/AudioOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI stream service: records played at their exact output frames, the synthesizer's sound,
 // notifications and their order, stopping, and the device without a SoundFont.
 #include "platform/AudioOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The waveform voice, rendered offline: what plays, from which sample, for how long, and what
 // stays silent.
 #include "platform/AudioOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version resource stand-in: the block writer, lookups in a block, and finding the block in
 // ELF files made by objcopy, including hostile ones.
 #include "platform/VersionResource.h"

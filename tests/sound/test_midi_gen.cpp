@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI note generator: the exact records it hands to the stream, the play-string reader,
 // looping and stopping, the start check and the owner check, all rendered offline.
 #include "platform/AudioOutput.h"

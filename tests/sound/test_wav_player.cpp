@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAV player component: the exact platform calls it makes, its events and busy flag, the
 // setters' restarts, its in-memory data, and real playback through the offline output.
 #include "sound/abfComponents.h"

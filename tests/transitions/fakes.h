@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for the display and the clock, so that whole transitions run on images of the
 // test's own and on a clock that moves only as the test says.
 #pragma once
