@@ -12,9 +12,10 @@ namespace {
 // A timed effect whose frames cost what the test says, on the fake clock.
 class Probe : public TTimedTransitionEffect {
 public:
-    Probe(FakeClock& clock, int frameCount, double cost) : TTimedTransitionEffect(nullptr), clock_(clock) {
+    Probe(FakeClock& clock, int frameCount, double frameCost)
+        : TTimedTransitionEffect(nullptr), clock_(clock) {
         count = frameCount;
-        this->cost = cost;
+        cost = frameCost;
     }
     void Initialize(TTETransitionData& data, int& frameCount) override {
         TTimedTransitionEffect::Initialize(data, frameCount);
