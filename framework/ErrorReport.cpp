@@ -86,7 +86,9 @@ QString ProgramVersions() {
     std::uint32_t length = 0;
     if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4)
         return QStringLiteral("Program: version not available\n");
-    const auto* translation = static_cast<const std::uint16_t*>(value);
+    // The language and code page pair need not be aligned in the block.
+    std::uint16_t translation[2];
+    std::memcpy(translation, value, sizeof translation);
     const QString table = QStringLiteral("%1%2")
                               .arg(translation[0], 4, 16, QLatin1Char('0'))
                               .arg(translation[1], 4, 16, QLatin1Char('0'))
@@ -98,7 +100,9 @@ QString ProgramVersions() {
             QStringLiteral("\\StringFileInfo\\%1\\%2").arg(table, QLatin1String(key)).toLatin1();
         if (VerQueryValueA(block.data(), query.constData(), &value, &length) && length > 0)
             text += QStringLiteral("%1: %2\n")
-                        .arg(QLatin1String(key), QString::fromUtf8(static_cast<const char*>(value)));
+                        .arg(QLatin1String(key),
+                             QString::fromUtf8(static_cast<const char*>(value),
+                                               qsizetype(strnlen(static_cast<const char*>(value), length))));
     }
     return text;
 }
