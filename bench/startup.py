@@ -16,7 +16,6 @@ Sound goes to SDL's dummy driver.
 
 import argparse
 import ctypes
-import ctypes.util
 import os
 import select
 import shutil
@@ -29,57 +28,16 @@ import time
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[1]
+sys.path.insert(0, str(REPO / "tests" / "e2e"))
+
+import numpy as np  # noqa: E402
+from xscreen import XScreen  # noqa: E402
+
 SCREEN_W, SCREEN_H = 1280, 1024
 MAIN_W, MAIN_H = 642, 466  # the main menu's client area, centred on the screen
 GOAL_FIRST_FRAME_MS = 150
 GOAL_RSS_MB = 60
 GOAL_IDLE_CPU = 1.0  # per cent of one core
-ZPIXMAP = 2
-ALL_PLANES = ctypes.c_ulong(0xFFFFFFFF)
-
-
-class XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)),
-                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
-                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
-                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
-                ("bits_per_pixel", ctypes.c_int)]
-
-
-class Screen:
-    """Reads rectangles of the root window of an X display."""
-
-    def __init__(self, display):
-        self.x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-        self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        self.x11.XDefaultRootWindow.restype = ctypes.c_ulong
-        self.x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        self.x11.XGetImage.restype = ctypes.POINTER(XImage)
-        self.x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                                       ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        self.x11.XFree.argtypes = [ctypes.c_void_p]
-        self.x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self.dpy = self.x11.XOpenDisplay(display.encode())
-        if not self.dpy:
-            raise RuntimeError(f"cannot open display {display}")
-        self.root = self.x11.XDefaultRootWindow(self.dpy)
-
-    def grab(self, x, y, w, h):
-        """The raw pixels (4 bytes each) of a rectangle of the screen."""
-        img = self.x11.XGetImage(self.dpy, self.root, x, y, w, h, ALL_PLANES, ZPIXMAP)
-        if not img:
-            return b""
-        im = img.contents
-        data = ctypes.string_at(im.data, im.bytes_per_line * im.height)
-        self.x11.XFree(im.data)
-        self.x11.XFree(img)
-        return data
-
-    def close(self):
-        self.x11.XCloseDisplay(self.dpy)
-
 
 def die_with_parent():
     try:
@@ -141,8 +99,8 @@ def one_run(exe, env, screen, idle_seconds=None):
                 raise RuntimeError(f"the program exited with code {proc.returncode}")
             now_pixels = screen.grab(*rect)
             now = time.monotonic()
-            if now_pixels != previous:
-                if first is None and now_pixels != black:
+            if not np.array_equal(now_pixels, previous):
+                if first is None and not np.array_equal(now_pixels, black):
                     first = now - t0
                 last_change = now - t0
                 previous = now_pixels
@@ -169,7 +127,7 @@ def one_run(exe, env, screen, idle_seconds=None):
             proc.wait()
         # Wait for the window to leave the screen before the next run.
         end = time.monotonic() + 5
-        while screen.grab(*rect) != black and time.monotonic() < end:
+        while not np.array_equal(screen.grab(*rect), black) and time.monotonic() < end:
             time.sleep(0.01)
 
 
@@ -189,7 +147,7 @@ def main():
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
                XDG_RUNTIME_DIR=runtime)
     env.pop("WAYLAND_DISPLAY", None)
-    screen = Screen(display)
+    screen = XScreen(display)
     try:
         one_run(exe, env, screen)  # warm the file cache; not counted
         firsts, completes = [], []

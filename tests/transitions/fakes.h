@@ -3,24 +3,13 @@
 // test's own and on a clock that moves only as the test says.
 #pragma once
 
+#include "tests/framework/qt_app.h"
 #include "transitions/TransEff.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QWidget>
 #include <functional>
 #include <vector>
-
-inline void EnsureQtApp() {
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_transitions";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Counts microseconds; every read moves it on by `tick`, so busy-waits end.
 class FakeClock : public TTEClock {
