@@ -4,7 +4,7 @@
 set -e
 packages="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
 libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
-xvfb xdotool imagemagick x11-utils openbox python3 python3-numpy desktop-file-utils appstream
+libxcb1-dev xvfb xdotool imagemagick x11-utils x11-xserver-utils openbox python3 python3-numpy desktop-file-utils appstream
 clang libclang-rt-14-dev llvm clang-format"
 missing=""
 for p in $packages; do

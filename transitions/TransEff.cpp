@@ -124,14 +124,20 @@ void TTransitionEffect::SetParentComponent(QObject* parent) {
         list->Add(this);
 }
 
+QSize TTransitionEffect::DeviceSize() const {
+    return ::DeviceSize(targetRect_.size(), ratio_);
+}
+
 QImage TTransitionEffect::Sized(const QImage& image) const {
-    const int width = targetRect_.width();
-    const int height = targetRect_.height();
-    QImage sized(AdjustWidth(width), height, QImage::Format_RGB32);
-    sized.fill(Qt::black);
+    // Device pixels one for one, whatever ratio the image claims.
+    const QSize size = DeviceSize();
+    QImage sized(AdjustWidth(size.width()), size.height(), QImage::Format_ARGB32_Premultiplied);
+    sized.fill(Qt::transparent);
+    QImage pixels = image;
+    pixels.setDevicePixelRatio(1);
     QPainter painter(&sized);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QRect(0, 0, width, height), image, QRect(0, 0, width, height));
+    painter.drawImage(QPoint(0, 0), pixels, QRect(QPoint(0, 0), size));
     return sized;
 }
 
@@ -148,10 +154,11 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
     targetRect_ = rect.ToQRect().translated(offset);
     screenRect_ = targetRect_.translated(window->geometry().topLeft());
     target_ = window;
+    ratio_ = TransitionDisplay().Ratio(window);
     try {
         renderWindow_ = TransitionDisplay().CreateRenderWindow();
         const QImage beneath =
-            ComposeOldImage(screenRect_, window, window->palette().color(QPalette::Window));
+            ComposeOldImage(screenRect_, ratio_, window, window->palette().color(QPalette::Window));
         renderWindow_->ShowOver(screenRect_, beneath);
         prepared_ = true;
         transitionRunning = true;
@@ -162,6 +169,20 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
         throw;
     }
     return true;
+}
+
+void TTransitionEffect::FollowPlacement() {
+    if (!target_ || !renderWindow_)
+        return;
+    const QRect placed = TransitionDisplay().Placement(target_);
+    if (placed.isNull() || placed.topLeft() == screenRect_.topLeft() - targetRect_.topLeft())
+        return;
+    screenRect_ = targetRect_.translated(placed.topLeft());
+    const QImage beneath =
+        ComposeOldImage(screenRect_, ratio_, target_, target_->palette().color(QPalette::Window));
+    renderWindow_->ShowOver(screenRect_, beneath);
+    if (!oldImage_.isNull())
+        oldImage_ = Sized(beneath);
 }
 
 void TTransitionEffect::RaiseRenderWindow() {
@@ -216,6 +237,7 @@ void TTransitionEffect::ExecuteRun() {
     executing_ = true;
     UpdateRect = ExcludedRect = TRect{};
     if (renderWindow_->Visible()) {
+        FollowPlacement();
         if (Disabled())
             Cut();
         else
@@ -233,25 +255,30 @@ void TTransitionEffect::RenderNewImage() {
 
 void TTransitionEffect::Cut() {
     RenderNewImage();
-    renderWindow_->Copy(newImage_, {TRect::FromQRect(QRect(QPoint(0, 0), targetRect_.size()))}, TRect{});
+    renderWindow_->Copy(newImage_, {TRect::FromQRect(QRect(QPoint(0, 0), DeviceSize()))}, TRect{});
+    renderWindow_->WaitShown();
 }
 
 void TTransitionEffect::Animation() {
     if (NeedsNewImage())
         RenderNewImage();
     if (oldImage_.isNull() && NeedsOldImage())
-        oldImage_ = Sized(ComposeOldImage(screenRect_, target_, Qt::black));
+        oldImage_ =
+            Sized(ComposeOldImage(screenRect_, ratio_, target_, target_->palette().color(QPalette::Window)));
+    const QSize device = DeviceSize();
     QImage work;
     QImage* bitmap = nullptr;
     if (NeedsWorkBitmap()) {
         if (WorkBitmapIsOldImage()) {
             bitmap = &oldImage_;
+        } else if (oldImage_.isNull()) {
+            work = QImage(AdjustWidth(device.width()), device.height(), QImage::Format_ARGB32_Premultiplied);
+            work.fill(Qt::transparent);
+            bitmap = &work;
         } else {
             // Only the parts a frame reports reach the screen; start from the old image all
             // the same, so that no frame ever holds undefined pixels.
-            work = oldImage_.isNull()
-                       ? QImage(AdjustWidth(targetRect_.width()), targetRect_.height(), QImage::Format_RGB32)
-                       : oldImage_.copy();
+            work = oldImage_.copy();
             bitmap = &work;
         }
     }
@@ -262,6 +289,9 @@ void TTransitionEffect::Animation() {
     data.Canvas = renderWindow_.get();
     data.Width = targetRect_.width();
     data.Height = targetRect_.height();
+    data.Ratio = ratio_;
+    data.DeviceWidth = device.width();
+    data.DeviceHeight = device.height();
     data.PixelFormat = PixelFormat();
     OnStartTransition(this);
     abortChrono_.Start();
@@ -272,7 +302,8 @@ void TTransitionEffect::Animation() {
         throw;
     }
     abortChrono_.Stop();
-    // The last frame, the whole new image, covers the target still.
+    // The last frame, the whole new image, is on screen and covers the target still.
+    renderWindow_->WaitShown();
     OnEndTransition(this);
 }
 
@@ -297,7 +328,7 @@ void TTransitionEffect::PaintFrame(TTETransitionData& data) {
         else if (!IsRectEmpty(UpdateRect))
             rects = {UpdateRect};
         else
-            rects = {Rect(0, 0, data.Width, data.Height)};
+            rects = {Rect(0, 0, data.DeviceWidth, data.DeviceHeight)};
         data.Canvas->Copy(*data.Bitmap, rects, ExcludedRect);
     }
     PrevUpdateRect = UpdateRect;
@@ -309,7 +340,7 @@ void TTransitionEffect::PaintFrame(TTETransitionData& data) {
 
 void TTransitionEffect::ShowNewImage(TTETransitionData& data) {
     if (data.Canvas && data.DstImage)
-        data.Canvas->Copy(*data.DstImage, {Rect(0, 0, data.Width, data.Height)}, TRect{});
+        data.Canvas->Copy(*data.DstImage, {Rect(0, 0, data.DeviceWidth, data.DeviceHeight)}, TRect{});
 }
 
 bool TTransitionEffect::CheckAbort(bool throttled) {

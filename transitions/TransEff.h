@@ -82,7 +82,11 @@ private:
     QList<TRect> rects_;
 };
 
-// What Animate works on. Images are 32 bits per pixel.
+// What Animate works on. The effects' arithmetic (grid, band, frame count) is in the window's
+// logical pixels, Width by Height; the images, the surface and the rectangles a frame reports
+// are in the screen's device pixels, DeviceWidth by DeviceHeight, Ratio device pixels to one
+// logical pixel. Images are 32 bits per pixel, premultiplied: where the screen beneath cannot
+// be shown, the old image is transparent and a compositor shows what lies behind.
 struct TTETransitionData {
     QImage* Bitmap = nullptr; // the work bitmap, or null: frames go straight to the render window
     QImage* SrcImage = nullptr;
@@ -90,8 +94,17 @@ struct TTETransitionData {
     TTERenderSurface* Canvas = nullptr;
     int Width = 0;
     int Height = 0;
+    double Ratio = 1;
+    int DeviceWidth = 0;
+    int DeviceHeight = 0;
     int PixelFormat = 32;
     bool HighColor = true;
+
+    // The device pixel edge of logical edge `v`; neighbouring rectangles stay seamless.
+    int ToDevice(int v) const { return DeviceEdge(v, Ratio); }
+    TRect ToDevice(const TRect& r) const {
+        return {ToDevice(r.Left), ToDevice(r.Top), ToDevice(r.Right), ToDevice(r.Bottom)};
+    }
 };
 
 class TTransitionEffect : public TComponent {
@@ -220,6 +233,10 @@ private:
     void RenderNewImage();
     void RepairTarget();
     QImage Sized(const QImage& image) const;
+    QSize DeviceSize() const;
+    // Before the first frame: where the window manager really put the target, and the render
+    // window moved there when it differs from the place asked for.
+    void FollowPlacement();
 
     bool abortOnClick_ = false;
     bool abortOnEscape_ = false;
@@ -239,6 +256,7 @@ private:
     QPointer<QWidget> target_;
     QRect targetRect_;
     QRect screenRect_;
+    double ratio_ = 1;
     TTEChrono abortChrono_;
     double abortCheckInterval_ = 300;
     std::unique_ptr<TTERenderSurface> renderWindow_;
