@@ -41,18 +41,20 @@ void TRollTransition::Finalize(TTETransitionData& data) {
     TTimedTransitionEffect::Finalize(data);
 }
 
-void TRollTransition::DrawFrame(TTETransitionData& data, int n, int k, int N, int previousFrame) {
-    TTimedTransitionEffect::DrawFrame(data, n, k, N, previousFrame);
+void TRollTransition::DrawFrame(TTETransitionData& data, int frame, int step, int frameCount,
+                                int previousFrame) {
+    TTimedTransitionEffect::DrawFrame(data, frame, step, frameCount, previousFrame);
     // Along the way, in logical pixels: the strip laid flat in this frame and the band.
-    int flatFrom = flatEnd_;
+    const int flatFrom = flatEnd_;
     int bandFrom = 0;
     int bandTo = 0;
     int fold = 0;
     if (unrolling_) {
         // The band narrows as it reaches the far edge: only the sheet not yet laid down is
         // left on the roll.
-        const int bandWidth = N - n < size_ ? N - n - 1 : size_;
-        leadingEdge_ += k;
+        const int framesLeft = frameCount - frame;
+        const int bandWidth = framesLeft < size_ ? framesLeft - 1 : size_;
+        leadingEdge_ += step;
         bandTo = leadingEdge_;
         bandFrom = bandTo - bandWidth;
         flatEnd_ = bandFrom;
@@ -60,8 +62,8 @@ void TRollTransition::DrawFrame(TTETransitionData& data, int n, int k, int N, in
         fold = bandTo;
     } else {
         // The roll grows while it picks the old image up.
-        const int bandWidth = std::min(n, size_);
-        flatEnd_ += k;
+        const int bandWidth = std::min(frame, size_);
+        flatEnd_ += step;
         bandFrom = flatEnd_;
         bandTo = bandFrom + bandWidth;
         // The band shows, mirrored, what it has just picked up behind it.

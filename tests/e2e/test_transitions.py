@@ -61,6 +61,8 @@ class TestMainMenuReveal(harness.GameTest):
     @classmethod
     def setUpClass(cls):
         cls.session = harness.Session(name=cls.__name__, start_program=False)
+        # A desktop of some colour: a screen that reads back all black counts as unreadable.
+        cls.session.x(["xsetroot", "-solid", "#4a6f8f"])
         cls.screen = XScreen(cls.session.display)
         cls.before = cls.screen.grab(*AREA)
         cls.session.start_program()
