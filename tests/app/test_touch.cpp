@@ -4,6 +4,7 @@
 #include "app/uColors_BlackWhite.h"
 #include "app/uMusic_FC.h"
 #include "app/uShapes_CircleTriangle.h"
+#include "controls/Shapes.h"
 #include "controls/XiButton.h"
 
 #include <QPointingDevice>
@@ -33,9 +34,9 @@ TEST_F(Touch, TapOnTheMenuAndOnTheAskedCircleFigureOrNoteAnswersAsAClick) {
     };
     const Case cases[] = {
         {frmMain->btnColors, "btnColors1", frmColors_BlackWhite,
-         [] { return frmColors_BlackWhite->Shapes[0]; }},
+         []() -> TControl* { return frmColors_BlackWhite->Shapes[0]; }},
         {frmMain->btnShapes, "btnShapes1", frmShapes_CircleTriangle,
-         [] { return frmShapes_CircleTriangle->Figures[1]; }},
+         []() -> TControl* { return frmShapes_CircleTriangle->Figures[1]; }},
         {frmMain->btnMusic, "btnMusic1", frmMusic_FC,
          [] { return frmMusic_FC->findChild<TControl*>(QStringLiteral("lblF")); }},
     };
