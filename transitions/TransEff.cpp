@@ -160,6 +160,8 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
         const QImage beneath =
             ComposeOldImage(screenRect_, ratio_, window, window->palette().color(QPalette::Window));
         renderWindow_->ShowOver(screenRect_, beneath);
+        if (TransitionDisplay().Composited())
+            HideTarget(window);
         prepared_ = true;
         transitionRunning = true;
         if (!Disabled() && NeedsOldImage())
@@ -174,7 +176,8 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
 void TTransitionEffect::FollowPlacement() {
     if (!target_ || !renderWindow_)
         return;
-    const QRect placed = TransitionDisplay().Placement(target_);
+    const QRect placed =
+        TransitionDisplay().Placement(target_, screenRect_.translated(-targetRect_.topLeft()));
     if (placed.isNull() || placed.topLeft() == screenRect_.topLeft() - targetRect_.topLeft())
         return;
     screenRect_ = targetRect_.translated(placed.topLeft());
@@ -183,6 +186,16 @@ void TTransitionEffect::FollowPlacement() {
     renderWindow_->ShowOver(screenRect_, beneath);
     if (!oldImage_.isNull())
         oldImage_ = Sized(beneath);
+}
+
+void TTransitionEffect::HideTarget(QWidget* window) {
+    // Under a compositor the render window lets through what lies beneath it, which must be
+    // the desktop, not the window: until it paints itself, a window with an alpha channel
+    // shows nothing. Once it paints, it fills its background as before.
+    if (!window->testAttribute(Qt::WA_WState_Created)) {
+        window->setAttribute(Qt::WA_TranslucentBackground);
+        window->setAttribute(Qt::WA_NoSystemBackground, false);
+    }
 }
 
 void TTransitionEffect::RaiseRenderWindow() {
@@ -312,8 +325,11 @@ void TTransitionEffect::RepairTarget() {
     // the last frame once uncovered.
     if (target_)
         target_->repaint();
-    if (renderWindow_)
+    if (renderWindow_) {
+        // A compositor shows the target's own picture before the render window goes.
+        renderWindow_->WaitShown();
         renderWindow_->Hide();
+    }
     if (target_)
         target_->update();
 }

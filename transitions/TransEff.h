@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
+#include <QWindow>
 #include <memory>
 
 class QWidget;
@@ -237,6 +238,7 @@ private:
     // Before the first frame: where the window manager really put the target, and the render
     // window moved there when it differs from the place asked for.
     void FollowPlacement();
+    void HideTarget(QWidget* window);
 
     bool abortOnClick_ = false;
     bool abortOnEscape_ = false;

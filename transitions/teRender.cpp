@@ -125,30 +125,45 @@ public:
         return c && (HasExtension(c, "XWAYLAND") ||
                      SelectionOwned(c, "_NET_WM_CM_S" + QByteArray::number(ScreenNumber())));
     }
-    QRect Placement(QWidget* widget) override {
+    QRect Placement(QWidget* widget, const QRect& asked) override {
         xcb_connection_t* c = XConnection();
         if (!c || !widget->windowHandle() || !SelectionOwned(c, "WM_S" + QByteArray::number(ScreenNumber())))
             return {};
         const auto window = xcb_window_t(widget->winId());
-        // The window manager frames the window soon after it is mapped; a short wait at most.
+        const double ratio = widget->devicePixelRatioF();
+        const QPoint askedAt(DeviceEdge(asked.x(), ratio), DeviceEdge(asked.y(), ratio));
+        // A window manager frames the window when it is mapped; a compositor's shell may then
+        // place it anew (Weston does, after its first picture). A short wait at most.
+        if (widget->testAttribute(Qt::WA_TranslucentBackground)) {
+            // The shell places a window once it has shown something: a clear picture, while
+            // the window is yet to paint itself.
+            const std::uint32_t transparent = 0;
+            xcb_change_window_attributes(c, window, XCB_CW_BACK_PIXEL, &transparent);
+            xcb_clear_area(c, 0, window, 0, 0, 0, 0);
+            xcb_flush(c);
+        }
         QElapsedTimer waited;
         waited.start();
-        while (!Managed(c, window)) {
-            if (waited.elapsed() > kPlacementWait)
-                return {};
+        std::optional<QPoint> framed;
+        std::optional<QPoint> at;
+        while (waited.elapsed() < kPlacementWait) {
+            if (Managed(c, window)) {
+                at = RootPosition(c, window);
+                if (!framed)
+                    framed = at;
+                if (!at || *at == askedAt || *at != *framed)
+                    break;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        const std::optional<QPoint> native = RootPosition(c, window);
-        if (!native)
+        if (!at)
             return {};
-        const double ratio = widget->devicePixelRatioF();
-        const QPoint logical(int(std::floor(native->x() / ratio + 0.5)),
-                             int(std::floor(native->y() / ratio + 0.5)));
+        const QPoint logical(int(std::floor(at->x() / ratio + 0.5)), int(std::floor(at->y() / ratio + 0.5)));
         return {logical, widget->size()};
     }
 
 private:
-    static constexpr int kPlacementWait = 300;
+    static constexpr int kPlacementWait = 150;
 };
 
 ScreenDisplay screenDisplay;

@@ -63,9 +63,10 @@ public:
     // Whether a compositor shows the windows: then what lies behind a transparent render
     // window shows through, and the screen cannot be relied on to be read back.
     virtual bool Composited() const = 0;
-    // Where the window manager really put `widget`'s client area (logical), once it has
-    // placed it; waits a short while for that. Null when no window manager places it.
-    virtual QRect Placement(QWidget*) { return {}; }
+    // Where the window manager really put `widget`'s client area (logical), asked for at
+    // `asked`, once it has placed it; waits a short while for that. Null when no window
+    // manager places it.
+    virtual QRect Placement(QWidget*, const QRect&) { return {}; }
 };
 
 // The display all transitions use; `display` null puts back the real one.

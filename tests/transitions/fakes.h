@@ -122,7 +122,7 @@ public:
     }
     double Ratio(const QWidget*) const override { return ratio; }
     bool Composited() const override { return composited; }
-    QRect Placement(QWidget*) override { return placed; }
+    QRect Placement(QWidget*, const QRect&) override { return placed; }
     // The surfaces outlive the transitions that used them, for inspection.
     std::unique_ptr<TTERenderSurface> CreateRenderWindow() override {
         surfaces.push_back(std::make_unique<FakeSurface>());
