@@ -89,7 +89,7 @@ bool HasExtension(xcb_connection_t* c, const QByteArray& name) {
 }
 
 // Whether a window manager has taken `window` in: reparented it into its frame.
-bool Managed(xcb_connection_t* c, xcb_window_t window) {
+bool Framed(xcb_connection_t* c, xcb_window_t window) {
     xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
     const bool framed = reply && reply->parent != reply->root;
     std::free(reply);
@@ -125,40 +125,29 @@ public:
         return c && (HasExtension(c, "XWAYLAND") ||
                      SelectionOwned(c, "_NET_WM_CM_S" + QByteArray::number(ScreenNumber())));
     }
-    QRect Placement(QWidget* widget, const QRect& asked) override {
+    QRect Placement(QWidget* widget, const QRect&) override {
+        // A compositor's shell (Weston) places a window only once it has shown a picture of
+        // it, after the window manager has framed it somewhere else first: there is no telling
+        // where it goes before the transition.
         xcb_connection_t* c = XConnection();
-        if (!c || !widget->windowHandle() || !SelectionOwned(c, "WM_S" + QByteArray::number(ScreenNumber())))
+        if (!c || !widget->windowHandle() || Composited() ||
+            !SelectionOwned(c, "WM_S" + QByteArray::number(ScreenNumber())))
             return {};
         const auto window = xcb_window_t(widget->winId());
-        const double ratio = widget->devicePixelRatioF();
-        const QPoint askedAt(DeviceEdge(asked.x(), ratio), DeviceEdge(asked.y(), ratio));
-        // A window manager frames the window when it is mapped; a compositor's shell may then
-        // place it anew (Weston does, after its first picture). A short wait at most.
-        if (widget->testAttribute(Qt::WA_TranslucentBackground)) {
-            // The shell places a window once it has shown something: a clear picture, while
-            // the window is yet to paint itself.
-            const std::uint32_t transparent = 0;
-            xcb_change_window_attributes(c, window, XCB_CW_BACK_PIXEL, &transparent);
-            xcb_clear_area(c, 0, window, 0, 0, 0, 0);
-            xcb_flush(c);
-        }
+        // A window manager frames the window as soon as it is mapped; a short wait at most.
         QElapsedTimer waited;
         waited.start();
-        std::optional<QPoint> framed;
-        std::optional<QPoint> at;
-        while (waited.elapsed() < kPlacementWait) {
-            if (Managed(c, window)) {
-                at = RootPosition(c, window);
-                if (!framed)
-                    framed = at;
-                if (!at || *at == askedAt || *at != *framed)
-                    break;
-            }
+        while (!Framed(c, window)) {
+            if (waited.elapsed() > kPlacementWait)
+                return {};
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        if (!at)
+        const std::optional<QPoint> client = RootPosition(c, window);
+        if (!client)
             return {};
-        const QPoint logical(int(std::floor(at->x() / ratio + 0.5)), int(std::floor(at->y() / ratio + 0.5)));
+        const double ratio = widget->devicePixelRatioF();
+        const QPoint logical(int(std::floor(client->x() / ratio + 0.5)),
+                             int(std::floor(client->y() / ratio + 0.5)));
         return {logical, widget->size()};
     }
 

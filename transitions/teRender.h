@@ -64,8 +64,8 @@ public:
     // window shows through, and the screen cannot be relied on to be read back.
     virtual bool Composited() const = 0;
     // Where the window manager really put `widget`'s client area (logical), asked for at
-    // `asked`, once it has placed it; waits a short while for that. Null when no window
-    // manager places it.
+    // `asked`, once it has framed it; waits a short while for that. Null when no window
+    // manager places it, or when where it goes cannot be known yet.
     virtual QRect Placement(QWidget*, const QRect&) { return {}; }
 };
 
