@@ -102,9 +102,10 @@ class TestMainMenuReveal(harness.GameTest):
         self.assertEqual(counts[-1], blocks)
         middle = partial[len(partial) // 2]
         self.session.save(f"menu-reveal-{counts[middle]}-of-{blocks}", self.frames[middle][1])
-        took = self.frames[partial[-1] + 1][0] - self.frames[partial[0] - 1][0] if partial[0] else None
-        if took is not None:
-            self.assertLess(took, 1.5, f"the reveal took {took:.2f} s")
+        # From the first block to the whole menu; the picture before the first block may be
+        # the screen before the program even started.
+        took = self.frames[partial[-1] + 1][0] - self.frames[partial[0]][0]
+        self.assertLess(took, 1.5, f"the reveal took {took:.2f} s")
 
 
 class TestRollThenQuestion(harness.GameTest):
