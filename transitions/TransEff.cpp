@@ -8,6 +8,23 @@
 namespace {
 bool transitionRunning = false;
 bool allDisabled = false;
+
+// Where a compositor's shell put the last window shown, against where that window asked to
+// be: the shell places the next one the same way, only after the transition has ended.
+struct ShellPlacement {
+    QPointer<QWidget> window;
+    QPoint asked;
+    QPoint offset;
+};
+ShellPlacement shellPlacement;
+
+QRect PredictShellPlacement(QWidget* window, QPoint asked) {
+    if (shellPlacement.window)
+        shellPlacement.offset = shellPlacement.window->geometry().topLeft() - shellPlacement.asked;
+    shellPlacement.window = window;
+    shellPlacement.asked = asked;
+    return QRect(asked + shellPlacement.offset, window->size());
+}
 } // namespace
 
 bool IsRectEmpty(const TRect& r) {
@@ -176,9 +193,11 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
 void TTransitionEffect::FollowPlacement() {
     if (!target_ || !renderWindow_)
         return;
-    const QRect placed =
-        TransitionDisplay().Placement(target_, screenRect_.translated(-targetRect_.topLeft()));
-    if (placed.isNull() || placed.topLeft() == screenRect_.topLeft() - targetRect_.topLeft())
+    const QRect asked = screenRect_.translated(-targetRect_.topLeft());
+    QRect placed = TransitionDisplay().Placement(target_, asked);
+    if (placed.isNull() && TransitionDisplay().Composited())
+        placed = PredictShellPlacement(target_, asked.topLeft());
+    if (placed.isNull() || placed.topLeft() == asked.topLeft())
         return;
     screenRect_ = targetRect_.translated(placed.topLeft());
     const QImage beneath =

@@ -175,6 +175,19 @@ TEST_F(FormShow, UnderACompositorTheDesktopShowsThroughWhereTheWindowWasPlaced) 
     EXPECT_EQ(display.last->screen, level.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(FormShow, UnderACompositorsShellTheNextWindowIsRevealedWhereTheLastOneWasPutRelativeToItsAsk) {
+    // The shell places a window only after its transition, 6 right and 27 lower than asked.
+    display.composited = true;
+    RollingForm menu(QRect(100, 100, 300, 200));
+    menu.form->Show();
+    EXPECT_EQ(display.last->place, QRect(100, 100, 300, 200));
+    menu.form->setGeometry(106, 127, 300, 200);
+
+    RollingForm level(QRect(350, 150, 100, 100));
+    level.form->Show();
+    EXPECT_EQ(display.last->place, QRect(356, 177, 100, 100));
+}
+
 TEST_F(FormShow, SecondComponentOnAFormIsRefused) {
     RollingForm f(QRect(10, 10, 80, 40));
     try {
