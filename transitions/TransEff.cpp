@@ -9,22 +9,9 @@ namespace {
 bool transitionRunning = false;
 bool allDisabled = false;
 
-// Where a compositor's shell put the last window shown, against where that window asked to
-// be: the shell places the next one the same way, only after the transition has ended.
-struct ShellPlacement {
-    QPointer<QWidget> window;
-    QPoint asked;
-    QPoint offset;
-};
-ShellPlacement shellPlacement;
-
-QRect PredictShellPlacement(QWidget* window, QPoint asked) {
-    if (shellPlacement.window)
-        shellPlacement.offset = shellPlacement.window->geometry().topLeft() - shellPlacement.asked;
-    shellPlacement.window = window;
-    shellPlacement.asked = asked;
-    return QRect(asked + shellPlacement.offset, window->size());
-}
+// How far from where it asked to be a compositor's shell put the last window it placed; it
+// places a window only after the transition, and the next one the same way.
+QPoint shellOffset;
 } // namespace
 
 bool IsRectEmpty(const TRect& r) {
@@ -63,6 +50,10 @@ bool TTransitionEffect::AllDisabled() {
 }
 void TTransitionEffect::SetAllDisabled(bool disabled) {
     allDisabled = disabled;
+}
+
+void TTransitionEffect::SetShellOffset(QPoint offset) {
+    shellOffset = offset;
 }
 
 TTransitionEffect* TTransitionEffect::DefaultTransition() {
@@ -196,7 +187,7 @@ void TTransitionEffect::FollowPlacement() {
     const QRect asked = screenRect_.translated(-targetRect_.topLeft());
     QRect placed = TransitionDisplay().Placement(target_, asked);
     if (placed.isNull() && TransitionDisplay().Composited())
-        placed = PredictShellPlacement(target_, asked.topLeft());
+        placed = asked.translated(shellOffset);
     if (placed.isNull() || placed.topLeft() == asked.topLeft())
         return;
     screenRect_ = targetRect_.translated(placed.topLeft());

@@ -186,6 +186,9 @@ public:
     // Switches every transition off (nothing in the program sets it).
     static bool AllDisabled();
     static void SetAllDisabled(bool disabled);
+    // How far from where it asked to be a compositor's shell put the last window shown, once
+    // the transition was over; windows are revealed that far from where they ask to be.
+    static void SetShellOffset(QPoint offset);
     // The flicker-free cut that windows without a show transition of their own use.
     static TTransitionEffect* DefaultTransition();
 

@@ -182,10 +182,12 @@ TEST_F(FormShow, UnderACompositorsShellTheNextWindowIsRevealedWhereTheLastOneWas
     menu.form->Show();
     EXPECT_EQ(display.last->place, QRect(100, 100, 300, 200));
     menu.form->setGeometry(106, 127, 300, 200);
+    QCoreApplication::processEvents();
 
     RollingForm level(QRect(350, 150, 100, 100));
     level.form->Show();
     EXPECT_EQ(display.last->place, QRect(356, 177, 100, 100));
+    TTransitionEffect::SetShellOffset({});
 }
 
 TEST_F(FormShow, SecondComponentOnAFormIsRefused) {
