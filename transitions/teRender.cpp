@@ -192,21 +192,18 @@ QImage ComposeOldImage(const QRect& screenRect, double ratio, const QWidget* com
     std::stable_sort(windows.begin(), windows.end(),
                      [](const QWidget* a, const QWidget* b) { return StackingRank(a) < StackingRank(b); });
 
+    const bool composited = TransitionDisplay().Composited();
+    QImage read = composited ? QImage() : TransitionDisplay().GrabScreen(screenRect);
+    const bool readable = !composited && !UniformlyBlack(read);
     QImage image(DeviceSize(screenRect.size(), ratio), QImage::Format_ARGB32_Premultiplied);
+    image.fill(composited ? QColor(Qt::transparent) : readable ? QColor(Qt::black) : background);
     QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (TransitionDisplay().Composited()) {
-        image.fill(Qt::transparent);
-    } else {
-        QImage read = TransitionDisplay().GrabScreen(screenRect);
-        if (UniformlyBlack(read)) {
-            image.fill(background);
-        } else {
-            read.setDevicePixelRatio(1);
-            painter.drawImage(0, 0, read);
-        }
+    if (readable) {
+        read.setDevicePixelRatio(1);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, read);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QPoint origin(DeviceEdge(screenRect.x(), ratio), DeviceEdge(screenRect.y(), ratio));
     for (QWidget* widget : windows) {
         const QRect overlap = widget->geometry() & screenRect;
