@@ -32,10 +32,6 @@ std::vector<QRect> OneTry(const std::vector<QRect>& figures, QSize field, std::m
     return placed;
 }
 
-} // namespace
-
-namespace {
-
 struct Circle {
     double X, Y, R;
     explicit Circle(const QRect& rect)
