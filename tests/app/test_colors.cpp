@@ -214,6 +214,15 @@ TEST_F(Colors, TinyPlayFieldStillEndsThePlacement) {
     frmColors_BlackWhite->SetClientHeight(height);
 }
 
+TEST_F(Colors, FieldWhereNoCircleCanShowHalfStillEndsThePlacement) {
+    CountingSeeds seeds;
+    const QRect circle(0, 0, 170, 170);
+    const std::vector<QRect> placed =
+        PlaceAtRandom({circle, circle, circle}, QSize(200, 200), TfrmColors_BlueRedYellow::Accepted);
+    EXPECT_EQ(placed.size(), 3u);
+    EXPECT_EQ(seeds.next, 1u + MaxPlacementAttempts);
+}
+
 TEST_F(Colors, BlackWhitePlaysThroughWithWrongClicksIgnored) {
     Open(frmColors_BlackWhite, "btnColors1");
     TfrmColors_BlackWhite* w = frmColors_BlackWhite;
