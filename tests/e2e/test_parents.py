@@ -170,6 +170,7 @@ class TestParentsSettings(ParentsTest):
         self.assertEqual(len(found), 2, f"the prompt was heard at {found}")
         full, half = (out.rms(t, t + length) for t in found)
         change = 20 * np.log10(half / full)
+        print(f"\n[e2e] the prompt at half the voice volume: {change:+.2f} dB", file=sys.stderr)
         self.expect(abs(change - HALF_VOLUME_DB) <= DB_TOLERANCE,
                     f"half the voice volume changed the prompt by {change:.2f} dB, not {HALF_VOLUME_DB:.2f}")
         stored = (session.config_dir / "tovimar-plumkin" / "settings.ini").read_text()
