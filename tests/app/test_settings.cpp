@@ -86,7 +86,10 @@ TEST(Settings, BrokenFilesGiveTheDefaults) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         WriteFile(path, bytes);
-        EXPECT_EQ(TSettingsStore(path).Values(), Defaults) << what;
+        TSettingsStore store(path);
+        EXPECT_EQ(store.Values(), Defaults) << what;
+        store.Update([](TParentSettings& s) { s.PianoVolume = 37; });
+        EXPECT_TRUE(OnDisk(path).contains("PianoVolume=37")) << what << ": the next change replaces the file";
     }
 }
 
