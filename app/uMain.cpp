@@ -43,6 +43,7 @@ TfrmMain::TfrmMain(QObject* owner) : TForm(owner) {
     Bind(Midi, "Midi");
     Bind(Info, "Info");
     OnActivate = [this](QObject*) { inFrontSince_.start(); };
+    qApp->installEventFilter(this);
     OnClose.Set(this, &TfrmMain::FormClose);
     AddShortcuts();
 }
@@ -60,6 +61,12 @@ void TfrmMain::AddShortcuts() {
     auto* settings = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
     settings->setContext(Qt::ApplicationShortcut);
     QObject::connect(settings, &QShortcut::activated, this, [this] { ShowSettings(); });
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched != this && qobject_cast<TForm*>(watched))
+        inFrontSince_.start();
+    return TForm::eventFilter(watched, event);
 }
 
 void TfrmMain::UseSettings() {

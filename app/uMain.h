@@ -31,8 +31,9 @@ public:
     explicit TfrmMain(QObject* owner);
     ~TfrmMain() override;
 
-    // A click on Exit that comes this soon after the menu came to the front was meant for the
-    // window that was there before (Randomize sits where Exit is); it is not taken as Exit's.
+    // A click on Exit that comes this soon after the menu came to the front (activated, or bared
+    // by another game window going) was meant for the window that was there before (a level's
+    // Randomize sits where Exit is); it is not taken as Exit's.
     static constexpr int ExitClickGuardTime = 400;
 
     TRzPanel* pnlLeft;
@@ -76,6 +77,9 @@ public Q_SLOTS:
     void btnExitClick(TObject* Sender);
     // With "ask before quitting" on, closing waits for a Yes.
     void FormClose(TObject* Sender, TCloseAction& Action);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ChooseCategory(TControl* button, int page);

@@ -208,9 +208,16 @@ class TestParentsSettings(ParentsTest):
         session = self.session
         level = self.open_level("Colors", 1, LEVEL_TITLE)
         session.wait_sound(self.opened_at, timeout=15)
-        XScreen(session.display).ask_to_close(level.id)
-        session.wait_gone(level)
-        self.main_window.click(*EXIT)
+        # The pointer waits on the spot; the click follows as soon as the level is seen to go.
+        x, y = self.main_window.to_root(*EXIT)
+        session.x(["xdotool", "mousemove", str(x), str(y)])
+        screen = XScreen(session.display)
+        before = screen.grab(x - 20, y - 20, 40, 40)
+        screen.ask_to_close(level.id)
+        harness.wait_until(lambda: not np.array_equal(screen.grab(x - 20, y - 20, 40, 40), before),
+                           interval=0.05, what="the level to go")
+        session.x(["xdotool", "click", "1"])
+        screen.close()
         time.sleep(1.0)
         self.expect(not bare_windows(session), "a click at once after the level closed asked to quit")
         for window in bare_windows(session):
