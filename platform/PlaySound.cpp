@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PlaySound.h"
+#include "platform/Volume.h"
 
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
@@ -191,13 +192,14 @@ public:
             return;
         const float* samples = clip_->samples.data();
         const std::int64_t total = clip_->Frames();
+        const float gain = SoundGain(TSoundKind::Voice);
         int done = 0;
         while (done < frames && playing_) {
             const std::int64_t n = std::min<std::int64_t>(frames - done, total - position_);
             const float* from = samples + 2 * position_;
             float* to = mix + 2 * std::int64_t(done);
             for (std::int64_t i = 0; i < 2 * n; ++i)
-                to[i] += from[i];
+                to[i] += from[i] * gain;
             done += int(n);
             position_ += n;
             if (position_ == total) {
