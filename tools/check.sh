@@ -4,16 +4,17 @@
 # - the unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer (build-check/),
 # - the sound, platform, transition and picture tests built with ThreadSanitizer (build-tsan/),
 # - every fuzz target run for a fixed time on its seed corpus (built in build-check/ as well),
-# - the source format: every C++ file as .clang-format has it.
+# - the source format: every C++ file as .clang-format has it,
+# - the window layouts: regenerating them with tools/make_layouts.py changes nothing.
 # The sanitizers' suppressions (tests/sanitizers/) name only code outside this project.
 #   TP_FUZZ_SECONDS  seconds per fuzz target (default 20)
-#   TP_CHECK_STEPS   steps to run, default "format asan tsan fuzz"
+#   TP_CHECK_STEPS   steps to run, default "format layouts asan tsan fuzz"
 set -e
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc)
 fuzz_seconds=${TP_FUZZ_SECONDS:-20}
-steps=${TP_CHECK_STEPS:-"format asan tsan fuzz"}
+steps=${TP_CHECK_STEPS:-"format layouts asan tsan fuzz"}
 supp=$root/tests/sanitizers
 tools/setup.sh
 
@@ -54,6 +55,21 @@ format_check() {
     begin format
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     end format
+}
+
+# The committed layouts are what tools/make_layouts.py writes.
+layouts_check() {
+    begin layouts
+    generated=$(mktemp -d)
+    python3 tools/make_layouts.py "$generated"
+    if ! diff -r resources/layouts "$generated" >/dev/null; then
+        diff -ru resources/layouts "$generated" | head -n 40
+        rm -rf "$generated"
+        echo "resources/layouts/ differs from what tools/make_layouts.py writes" >&2
+        return 1
+    fi
+    rm -rf "$generated"
+    end layouts
 }
 
 asan() {
@@ -140,6 +156,7 @@ fuzz() {
 for step in $steps; do
     case $step in
     format) format_check ;;
+    layouts) layouts_check ;;
     asan) asan ;;
     tsan) tsan ;;
     fuzz) fuzz ;;

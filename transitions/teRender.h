@@ -77,6 +77,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    class InputTaker;
+    // Handles only what came for the program that an abort looks for: a left button press on
+    // this window and key presses; the rest waits for the message loop.
+    void TakeInput();
     void FlushAll();
 
     QBackingStore store_;
