@@ -8,7 +8,8 @@
 # - the window layouts: regenerating them with tools/make_layouts.py changes nothing.
 # The sanitizers' suppressions (tests/sanitizers/) name only code outside this project.
 #   TP_FUZZ_SECONDS  seconds per fuzz target (default 20)
-#   TP_CHECK_STEPS   steps to run, default "format layouts asan tsan fuzz"
+#   TP_CHECK_STEPS   steps to run, default "format layouts asan tsan fuzz"; "asan-quit" runs the
+#                    quit test on the game built with the sanitizers (see asan_quit)
 set -e
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -86,6 +87,16 @@ asan() {
     end "ASan + UBSan unit tests"
 }
 
+# Not run by default (about two minutes): the game itself under the sanitizers, closed at random
+# moments of its first second, twenty times; every run must end with status 0 and no report.
+asan_quit() {
+    begin "ASan + UBSan: the game closed in its first second"
+    configure build-check address,undefined -DTP_FUZZ=ON
+    cmake --build build-check -j"$jobs" --target tovimar-plumkin
+    python3 tests/e2e/test_quit.py --exe build-check/tovimar-plumkin
+    end "ASan + UBSan: the game closed in its first second"
+}
+
 tsan() {
     begin "TSan build"
     configure build-tsan thread
@@ -158,6 +169,7 @@ for step in $steps; do
     format) format_check ;;
     layouts) layouts_check ;;
     asan) asan ;;
+    asan-quit) asan_quit ;;
     tsan) tsan ;;
     fuzz) fuzz ;;
     *)
