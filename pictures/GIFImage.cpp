@@ -789,9 +789,8 @@ void TGIFImage::StartAnimation(TCanvas& canvas, const TRect& r) {
     StopDraw();
     // A synchronous painter runs inside Create and may see this picture destroyed; the lock must
     // not outlive it.
-    const bool synchronous = !(paintOptions_ & poThreaded);
     const QPointer<TGIFImage> alive(this);
-    if (synchronous)
+    if (!(paintOptions_ & poThreaded))
         lock.unlock();
     if (paintOptions_ & poPaintDirect) {
         if (TGIFPainter* painter = TGIFPainter::Create(this, &canvas, r, paintOptions_, &drawPainter_))

@@ -41,7 +41,9 @@ void TFormTransitions::SetShowTransition(TTransitionEffect* effect) {
 }
 
 void TFormTransitions::Hook(TMessage& message) {
-    if (message.Msg == WM_DESTROY) {
+    if (!form_) {
+        previous_(message);
+    } else if (message.Msg == WM_DESTROY) {
         TWndMethod previous = previous_;
         form_->WindowProc = previous;
         form_ = nullptr;
