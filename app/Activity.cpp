@@ -50,6 +50,11 @@ void TActivityForm::Answer(int step) {
     frmReward->Show();
 }
 
+bool TActivityForm::StillOpenAfterRoll() {
+    Application->ProcessMessages();
+    return Visible() && !Application->Terminated();
+}
+
 bool TActivityForm::HintsOn() {
     return frmMain->chkHints->Checked();
 }

@@ -37,6 +37,10 @@ protected:
     void Answer(int step);
     // The hints check box of the main menu.
     static bool HintsOn();
+    // Called when the roll has ended, before the question is heard: handles what came meanwhile
+    // (a close of this window waits in the queue while the roll runs) and tells whether the
+    // window is still open to ask.
+    bool StillOpenAfterRoll();
 
 private:
     int shownStep_ = 0; // CurrentStep when the question on show was prepared

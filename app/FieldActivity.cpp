@@ -38,5 +38,6 @@ void TFieldActivity::btnRandomizeClick(TObject*) {
 }
 
 void TFieldActivity::Transition1AfterTransition(TObject*) {
-    btnPlayClick(this);
+    if (StillOpenAfterRoll())
+        btnPlayClick(this);
 }

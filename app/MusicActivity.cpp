@@ -51,5 +51,6 @@ void TMusicActivity::btnPlayClick(TObject*) {
 
 void TMusicActivity::Transition1EndTransition(TObject*) {
     frmMain->Player->Stop();
-    btnPlayClick(this);
+    if (StillOpenAfterRoll())
+        btnPlayClick(this);
 }

@@ -157,13 +157,26 @@ void TElasticForm::Filter(TMessage& message) {
 
 void TElasticForm::Handle(TMessage& message) {
     if (message.Msg == WM_DESTROY) {
-        hooked_ = false;
-        TWndMethod previous = previous_;
-        form_->WindowProc = previous;
-        message.Result = 0;
-        previous(message);
+        Unhook(message);
         return;
     }
+    BeforeMessage();
+    if (!Dispatch(message))
+        previous_(message);
+}
+
+// The form is going: the filter leaves the chain, and the message goes on down it.
+void TElasticForm::Unhook(TMessage& message) {
+    hooked_ = false;
+    TWndMethod previous = previous_;
+    form_->WindowProc = previous;
+    message.Result = 0;
+    previous(message);
+}
+
+// What every message finds done: the focused control noted, the form's font kept as the
+// component's, start-up run once, and a saved state applied.
+void TElasticForm::BeforeMessage() {
     QWidget* focused = QApplication::focusWidget();
     focus_ = focused && focused->window() == form_ ? focused : nullptr;
     const TFont* formFont = form_->Font();
@@ -172,7 +185,10 @@ void TElasticForm::Handle(TMessage& message) {
     if (!startedUp_)
         StartUp();
     ApplyPendingState();
+}
 
+// Acts on one message; true when it is answered here and goes no further.
+bool TElasticForm::Dispatch(TMessage& message) {
     switch (message.Msg) {
     case WM_SHOWWINDOW:
         if (showLayout_) {
@@ -226,13 +242,13 @@ void TElasticForm::Handle(TMessage& message) {
     case WM_ERASEBKGND:
         if (PaintBackground(reinterpret_cast<TCanvas*>(message.WParam))) {
             message.Result = 0;
-            return;
+            return true;
         }
         break;
     default:
         break;
     }
-    previous_(message);
+    return false;
 }
 
 void TElasticForm::OnSize(TMessage& message) {
@@ -341,6 +357,27 @@ int TElasticForm::Percent(int value, int whole) const {
 void TElasticForm::StartUp() {
     startedUp_ = true;
     const QRect area = WorkArea();
+    FillDesignDefaults(area);
+    TakeControls();
+    const bool formMaximized = form_->WindowState() == wsMaximized;
+    if (formMaximized)
+        DesignForMaximized(area);
+    ScaleToScreen(area);
+    start_ = StartBounds();
+    dragBase_ = start_.size();
+
+    startPhase_ = true;
+    positionChanges_ = 0;
+    HideControls();
+    if (MaintainProportions)
+        ProportionalLimits();
+    if (!formMaximized)
+        SetOuterBounds(start_);
+    ShowControls();
+}
+
+// Design values the layout left out are those of the screen and the form as they are now.
+void TElasticForm::FillDesignDefaults(const QRect& area) {
     if (!ResolutionIndependence || DesignScreenWidth <= 0 || DesignScreenHeight <= 0) {
         DesignScreenWidth = area.width();
         DesignScreenHeight = area.height();
@@ -353,35 +390,45 @@ void TElasticForm::StartUp() {
         DesignFormClientWidth = form_->ClientWidth();
         DesignFormClientHeight = form_->ClientHeight();
     }
+}
+
+// The controls to manage, a saved state, and which controls show.
+void TElasticForm::TakeControls() {
     CollectControls();
     if (!ElFrmIniFile.isEmpty())
         RestoreState();
     for (qsizetype i = 0; i < controls_.size(); ++i)
         frames_[std::size_t(i)].Visible = controls_[i]->Visible();
+}
 
-    const bool formMaximized = form_->WindowState() == wsMaximized;
-    if (formMaximized) {
-        DesignFormLeft = Percent(MaximizedPosX, DesignScreenWidth);
-        DesignFormTop = Percent(MaximizedPosY, DesignScreenHeight);
-        if (MaintainProportions) {
-            screenWidth_ = area.width();
-            screenHeight_ = area.height();
-            ProportionalLimits();
-            DesignFormWidth = maxWidth_;
-            DesignFormHeight = maxHeight_;
-        } else {
-            DesignFormWidth = DesignScreenWidth;
-            DesignFormHeight = DesignScreenHeight;
-        }
+// A form that starts maximized was designed at the maximized place and size.
+void TElasticForm::DesignForMaximized(const QRect& area) {
+    DesignFormLeft = Percent(MaximizedPosX, DesignScreenWidth);
+    DesignFormTop = Percent(MaximizedPosY, DesignScreenHeight);
+    if (MaintainProportions) {
+        screenWidth_ = area.width();
+        screenHeight_ = area.height();
+        ProportionalLimits();
+        DesignFormWidth = maxWidth_;
+        DesignFormHeight = maxHeight_;
+    } else {
+        DesignFormWidth = DesignScreenWidth;
+        DesignFormHeight = DesignScreenHeight;
     }
+}
 
+// The scale from the design screen to this one, and the font size it gives.
+void TElasticForm::ScaleToScreen(const QRect& area) {
     screenWidth_ = area.width();
     screenHeight_ = area.height();
     screenOrigin_ = area.topLeft();
     sx_ = double(screenWidth_) / DesignScreenWidth;
     sy_ = double(screenHeight_) / DesignScreenHeight;
     fontBase_ = FontRound(form_->Font()->Size() * sy_);
+}
 
+// The form's first outer bounds: its design size scaled, placed by its Position, on the screen.
+QRect TElasticForm::StartBounds() const {
     const bool noBorder = form_->BorderStyle() == bsNone;
     const int width = Round((noBorder ? DesignFormClientWidth : DesignFormWidth) * sx_);
     const int height = Round((noBorder ? DesignFormClientHeight : DesignFormHeight) * sy_);
@@ -408,17 +455,7 @@ void TElasticForm::StartUp() {
         top = (screenHeight_ - height) / 2;
     left = std::max(0, left);
     top = std::max(0, top);
-    start_ = QRect(screenOrigin_.x() + left, screenOrigin_.y() + top, width, height);
-    dragBase_ = start_.size();
-
-    startPhase_ = true;
-    positionChanges_ = 0;
-    HideControls();
-    if (MaintainProportions)
-        ProportionalLimits();
-    if (!formMaximized)
-        SetOuterBounds(start_);
-    ShowControls();
+    return QRect(screenOrigin_.x() + left, screenOrigin_.y() + top, width, height);
 }
 
 void TElasticForm::Walk(TWinControl* parent, QList<TControl*>& found) const {

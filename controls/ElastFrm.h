@@ -128,7 +128,15 @@ public:
 private:
     void Filter(TMessage& message);
     void Handle(TMessage& message);
+    void Unhook(TMessage& message);
+    void BeforeMessage();
+    bool Dispatch(TMessage& message);
     void StartUp();
+    void FillDesignDefaults(const QRect& area);
+    void TakeControls();
+    void DesignForMaximized(const QRect& area);
+    void ScaleToScreen(const QRect& area);
+    QRect StartBounds() const;
     void CollectControls();
     void Walk(TWinControl* parent, QList<TControl*>& found) const;
     void Capture(TControl* control, TFrame& frame);

@@ -5,6 +5,7 @@
 #include "framework/LayoutReader.h"
 
 #include <QCloseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
@@ -165,8 +166,11 @@ void TForm::ShowingChanged() {
     if (Visible()) {
         DoShow();
         PlaceOnScreen();
-        // In its place and about to be mapped: the last moment to cover that place.
+        // In its place and about to be mapped: the last moment to cover that place. The show
+        // event that follows belongs to the same showing and says nothing more.
         Perform(WM_SHOWWINDOW, 1);
+        announcedShow_ = true;
+        const auto unannounce = qScopeGuard([this] { announcedShow_ = false; });
         if (windowState_ == wsMaximized)
             QWidget::showMaximized();
         else
@@ -260,7 +264,8 @@ void TForm::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     Guarded([this] {
-        Perform(WM_SHOWWINDOW, 1);
+        if (!announcedShow_)
+            Perform(WM_SHOWWINDOW, 1);
         ApplySizeLimits();
     });
 }

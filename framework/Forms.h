@@ -155,6 +155,8 @@ private:
     int pixelsPerInch_ = 96;
     TWindowState windowState_ = wsNormal;
     bool placed_ = false;
+    // WM_SHOWWINDOW went out for the showing now being mapped.
+    bool announcedShow_ = false;
     QTimer sizeMoveEnd_;
     bool sizeMoving_ = false;
     QElapsedTimer stateChanged_;

@@ -2,7 +2,6 @@
 #include "framework/Thread.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
 #include <QThread>
 #include <chrono>
 #include <deque>
@@ -62,11 +61,39 @@ SyncState& Sync() {
     return *state;
 }
 
+// Receives the wake-up events on the UI thread. A plain event (not a queued call), so that code
+// that looks at pending events while it must not run them can hold it back.
+class SyncReceiver : public QObject {
+public:
+    // Never destroyed, like the calls' state.
+    static SyncReceiver& Instance(const QCoreApplication& app) {
+        static SyncReceiver* receiver = [&app] {
+            auto* made = new SyncReceiver;
+            made->moveToThread(app.thread());
+            return made;
+        }();
+        return *receiver;
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != SynchronizeEventType())
+            return QObject::event(event);
+        CheckSynchronize();
+        return true;
+    }
+};
+
 } // namespace
 
 TClock& TClock::System() {
     static SystemClock clock;
     return clock;
+}
+
+int SynchronizeEventType() {
+    static const int type = QEvent::registerEventType();
+    return type;
 }
 
 bool IsUIThread() {
@@ -114,8 +141,8 @@ void TThread::Synchronize(const std::function<void()>& operation) {
     }
     // Wakes the message loop; UI code that waits for a worker calls CheckSynchronize itself.
     if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(
-            app, [] { CheckSynchronize(); }, Qt::QueuedConnection);
+        QCoreApplication::postEvent(&SyncReceiver::Instance(*app),
+                                    new QEvent(QEvent::Type(SynchronizeEventType())));
     {
         std::unique_lock lock(sync.Mutex);
         sync.Done.wait(lock, [&call] { return call.Done; });

@@ -84,4 +84,6 @@ private:
 // Runs the synchronised calls that wait for the UI thread; true when one ran. Called by the
 // message loop and by UI code that waits for a worker.
 bool CheckSynchronize();
+// The type of the event that wakes the message loop for a synchronised call; a plain QEvent.
+int SynchronizeEventType();
 bool IsUIThread();

@@ -4,6 +4,8 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPaintEngine>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
 #include <algorithm>
 #include <array>
@@ -726,19 +728,20 @@ void TGIFImage::DrawFrame(TCanvas& canvas, const TRect& r, TGIFSubImage& frame, 
 void TGIFImage::Draw(TCanvas& canvas, const TRect& r) {
     if (drawing_ || frames_.empty())
         return;
+    // A synchronous animation handles window messages inside this call, and one of them may
+    // destroy this picture.
+    const QPointer<TGIFImage> alive(this);
     drawing_ = true;
-    try {
-        if (frames_.size() == 1 || !(paintOptions_ & poAnimate))
-            DrawStatic(canvas, r);
-        else if (composition_ && !(paintOptions_ & poPaintDirect))
-            DrawComposition(canvas, r);
-        else
-            StartAnimation(canvas, r);
-    } catch (...) {
-        drawing_ = false;
-        throw;
-    }
-    drawing_ = false;
+    const auto drawn = qScopeGuard([&] {
+        if (alive)
+            drawing_ = false;
+    });
+    if (frames_.size() == 1 || !(paintOptions_ & poAnimate))
+        DrawStatic(canvas, r);
+    else if (composition_ && !(paintOptions_ & poPaintDirect))
+        DrawComposition(canvas, r);
+    else
+        StartAnimation(canvas, r);
 }
 
 void TGIFImage::DrawStatic(TCanvas& canvas, const TRect& r) {
@@ -784,6 +787,11 @@ void TGIFImage::StartAnimation(TCanvas& canvas, const TRect& r) {
     if (drawPainter_ && drawPainter_->Canvas() == &canvas && drawPainter_->Rect() == r)
         return;
     StopDraw();
+    // A synchronous painter runs inside Create and may see this picture destroyed; the lock must
+    // not outlive it.
+    const QPointer<TGIFImage> alive(this);
+    if (!(paintOptions_ & poThreaded))
+        lock.unlock();
     if (paintOptions_ & poPaintDirect) {
         if (TGIFPainter* painter = TGIFPainter::Create(this, &canvas, r, paintOptions_, &drawPainter_))
             painter->Start();
@@ -796,8 +804,11 @@ void TGIFImage::StartAnimation(TCanvas& canvas, const TRect& r) {
     else
         composition_->Canvas.Painter().drawImage(composition_->Image.rect(), below);
     const TRect full{0, 0, composition_->Image.width(), composition_->Image.height()};
-    if (TGIFPainter* painter =
-            TGIFPainter::Create(this, &composition_->Canvas, full, paintOptions_, &drawPainter_)) {
+    TGIFPainter* painter =
+        TGIFPainter::Create(this, &composition_->Canvas, full, paintOptions_, &drawPainter_);
+    if (!alive)
+        return;
+    if (painter) {
         painter->Start();
         // Its first frame is drawn here on the UI thread; the painter may also end first.
         while (drawPainter_ == painter && !painter->Started())

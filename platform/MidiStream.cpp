@@ -167,6 +167,32 @@ std::string SoundFontPath() {
 
 namespace {
 
+// The threads that load SoundFonts. The program may end while one still reads its file: the
+// process waits for it, so that no loader runs while the libraries it uses are torn down.
+class LoaderThreads {
+public:
+    ~LoaderThreads() {
+        std::lock_guard lock(mutex_);
+        for (std::thread& thread : threads_)
+            thread.join();
+    }
+    void Add(std::thread thread) {
+        std::lock_guard lock(mutex_);
+        threads_.push_back(std::move(thread));
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::thread> threads_;
+};
+
+// Made after the audio output (a load is only asked for once the output is open), so it goes
+// before the output at exit.
+LoaderThreads& Loaders() {
+    static LoaderThreads threads;
+    return threads;
+}
+
 // A synthesizer with one SoundFont, built on a background thread.
 class SoundFontLoad {
 public:
@@ -180,7 +206,7 @@ public:
 
     static std::shared_ptr<SoundFontLoad> Start(const std::string& path) {
         auto load = std::make_shared<SoundFontLoad>(path);
-        std::thread([load] { load->Run(); }).detach();
+        Loaders().Add(std::thread([load] { load->Run(); }));
         return load;
     }
 

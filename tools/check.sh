@@ -4,16 +4,18 @@
 # - the unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer (build-check/),
 # - the sound, platform, transition and picture tests built with ThreadSanitizer (build-tsan/),
 # - every fuzz target run for a fixed time on its seed corpus (built in build-check/ as well),
-# - the source format: every C++ file as .clang-format has it.
+# - the source format: every C++ file as .clang-format has it,
+# - the window layouts: regenerating them with tools/make_layouts.py changes nothing.
 # The sanitizers' suppressions (tests/sanitizers/) name only code outside this project.
 #   TP_FUZZ_SECONDS  seconds per fuzz target (default 20)
-#   TP_CHECK_STEPS   steps to run, default "format asan tsan fuzz"
+#   TP_CHECK_STEPS   steps to run, default "format layouts asan tsan fuzz"; "asan-quit" runs the
+#                    quit test on the game built with the sanitizers (see asan_quit)
 set -e
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc)
 fuzz_seconds=${TP_FUZZ_SECONDS:-20}
-steps=${TP_CHECK_STEPS:-"format asan tsan fuzz"}
+steps=${TP_CHECK_STEPS:-"format layouts asan tsan fuzz"}
 supp=$root/tests/sanitizers
 tools/setup.sh
 
@@ -56,6 +58,21 @@ format_check() {
     end format
 }
 
+# The committed layouts are what tools/make_layouts.py writes.
+layouts_check() {
+    begin layouts
+    generated=$(mktemp -d)
+    python3 tools/make_layouts.py "$generated"
+    if ! diff -r resources/layouts "$generated" >/dev/null; then
+        diff -ru resources/layouts "$generated" | head -n 40
+        rm -rf "$generated"
+        echo "resources/layouts/ differs from what tools/make_layouts.py writes" >&2
+        return 1
+    fi
+    rm -rf "$generated"
+    end layouts
+}
+
 asan() {
     begin "ASan + UBSan build"
     configure build-check address,undefined -DTP_FUZZ=ON
@@ -68,6 +85,16 @@ asan() {
     begin "ASan + UBSan unit tests"
     ctest --test-dir build-check --output-on-failure -j"$jobs" -LE e2e
     end "ASan + UBSan unit tests"
+}
+
+# Not run by default (about two minutes): the game itself under the sanitizers, closed at random
+# moments of its first second, twenty times; every run must end with status 0 and no report.
+asan_quit() {
+    begin "ASan + UBSan: the game closed in its first second"
+    configure build-check address,undefined -DTP_FUZZ=ON
+    cmake --build build-check -j"$jobs" --target tovimar-plumkin
+    python3 tests/e2e/test_quit.py --exe build-check/tovimar-plumkin
+    end "ASan + UBSan: the game closed in its first second"
 }
 
 tsan() {
@@ -140,7 +167,9 @@ fuzz() {
 for step in $steps; do
     case $step in
     format) format_check ;;
+    layouts) layouts_check ;;
     asan) asan ;;
+    asan-quit) asan_quit ;;
     tsan) tsan ;;
     fuzz) fuzz ;;
     *)

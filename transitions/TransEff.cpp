@@ -150,7 +150,11 @@ QImage TTransitionEffect::Sized(const QImage& image) const {
 }
 
 bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
-    renderWindow_.reset();
+    // A running effect keeps its render window; a prepared one starts over, so that the
+    // running flag it set does not keep itself from being prepared again.
+    if (executing_)
+        return false;
+    Unprepare();
     if (!CanRun() || transitionRunning || !target)
         return false;
     // Frames are drawn over the top-level window that holds the target.
@@ -259,7 +263,7 @@ void TTransitionEffect::ExecuteRun() {
     abort_ = false;
     executing_ = true;
     UpdateRect = ExcludedRect = TRect{};
-    if (renderWindow_->Visible()) {
+    if (renderWindow_ && renderWindow_->Visible()) {
         FollowPlacement();
         if (Disabled())
             Cut();

@@ -23,7 +23,8 @@ TFormTransitions::TFormTransitions(QObject* owner)
 }
 
 TFormTransitions::~TFormTransitions() {
-    if (form_ && !form_->IsDestroying())
+    // A form being destroyed has said so (WM_DESTROY) before its parts went; it is not asked.
+    if (form_)
         form_->WindowProc = previous_;
     if (destroyTransitions_ && showTransition_)
         delete showTransition_.data();
@@ -40,7 +41,14 @@ void TFormTransitions::SetShowTransition(TTransitionEffect* effect) {
 }
 
 void TFormTransitions::Hook(TMessage& message) {
-    if (message.Msg == CM_SHOWINGCHANGED) {
+    if (!form_) {
+        previous_(message);
+    } else if (message.Msg == WM_DESTROY) {
+        TWndMethod previous = previous_;
+        form_->WindowProc = previous;
+        form_ = nullptr;
+        previous(message);
+    } else if (message.Msg == CM_SHOWINGCHANGED) {
         ShowingChanged(message);
     } else if (message.Msg == WM_WINDOWPOSCHANGING && !placementDue_.hasExpired()) {
         // The first move soon after the transition is a compositor's shell placing the form.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transitions/teRender.h"
+#include "framework/Thread.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -358,12 +359,92 @@ void TTERenderWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TTERenderWindow::TakeClick() {
-    // Input waits in the queue during an animation; look only when an abort is asked for.
-    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    TakeInput();
     return std::exchange(clicked_, false);
 }
 
 bool TTERenderWindow::TakeEscape() {
-    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    TakeInput();
     return std::exchange(escaped_, false);
+}
+
+namespace {
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::ContextMenu:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// While it looks at what came, everything but what it takes is held back and handed back to the
+// queue afterwards, in its order: other windows' input, paints, and the workers' calls.
+class TTERenderWindow::InputTaker : public QObject {
+public:
+    explicit InputTaker(TTERenderWindow* window) : window_(window) { qApp->installEventFilter(this); }
+    ~InputTaker() override {
+        qApp->removeEventFilter(this);
+        for (auto& [receiver, event] : held_)
+            if (receiver)
+                QCoreApplication::postEvent(receiver, event.release());
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (receiver == window_)
+            return false;
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress) {
+            // The render window never has the focus; the keys go to it all the same.
+            QCoreApplication::sendEvent(window_, event);
+            return true;
+        }
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (IsInput(type) || type == QEvent::Expose || type == QEvent::UpdateRequest ||
+            type == SynchronizeEventType()) {
+            held_.emplace_back(receiver, event->clone());
+            return true;
+        }
+        return false;
+    }
+
+private:
+    TTERenderWindow* window_;
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+};
+
+void TTERenderWindow::TakeInput() {
+    // Input waits in the queue during an animation; look only when an abort is asked for.
+    const InputTaker taker(this);
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers);
 }

@@ -106,6 +106,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    class InputTaker;
+    // Handles only what came for the program that an abort looks for: a left button press on
+    // this window and key presses; the rest waits for the message loop.
+    void TakeInput();
     void FlushAll();
     // The device pixels under `logical` from what the window shows onto the backing store.
     void Put(const QRect& logical);

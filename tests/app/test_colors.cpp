@@ -205,7 +205,8 @@ TEST_F(Colors, TinyPlayFieldStillEndsThePlacement) {
     CountingSeeds seeds;
     const int width = frmColors_BlackWhite->ClientWidth();
     const int height = frmColors_BlackWhite->ClientHeight();
-    frmColors_BlackWhite->SetClientWidth(120);
+    // Narrower than a circle, whatever size an earlier showing scaled the circles to.
+    frmColors_BlackWhite->SetClientWidth(frmColors_BlackWhite->Shapes[0]->Width() - 50);
     frmColors_BlackWhite->SetClientHeight(170);
     frmColors_BlackWhite->btnRandomizeClick(nullptr);
     for (const QRect& place : Places(frmColors_BlackWhite))

@@ -164,6 +164,16 @@ TEST_F(ElasticForm, OnTheDesignScreenTheWindowStartsAtItsDesignSizeCentredAndKee
     EXPECT_GE(layouts_, 1);
 }
 
+TEST_F(ElasticForm, EveryShowingLaysOutOnce) {
+    Shown({1288, 1032});
+    for (int showing = 0; showing < 2; ++showing) {
+        form_->Hide();
+        const int before = layouts_;
+        form_->Show();
+        EXPECT_EQ(layouts_, before + 1) << showing;
+    }
+}
+
 TEST_F(ElasticForm, ALargerScreenGivesAProportionallyLargerWindow) {
     Shown({1936, 1056});
     EXPECT_EQ(Outer(), QRect(479, 272, 977, 512));

@@ -8,6 +8,7 @@
 #include "pictures/GIFImage.h"
 
 #include <QFile>
+#include <QPointer>
 #include <gtest/gtest.h>
 
 using gif::Builder;
@@ -236,4 +237,21 @@ TEST_F(GifPainter, StopEndsALongWaitAtOnce) {
     const auto took = std::chrono::steady_clock::now() - stopped;
     EXPECT_TRUE(NoPainters(picture));
     EXPECT_LT(took, std::chrono::seconds(5));
+}
+
+TEST_F(GifPainter, SynchronousDrawOutlivesItsPictureDestroyedByAMessage) {
+    FakeClock clock;
+    auto* picture = new TGIFImage;
+    picture->LoadFromData(Animation({10, 10}));
+    picture->SetPaintOptions(kSynchronous);
+    picture->SetClock(&clock);
+    const QPointer<TGIFImage> alive(picture);
+    // Handled while the painter waits before the second frame.
+    QMetaObject::invokeMethod(
+        qApp, [picture] { delete picture; }, Qt::QueuedConnection);
+    QImage target(2, 1, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    TCanvas canvas(&target);
+    picture->Draw(canvas, {0, 0, 2, 1});
+    EXPECT_TRUE(alive.isNull());
 }

@@ -5,6 +5,7 @@
 #include "platform/MidiStream.h"
 #include "platform/PlaySound.h"
 #include "platform/Volume.h"
+#include "tests/platform/core_app.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,15 +24,6 @@
 #include <vector>
 
 namespace {
-
-void EnsureApp() {
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv); // lives as long as the process
-}
 
 // Leaves the synthesizer quiet for whatever renders next: its release and reverb tails end in
 // exact silence once it stops rendering.
@@ -67,7 +59,7 @@ constexpr unsigned ShortMsg(unsigned status, unsigned data1, unsigned data2 = 0)
 class MidiStreamTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureApp();
+        EnsureCoreApp();
         AudioOutput::Instance().UseOffline();
         SetMidiMessageHook([this](std::uint32_t msg, std::int64_t frame) { sent.push_back({msg, frame}); });
     }

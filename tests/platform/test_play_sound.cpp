@@ -4,6 +4,7 @@
 #include "platform/AudioOutput.h"
 #include "platform/PlaySound.h"
 #include "platform/Volume.h"
+#include "tests/platform/core_app.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,14 +104,6 @@ std::pair<int, int> LoudSpan(const std::vector<float>& mix, float threshold = 0.
 
 bool IsSilent(const std::vector<float>& mix) {
     return LoudSpan(mix, 0.0f) == std::pair{0, 0};
-}
-
-QCoreApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
 }
 
 class PlaySoundTest : public testing::Test {
@@ -378,7 +371,7 @@ TEST_F(PlaySoundTest, SafeImageCheckMatchesWhatTheVoiceReads) {
 }
 
 TEST_F(PlaySoundTest, RelativeNamesWithBackslashesResolveInOrder) {
-    App();
+    EnsureCoreApp();
     const QString exeDir = QCoreApplication::applicationDirPath();
     const QString unique = QStringLiteral("tp-play-sound-%1").arg(QCoreApplication::applicationPid());
     const QByteArray name = QStringLiteral("%1\\sub\\tone.wav").arg(unique).toUtf8();

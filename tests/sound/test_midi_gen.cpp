@@ -3,6 +3,7 @@
 // looping and stopping, the start check and the owner check, all rendered offline.
 #include "platform/AudioOutput.h"
 #include "sound/MidiGen.h"
+#include "tests/platform/core_app.h"
 
 #include <QCoreApplication>
 #include <QMetaProperty>
@@ -18,15 +19,6 @@
 using namespace mg;
 
 namespace {
-
-void EnsureApp() {
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_sound";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv); // lives as long as the process
-}
 
 // Leaves the synthesizer quiet for whatever renders next: its release and reverb tails end in
 // exact silence once it stops rendering.
@@ -76,7 +68,7 @@ struct Sent {
 class MidiGenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureApp();
+        EnsureCoreApp();
         AudioOutput::Instance().UseOffline();
         SetMidiMessageHook([this](std::uint32_t msg, std::int64_t frame) { sent.push_back({msg, frame}); });
         gen = std::make_unique<TMidiGen>(nullptr);

@@ -245,6 +245,24 @@ TEST_F(Execute, SecondTransitionIsRefusedWhileOneRuns) {
     second.Unprepare();
 }
 
+TEST_F(Execute, PreparingAgainStartsOverAndLeavesLaterTransitionsFree) {
+    Probe effect(clock, 10, 0);
+    Watch(effect);
+    ASSERT_TRUE(effect.Prepare(&target, Rect(0, 0, 100, 10)));
+    FakeSurface* first = display.last;
+    ASSERT_TRUE(effect.Prepare(&target, Rect(0, 0, 100, 10)));
+    EXPECT_FALSE(first->Visible());
+    EXPECT_TRUE(display.last->Visible());
+    effect.Execute();
+    EXPECT_EQ(log, (std::vector<std::string>{"before", "start", "end", "after"}));
+    EXPECT_EQ(display.last->screen, Columns(100, 10));
+    EXPECT_FALSE(TTransitionEffect::TransitionRunning());
+
+    Probe other(clock, 10, 0);
+    EXPECT_TRUE(other.Prepare(&target, Rect(0, 0, 100, 10)));
+    other.Unprepare();
+}
+
 TEST_F(Execute, DisabledEffectRunsOnlyWhenFlickerFree) {
     Probe effect(clock, 10, 0);
     Watch(effect);

@@ -200,6 +200,20 @@ TEST_F(FormShow, SecondComponentOnAFormIsRefused) {
     }
 }
 
+// A form announces its end (WM_DESTROY) before its parts go; the component lets go of it then,
+// so that it never has to ask the form anything later, when only part of it is left.
+TEST_F(FormShow, ComponentLetsGoOfAFormThatAnnouncesItsEnd) {
+    RollingForm f(QRect(10, 10, 80, 40));
+    f.form->Perform(WM_DESTROY);
+    f.form->Show();
+    EXPECT_TRUE(f.form->isVisible());
+    EXPECT_TRUE(display.surfaces.empty());
+    delete f.transitions;
+    f.form->Hide();
+    f.form->Show();
+    EXPECT_TRUE(display.surfaces.empty());
+}
+
 namespace {
 class ClickCounter : public QWidget {
 public:
