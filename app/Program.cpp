@@ -20,7 +20,6 @@
 
 #include <QFontDatabase>
 #include <QTimer>
-#include <thread>
 
 static void LoadResources() {
     Q_INIT_RESOURCE(resources);
@@ -60,10 +59,10 @@ void WarmUpSound() {
     // Late enough not to hold up the main menu's first frame.
     QTimer::singleShot(200, [] {
         AudioOutput::Instance().Open();
-        std::thread([] {
-            for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle",
-                                     "triangle", "square", "E", "F", "G", "A", "B", "C", "D"})
-                PreloadSound(QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name)));
-        }).detach();
+        QStringList recordings;
+        for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle",
+                                 "triangle", "square", "E", "F", "G", "A", "B", "C", "D"})
+            recordings << QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name));
+        PreloadSounds(recordings);
     });
 }

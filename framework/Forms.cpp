@@ -4,6 +4,7 @@
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QThread>
@@ -267,8 +268,13 @@ void TForm::showEvent(QShowEvent* event) {
 
 void TForm::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { Perform(WM_SHOWWINDOW, 0); });
+    if (event->spontaneous())
+        return;
+    Guarded([this] { Perform(WM_SHOWWINDOW, 0); });
+    // A hidden window needs no screen buffer (over a megabyte of shared memory with the X
+    // server); the next paint after showing sizes it again.
+    if (QBackingStore* store = backingStore(); store && isWindow() && !isVisible())
+        store->resize(QSize());
 }
 
 void TForm::enterEvent(QEnterEvent* event) {
