@@ -3,9 +3,10 @@
 measured the same way for both, printed as a table with medians and spread.
 
     python3 bench/side_by_side.py --exe build/tovimar-plumkin \
-        --trivial build/bench/bench_trivial_window [--rounds 6] [--idle 5] [--no-levels]
+        --trivial build/bench/bench_trivial_window [--text] [--rounds 6] [--idle 5] [--no-levels]
 
-- launch to first frame: both programs start in turn on one Xvfb (game, trivial, game, ...);
+- launch to first frame: both programs (the trivial one with one line of text with --text)
+  start in turn on one Xvfb (game, trivial, game, ...);
   the first frame is the first X DAMAGE report on the screen after which the window's
   rectangle is no longer black (the root is black, both windows are centred);
 - RSS at the idle menu: VmRSS (and RssAnon) 3 s after the window stood still;
@@ -98,12 +99,13 @@ def status_mb(pid, field):
     return float("nan")
 
 
-def one_start(exe, env, screen, damage, idle):
-    """Starts `exe`; returns (first frame ms, VmRSS MB, RssAnon MB, idle CPU %)."""
+def one_start(command, env, screen, damage, idle):
+    """Starts `command`; returns (first frame ms, VmRSS MB, RssAnon MB, idle CPU %)."""
+    exe = command[0]
     rect = ((SCREEN_W - MAIN_W) // 2, (SCREEN_H - MAIN_H) // 2, MAIN_W, MAIN_H)
     damage.drain()
     t0 = time.monotonic()
-    proc = subprocess.Popen([exe], cwd=str(REPO), env=env, stdin=subprocess.DEVNULL,
+    proc = subprocess.Popen(command, cwd=str(REPO), env=env, stdin=subprocess.DEVNULL,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                             preexec_fn=die_with_parent)
     try:
@@ -211,19 +213,21 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--exe", default=str(REPO / "build" / "tovimar-plumkin"))
     parser.add_argument("--trivial", default=str(REPO / "build" / "bench" / "bench_trivial_window"))
+    parser.add_argument("--text", action="store_true", help="the trivial window shows a line of text")
     parser.add_argument("--rounds", type=int, default=6)
     parser.add_argument("--idle", type=float, default=5.0, help="seconds of idleness measured per start")
     parser.add_argument("--no-levels", action="store_true", help="leave out the played levels")
     args = parser.parse_args()
-    exes = {"game": os.path.abspath(args.exe), "trivial": os.path.abspath(args.trivial)}
-    for exe in exes.values():
-        if not os.access(exe, os.X_OK):
-            sys.exit(f"no executable at {exe}")
+    exes = {"game": [os.path.abspath(args.exe)],
+            "trivial": [os.path.abspath(args.trivial)] + (["--text"] if args.text else [])}
+    for command in exes.values():
+        if not os.access(command[0], os.X_OK):
+            sys.exit(f"no executable at {command[0]}")
 
     figures = side_by_side(exes, args.rounds, args.idle)
     game, trivial = ([list(column) for column in zip(*figures[name])] for name in ("game", "trivial"))
     ratio = statistics.median(game[0]) / statistics.median(trivial[0])
-    print(f"{args.rounds} rounds, medians (min-max)")
+    print(f"{args.rounds} rounds, medians (min-max); trivial window {'with' if args.text else 'without'} text")
     print(f"| {'figure':<32} | {'game':<22} | {'trivial Qt 6 window':<22} | goal")
     print(f"| {'launch to first frame, ms':<32} | {spread(game[0]):<22} | {spread(trivial[0]):<22} | "
           f"{GOALS['first']}: {ratio:.2f}x")
@@ -231,7 +235,7 @@ def main():
     print(f"| {'  of it RssAnon, MB':<32} | {spread(game[2]):<22} | {spread(trivial[2]):<22} |")
     print(f"| {'CPU at the idle menu, %':<32} | {spread(game[3]):<22} | {spread(trivial[3]):<22} | {GOALS['cpu']}")
     if not args.no_levels:
-        menu, music, nine = levels_rss(exes["game"])
+        menu, music, nine = levels_rss(exes["game"][0])
         print(f"| {'RSS added by a Music level, MB':<32} | {music - menu:+7.1f} {'':<14} | {'':<22} | {GOALS['music']}")
         print(f"| {'RSS after all nine levels, MB':<32} | {nine:7.1f} {'':<14} | {'':<22} | {GOALS['nine']}")
 

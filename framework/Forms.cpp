@@ -272,9 +272,10 @@ void TForm::hideEvent(QHideEvent* event) {
         return;
     Guarded([this] { Perform(WM_SHOWWINDOW, 0); });
     // A hidden window needs no screen buffer (over a megabyte of shared memory with the X
-    // server); the next paint after showing sizes it again.
+    // server); the next paint after showing sizes it again. One pixel, as an empty size is
+    // taken for a huge one by the X backing store.
     if (QBackingStore* store = backingStore(); store && isWindow() && !isVisible())
-        store->resize(QSize());
+        store->resize(QSize(1, 1));
 }
 
 void TForm::enterEvent(QEnterEvent* event) {

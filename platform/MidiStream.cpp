@@ -12,6 +12,7 @@
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -46,6 +47,7 @@ constexpr std::int64_t QuietFrames = 2 * AudioOutput::SampleRate;
 constexpr int DefaultTimeDivision = 96;
 constexpr unsigned DefaultTempo = 500000;
 constexpr int Channels = 16;
+constexpr int Polyphony = 64;
 
 // FluidSynth is opened when the synthesizer is first needed instead of being linked: the
 // libraries it brings took about a third of the dynamic loader's time at every start of the
@@ -247,11 +249,15 @@ private:
         // Only the samples of the instruments selected on a channel are read into memory: the
         // piano and the drum kit of the program reset, a few megabytes of the whole font.
         fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        // Far more voices than one note and its release need; the default 256 cost 2 MB.
+        fluid_settings_setint(settings, "synth.polyphony", Polyphony);
         fluid_synth_t* synth = new_fluid_synth(settings);
         if (synth && fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED) {
             delete_fluid_synth(synth);
             synth = nullptr;
         }
+        // Reading the font leaves megabytes of freed scratch memory behind.
+        malloc_trim(0);
         std::lock_guard lock(mutex_);
         settings_ = settings;
         synth_ = synth;
@@ -612,6 +618,7 @@ private:
         // Off the render path now: the synthesizer is freed with the last reference to its load.
         active_.reset();
         load_.reset();
+        malloc_trim(0);
     }
 
     // Waits for the SoundFont of the current path and puts its synthesizer on the output.
