@@ -34,7 +34,8 @@ public:
     // Opens the device the first time, or resumes a suspended one. Falls back to SDL's "dummy"
     // driver when no real device opens, so timing behaves the same and the program is silent. Call
     // it before every sound: with an application object, the device is suspended again once it
-    // has been idle for SuspendAfterMs after the last call and the last busy source. Never throws.
+    // has been idle for SuspendAfterMs after the last call and the last busy source (not on SDL's
+    // disk driver, whose file is the output's timeline). Never throws.
     void Open();
     // Closes the device, so that no audio thread runs while nothing sounds; Open resumes it.
     void Suspend();
