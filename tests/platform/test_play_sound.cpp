@@ -322,6 +322,7 @@ TEST_F(PlaySoundTest, HeadersNoRecordingHasAreRefusedBeforeDecoding) {
 TEST_F(PlaySoundTest, BrokenRecordingsAreNamedInTheLogOnce) {
     QTemporaryDir state;
     ASSERT_TRUE(state.isValid());
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QFile huge(Write("huge.wav", PcmWav({})));
     ASSERT_TRUE(huge.resize(qint64(2) << 30)); // sparse: takes no room on the disk
@@ -342,7 +343,7 @@ TEST_F(PlaySoundTest, BrokenRecordingsAreNamedInTheLogOnce) {
             PreloadSound(c.name);
         }
     }
-    qunsetenv("XDG_STATE_HOME");
+    stateHome.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", stateHome);
     QFile log(state.filePath("tovimar-plumkin/tovimar-plumkin.log"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
