@@ -21,6 +21,13 @@ extern TSeedSource PlacementSeeds;
 // keeps its last try.
 constexpr int MaxPlacementAttempts = 10000;
 
+// The share of each circle's own area that the circles after it (lying above it) leave
+// uncovered. A circle is the round figure centred in its rectangle, as wide as the rectangle's
+// shorter side.
+std::vector<double> VisibleShares(const std::vector<QRect>& circles);
+// Every circle shows at least half of itself: a child must see each colour to find it.
+bool EveryCircleHalfVisible(const std::vector<QRect>& circles);
+
 // New places (same sizes) for `figures` inside a field of `field`: left in 0 ... field
 // width - figure width - 1, then top likewise, both uniform; 0 where that range is empty.
 std::vector<QRect> PlaceAtRandom(const std::vector<QRect>& figures, QSize field,

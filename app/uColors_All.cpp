@@ -21,7 +21,11 @@ TfrmColors_All::TfrmColors_All(QObject* owner)
     CreateFromLayout();
 }
 
-bool TfrmColors_All::Accepted(const std::vector<QRect>& c) {
+bool TfrmColors_All::Accepted(const std::vector<QRect>& circles) {
+    return BlueAndRedApart(circles) && EveryCircleHalfVisible(circles);
+}
+
+bool TfrmColors_All::BlueAndRedApart(const std::vector<QRect>& c) {
     return std::abs(c[0].left() - c[1].left()) > c[0].width() &&
            std::abs(c[0].top() - c[1].top()) > c[0].height();
 }

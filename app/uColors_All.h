@@ -9,8 +9,11 @@ class TfrmColors_All : public TColorActivity {
 public:
     explicit TfrmColors_All(QObject* owner);
 
-    // Only blue and red are kept apart (in both directions); the others may overlap any circle.
+    // Blue and red are kept apart (in both directions); the others may overlap any circle, as
+    // long as each circle shows at least half of itself.
     static bool Accepted(const std::vector<QRect>& circles);
+    // The part of the rule about blue and red.
+    static bool BlueAndRedApart(const std::vector<QRect>& circles);
 
     // Only brings the main menu forward; this level stays open.
     void btnBackClick(TObject* Sender) override;

@@ -15,7 +15,11 @@ TfrmColors_BlueRedYellow::TfrmColors_BlueRedYellow(QObject* owner)
     CreateFromLayout();
 }
 
-bool TfrmColors_BlueRedYellow::Accepted(const std::vector<QRect>& c) {
+bool TfrmColors_BlueRedYellow::Accepted(const std::vector<QRect>& circles) {
+    return LeftsAndTopsDiffer(circles) && EveryCircleHalfVisible(circles);
+}
+
+bool TfrmColors_BlueRedYellow::LeftsAndTopsDiffer(const std::vector<QRect>& c) {
     return c[0].left() != c[1].left() && c[0].left() != c[2].left() && c[1].left() != c[2].left() &&
            c[0].top() != c[1].top() && c[0].top() != c[2].top() && c[1].top() != c[2].top();
 }

@@ -9,8 +9,11 @@ class TfrmColors_BlueRedYellow : public TColorActivity {
 public:
     explicit TfrmColors_BlueRedYellow(QObject* owner);
 
-    // Lefts pairwise different and tops pairwise different; overlapping is allowed.
+    // Lefts pairwise different and tops pairwise different; circles may overlap, as long as
+    // each shows at least half of itself.
     static bool Accepted(const std::vector<QRect>& circles);
+    // The part of the rule about lefts and tops.
+    static bool LeftsAndTopsDiffer(const std::vector<QRect>& circles);
 
 public Q_SLOTS:
     void shpShape1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);

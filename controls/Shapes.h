@@ -47,6 +47,8 @@ public:
     void SetShadowOffset(uint offset);
     TColor ShadowColor() const { return shadowColor_; }
     void SetShadowColor(TColor color);
+    // Figure and shadow take the mouse first; the corners they leave empty show what lies beneath.
+    bool DrawnAt(const QPoint& p) const override { return PaintedAt(p); }
 
 protected:
     void Paint() override;

@@ -2,7 +2,9 @@
 #include "framework/Controls.h"
 #include "framework/Guard.h"
 
+#include <QCoreApplication>
 #include <QEnterEvent>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QToolTip>
@@ -295,8 +297,58 @@ bool TControl::IgnoredWhileDisabled(QMouseEvent* event) {
     return !enabled_;
 }
 
+bool TControl::PaintedAt(const QPoint& p) const {
+    if (!rect().contains(p))
+        return false;
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    pixel.fill(Qt::transparent);
+    const_cast<TControl*>(this)->render(&pixel, QPoint(), QRegion(p.x(), p.y(), 1, 1), {});
+    return qAlpha(pixel.pixel(0, 0)) != 0;
+}
+
+QWidget* TControl::DrawnBeneath(const QPoint& p) const {
+    QWidget* parent = parentWidget();
+    if (!parent || isWindow())
+        return nullptr;
+    const QObjectList& siblings = parent->children();
+    const QPoint inParent = mapToParent(p);
+    for (qsizetype i = siblings.indexOf(const_cast<TControl*>(this)) - 1; i >= 0; --i) {
+        auto* below = qobject_cast<TControl*>(siblings[i]);
+        if (!below || below->isWindow() || below->isHidden() || !below->isEnabled() ||
+            below->testAttribute(Qt::WA_TransparentForMouseEvents))
+            continue;
+        const QPoint q = below->mapFromParent(inParent);
+        if (!below->rect().contains(q) || !below->DrawnAt(q))
+            continue;
+        QWidget* child = below->childAt(q);
+        return child ? child : below;
+    }
+    return nullptr;
+}
+
+bool TControl::PassedBeneath(QMouseEvent* event) {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    // The first button down decides; the others of the same gesture follow it.
+    if (press && event->buttons() == event->button()) {
+        const QPoint p = event->position().toPoint();
+        passedTo_ = DrawnAt(p) ? nullptr : DrawnBeneath(p);
+    }
+    const QPointer<QWidget> target = passedTo_;
+    if (event->type() == QEvent::MouseButtonRelease && event->buttons() == Qt::NoButton)
+        passedTo_ = nullptr;
+    if (!target)
+        return false;
+    const QPointF at = target->mapFrom(window(), mapTo(window(), event->position()));
+    QMouseEvent passed(event->type(), at, event->scenePosition(), event->globalPosition(), event->button(),
+                       event->buttons(), event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(target, &passed);
+    event->accept();
+    return true;
+}
+
 void TControl::mousePressEvent(QMouseEvent* event) {
-    if (IgnoredWhileDisabled(event))
+    if (IgnoredWhileDisabled(event) || PassedBeneath(event))
         return;
     mousePressed_ = event->button() == Qt::LeftButton;
     const QPoint p = event->position().toPoint();
@@ -306,7 +358,7 @@ void TControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (IgnoredWhileDisabled(event))
+    if (IgnoredWhileDisabled(event) || PassedBeneath(event))
         return;
     // A quick second click is still a click: children click fast.
     mousePressed_ = event->button() == Qt::LeftButton;
@@ -319,7 +371,7 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event) {
-    if (IgnoredWhileDisabled(event))
+    if (IgnoredWhileDisabled(event) || PassedBeneath(event))
         return;
     const bool clicked = mousePressed_ && event->button() == Qt::LeftButton;
     mousePressed_ = false;
@@ -336,7 +388,7 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event) {
-    if (IgnoredWhileDisabled(event))
+    if (IgnoredWhileDisabled(event) || PassedBeneath(event))
         return;
     const QPoint p = event->position().toPoint();
     Guarded([&] { MouseMove(ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y()); });

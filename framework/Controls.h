@@ -7,6 +7,7 @@
 #include "framework/Graphics.h"
 #include "framework/Messages.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class TWinControl;
@@ -107,6 +108,11 @@ public:
 
     virtual void Click();
 
+    // Whether the control draws something at `p` (its own coordinates). Where a control leaves
+    // its rectangle empty, a mouse press goes on to a control drawn beneath it; where nothing
+    // is drawn beneath either, the control keeps it.
+    virtual bool DrawnAt(const QPoint& p) const { return rect().contains(p); }
+
     // The canvas of the paint in progress (null outside painting).
     TCanvas* Canvas() const { return canvas_; }
 
@@ -148,6 +154,8 @@ protected:
     bool event(QEvent* event) override;
     // Lets a disabled control's mouse event on to its parent; true when it did.
     bool IgnoredWhileDisabled(QMouseEvent* event);
+    // For controls that leave parts of their rectangle empty: whether painting sets the pixel.
+    bool PaintedAt(const QPoint& p) const;
 
     void ApplyGeometry();
 
@@ -159,6 +167,11 @@ private:
     void OnFontChange(QObject*);
     static TShiftState ShiftFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
     static TMouseButton ButtonFrom(Qt::MouseButton button);
+    // The widget under `p` in the topmost sibling beneath this control that is drawn there.
+    QWidget* DrawnBeneath(const QPoint& p) const;
+    // Hands a mouse event on to the control drawn beneath the press, if there is one; true
+    // when it did.
+    bool PassedBeneath(QMouseEvent* event);
 
     int tag_ = 0;
     QRect bounds_{0, 0, 0, 0};
@@ -183,6 +196,8 @@ private:
     TCanvas* canvas_ = nullptr;
     bool mouseInside_ = false;
     bool mousePressed_ = false;
+    // Where the mouse events go from a press in an empty part until the last button is up.
+    QPointer<QWidget> passedTo_;
 };
 
 // A control that never takes the keyboard focus and has no window of its own.

@@ -394,6 +394,11 @@ void TApplication::SetTitle(const QString& title) {
     QCoreApplication::setApplicationName(title);
 }
 
+void TApplication::SetIcon(const QIcon& icon) {
+    icon_ = icon;
+    QApplication::setWindowIcon(icon);
+}
+
 int TApplication::Run() {
     if (mainForm_ && ShowMainForm)
         Guarded([this] { mainForm_->Show(); });

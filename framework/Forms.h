@@ -171,7 +171,9 @@ public:
     QString Title() const { return title_; }
     void SetTitle(const QString& title);
     QIcon Icon() const { return icon_; }
-    void SetIcon(const QIcon& icon) { icon_ = icon; }
+    // The icon of every window that has none of its own: forms, the transitions' render
+    // windows and the error window alike.
+    void SetIcon(const QIcon& icon);
     TForm* MainForm() const { return mainForm_; }
     bool ShowMainForm = true;
 

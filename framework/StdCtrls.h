@@ -145,6 +145,8 @@ public:
     TPen* Pen() const { return pen_; }
     TShapeType Shape() const { return shape_; }
     void SetShape(TShapeType shape);
+    // Only the figure takes the mouse first; the corners it leaves empty show what lies beneath.
+    bool DrawnAt(const QPoint& p) const override { return PaintedAt(p); }
 
 protected:
     void Paint() override;

@@ -212,7 +212,7 @@ def main_window():
     bottom = bottom_bar(642, 386, 80, [
         glyph_button("btnExit", "Exit", (517, 10, 115, 60), "glyph_exit.bmp", anchors=["akTop", "akRight"]),
     ])
-    pages = Obj("pgPages", "TPageControl", dict(bounds(280, 0, 362, 386), ActivePage=Ident("TabSheet3"),
+    pages = Obj("pgPages", "TPageControl", dict(bounds(280, 0, 362, 386), ActivePage=Ident("TabSheet1"),
                                                Align=Ident("alClient"), TabOrder=2, **font(16, bold=True)), [
         page("TabSheet1", "Colors", "oWallPaper1", "wallpaper_colors.jpg",
              [level_button("btnColors%d" % i, i, top) for i, top in ((1, 131), (2, 170), (3, 209))]),

@@ -9,7 +9,7 @@
 
 using MainMenu = ProgramTest;
 
-TEST_F(MainMenu, StartsAloneWithShapesPageAndTickBesideColors) {
+TEST_F(MainMenu, StartsAloneWithColorsPageAndTickBesideColors) {
     int visible = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<TForm*>(window); form && form->Visible())
@@ -20,17 +20,29 @@ TEST_F(MainMenu, StartsAloneWithShapesPageAndTickBesideColors) {
     EXPECT_EQ(frmMain->urlCopyright->Caption(), frmMain->Info->LegalCopyright());
     EXPECT_FALSE(frmMain->urlCopyright->Caption().isEmpty());
 
-    // The layout's active page is the Shapes page, while the tick stands beside Colors.
+    // The page shown is the one the tick stands beside: Colors.
     const StartingMenu& menu = MenuAtStart();
     ASSERT_NE(menu.page, nullptr);
-    EXPECT_EQ(menu.pageIndex, 2);
-    EXPECT_EQ(menu.page->Name(), QStringLiteral("TabSheet3"));
-    EXPECT_NE(menu.page->findChild<TBitBtn*>(QStringLiteral("btnShapes1")), nullptr);
-    EXPECT_EQ(menu.page->findChild<TBitBtn*>(QStringLiteral("btnColors1")), nullptr);
+    EXPECT_EQ(menu.pageIndex, 0);
+    EXPECT_EQ(menu.page->Name(), QStringLiteral("TabSheet1"));
+    EXPECT_NE(menu.page->findChild<TBitBtn*>(QStringLiteral("btnColors1")), nullptr);
+    EXPECT_EQ(menu.page->findChild<TBitBtn*>(QStringLiteral("btnShapes1")), nullptr);
     EXPECT_EQ(menu.tickLeft, 40);
     EXPECT_EQ(menu.tickTop, 125);
     EXPECT_EQ(frmMain->btnColors->Top() + frmMain->btnColors->Height() / 2 - frmMain->imgTick->Height() / 2,
               menu.tickTop);
+}
+
+TEST_F(MainMenu, EveryWindowCarriesTheGamesIcon) {
+    ASSERT_FALSE(Application->Icon().isNull());
+    int forms = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TForm*>(window)) {
+            ++forms;
+            EXPECT_EQ(form->windowIcon().cacheKey(), Application->Icon().cacheKey())
+                << form->Caption().toStdString();
+        }
+    EXPECT_GE(forms, 11);
 }
 
 TEST_F(MainMenu, CategoryButtonsMoveTheTickAndSwitchPages) {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shape controls: the fitted figure and shadow boxes checked in pixels, MulDiv rounding,
-// repaints only on real changes, and mouse events in the empty corners of a figure.
+// repaints only on real changes, and which figure a press in the empty corners of a figure reaches.
 #include "controls/Shapes.h"
+#include "framework/StdCtrls.h"
 #include "tests/framework/qt_app.h"
 
 #include <QImage>
 #include <QTest>
 #include <climits>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -311,4 +313,86 @@ TEST_F(ShapeTest, MouseDownInAnEmptyCornerOfTheTriangleIsReported) {
     QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {}, QPoint(12, 12));
     ASSERT_TRUE(down.has_value());
     EXPECT_EQ(*down, QPoint(2, 2));
+}
+
+namespace {
+
+// A 100 x 100 figure of one kind, as the levels configure them, and a point of its rectangle
+// that it leaves empty.
+struct HitCase {
+    const char* kind;
+    std::function<TControl*(TWinControl*)> make;
+    QPoint emptyCorner;
+};
+
+template <class Shape> TControl* AnswerFigure(TWinControl* host) {
+    auto* figure = new Shape(host);
+    figure->Pen()->SetWidth(2);
+    return figure;
+}
+
+TControl* FrameworkCircle(TWinControl* host) {
+    auto* circle = new TShape(host);
+    circle->SetShape(stCircle);
+    return circle;
+}
+
+// Presses and releases reported by the figures, by figure.
+struct Presses {
+    std::vector<std::pair<TControl*, QPoint>> down;
+    std::vector<TControl*> up;
+    void Watch(TControl* figure) {
+        figure->OnMouseDown = [this, figure](QObject*, TMouseButton, TShiftState, int x, int y) {
+            down.emplace_back(figure, QPoint(x, y));
+        };
+        figure->OnMouseUp = [this, figure](QObject*, TMouseButton, TShiftState, int, int) {
+            up.push_back(figure);
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(ShapeTest, PressGoesToTheTopmostFigureDrawnThereElseToTheTopmostRectangle) {
+    const HitCase cases[] = {
+        {"square", AnswerFigure<TSquareShape>, QPoint(99, 0)},
+        {"circle", AnswerFigure<TCircleShape>, QPoint(3, 3)},
+        {"triangle", AnswerFigure<TTriangleShape>, QPoint(3, 3)},
+        {"framework circle", FrameworkCircle, QPoint(3, 3)},
+    };
+    for (const HitCase& c : cases) {
+        SCOPED_TRACE(c.kind);
+        TCustomControl host(nullptr);
+        host.SetBounds(0, 0, 300, 300);
+        TControl* lower = c.make(&host);
+        TControl* upper = c.make(&host);
+        for (TControl* figure : {lower, upper})
+            figure->SetParent(&host);
+        // The upper figure's empty corner lies over the middle of the lower figure.
+        const QPoint corner(100, 100);
+        lower->SetBounds(50, 50, 100, 100);
+        upper->SetBounds(corner.x() - c.emptyCorner.x(), corner.y() - c.emptyCorner.y(), 100, 100);
+        Presses presses;
+        presses.Watch(lower);
+        presses.Watch(upper);
+        host.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+
+        QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {}, corner);
+        ASSERT_EQ(presses.down.size(), 1u);
+        EXPECT_EQ(presses.down[0], std::pair(lower, QPoint(50, 50)));
+        EXPECT_EQ(presses.up, std::vector<TControl*>{lower});
+
+        // Where the upper figure is drawn, it is the one pressed.
+        QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {}, upper->geometry().center());
+        ASSERT_EQ(presses.down.size(), 2u);
+        EXPECT_EQ(presses.down[1].first, upper);
+
+        // With nothing drawn beneath, the empty corner still belongs to its own figure.
+        lower->SetVisible(false);
+        QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {}, corner);
+        ASSERT_EQ(presses.down.size(), 3u);
+        EXPECT_EQ(presses.down[2], std::pair(upper, c.emptyCorner));
+        EXPECT_EQ(presses.up.back(), upper);
+    }
 }
