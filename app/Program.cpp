@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
+#include "app/Backdrop.h"
 #include "app/Registration.h"
+#include "app/Settings.h"
 #include "app/uColors_All.h"
 #include "app/uColors_BlackWhite.h"
 #include "app/uColors_BlueRedYellow.h"
@@ -17,9 +19,33 @@
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
 #include "platform/PlaySound.h"
+#include "platform/Volume.h"
 
 #include <QFontDatabase>
 #include <QTimer>
+
+namespace {
+
+const QString SettingsOption = QStringLiteral("--settings");
+const QString FullScreenOption = QStringLiteral("--full-screen");
+
+} // namespace
+
+TStartOptions TStartOptions::From(const QStringList& arguments) {
+    TStartOptions options;
+    options.Settings = arguments.contains(SettingsOption);
+    options.FullScreen = arguments.contains(FullScreenOption);
+    return options;
+}
+
+QStringList TStartOptions::Requests() const {
+    QStringList requests;
+    if (FullScreen)
+        requests << FullScreenOption;
+    if (Settings)
+        requests << SettingsOption;
+    return requests;
+}
 
 static void LoadResources() {
     Q_INIT_RESOURCE(resources);
@@ -65,4 +91,30 @@ void WarmUpSound() {
             recordings << QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name));
         PreloadSounds(recordings);
     });
+}
+
+static void ApplyVolumes() {
+    const TParentSettings& values = Settings().Values();
+    SetSoundVolume(TSoundKind::Voice, float(values.VoiceVolume) / TParentSettings::MaxVolume);
+    SetSoundVolume(TSoundKind::Piano, float(values.PianoVolume) / TParentSettings::MaxVolume);
+    SetSoundMuted(values.Muted);
+}
+
+void UseSettings(const TStartOptions& options) {
+    Settings().Open(TSettingsStore::DefaultFileName());
+    ApplyVolumes();
+    QObject::connect(&Settings(), &TSettingsStore::Changed, &Settings(), ApplyVolumes);
+    frmMain->UseSettings();
+    if (options.FullScreen || Settings().Values().FullScreen)
+        FullScreenBackdrop().Switch(true);
+    if (options.Settings)
+        // Once the main menu is up, in front of it.
+        QTimer::singleShot(0, frmMain, [] { frmMain->ShowSettings(); });
+}
+
+void AnswerRequest(const QString& request) {
+    if (request == FullScreenOption)
+        FullScreenBackdrop().Switch(true);
+    else if (request == SettingsOption)
+        frmMain->ShowSettings();
 }

@@ -2,7 +2,20 @@
 // Start-up: the application object, its title and the eleven windows in their fixed order.
 #pragma once
 
+#include <QStringList>
+
 class TApplication;
+
+// What the command line asks for: --settings opens the parents' settings, --full-screen plays
+// this run in full screen. Anything else is left to the toolkit or ignored.
+struct TStartOptions {
+    bool Settings = false;
+    bool FullScreen = false;
+
+    static TStartOptions From(const QStringList& arguments);
+    // The same options as words for a game that runs already.
+    QStringList Requests() const;
+};
 
 // Loads the program's resources (layouts, icon, music font) and registers its classes.
 void PrepareProgram(TApplication& application);
@@ -11,3 +24,8 @@ void CreateWindows(TApplication& application);
 // Once the main menu is up: opens the sound output and readies the recordings in the
 // background, so that the first question sounds without delay.
 void WarmUpSound();
+// Reads the parents' settings from the user's configuration folder and puts them to use: hints,
+// category page, volumes, full screen; then does what `options` ask.
+void UseSettings(const TStartOptions& options);
+// A later start's request, handled by the running game.
+void AnswerRequest(const QString& request);

@@ -6,6 +6,9 @@
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
+#include <QElapsedTimer>
+#include <memory>
+
 class TActivityForm;
 class TRzPanel;
 class TXiButton;
@@ -19,11 +22,19 @@ class TMidiGen;
 class TTransitionList;
 class TBlockTransition;
 class TFormTransitions;
+class TfrmQuestion;
+class TfrmSettings;
 
 class TfrmMain : public TForm {
     Q_OBJECT
 public:
     explicit TfrmMain(QObject* owner);
+    ~TfrmMain() override;
+
+    // A click on Exit that comes this soon after the menu came to the front (activated, or bared
+    // by another game window going) was meant for the window that was there before (a level's
+    // Randomize sits where Exit is); it is not taken as Exit's.
+    static constexpr int ExitClickGuardTime = 400;
 
     TRzPanel* pnlLeft;
     TImage* imgTick;
@@ -43,6 +54,12 @@ public:
     // next question is prepared, animated and spoken before this returns.
     Q_INVOKABLE void CorrectAnswer(TForm* Window);
 
+    // Takes the hints switch and the category page from the parents' settings, and keeps them
+    // there whenever they change.
+    void UseSettings();
+    // The parents' settings window, in front.
+    void ShowSettings();
+
 public Q_SLOTS:
     void FormShow(TObject* Sender);
     void btnColorsClick(TObject* Sender);
@@ -58,10 +75,20 @@ public Q_SLOTS:
     void btnMusic3Click(TObject* Sender);
     void btnMusic4Click(TObject* Sender);
     void btnExitClick(TObject* Sender);
+    // With "ask before quitting" on, closing waits for a Yes.
+    void FormClose(TObject* Sender, TCloseAction& Action);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ChooseCategory(TControl* button, int page);
     void OpenLevel(TActivityForm* window);
+    void AddShortcuts();
+
+    QElapsedTimer inFrontSince_;
+    std::unique_ptr<TfrmQuestion> question_;
+    std::unique_ptr<TfrmSettings> settings_;
 };
 
 extern TfrmMain* frmMain;

@@ -3,16 +3,22 @@
 #include "app/Program.h"
 #include "app/SingleInstance.h"
 #include "framework/Forms.h"
+#include "framework/Guard.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
-    if (AskRunningGame())
+    const TStartOptions options = TStartOptions::From(QCoreApplication::arguments());
+    if (AskRunningGame(options.Requests()))
         return 0;
     try {
         PrepareProgram(application);
         application.SetTitle(QStringLiteral("Tovimar Plumkin"));
         CreateWindows(application);
-        AnswerLaterStarts();
+        UseSettings(options);
+        AnswerLaterStarts([](const QStringList& requests) {
+            for (const QString& request : requests)
+                Guarded([&] { AnswerRequest(request); });
+        });
         WarmUpSound();
     } catch (const std::exception& error) {
         application.HandleException(error);

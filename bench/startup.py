@@ -144,8 +144,9 @@ def main():
     xvfb, display = start_xvfb()
     runtime = tempfile.mkdtemp(prefix="tp-bench-")
     os.chmod(runtime, 0o700)
+    # The game's own settings folder too, so that a parent's choices never change what is timed.
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
-               XDG_RUNTIME_DIR=runtime)
+               XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(runtime, "config"))
     env.pop("WAYLAND_DISPLAY", None)
     screen = XScreen(display)
     try:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/StdCtrls.h"
+#include "framework/ComCtrls.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 
@@ -638,4 +639,5 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TPanel>();
     RegisterComponentClass<TPageControl>();
     RegisterComponentClass<TTabSheet>();
+    RegisterComponentClass<TTrackBar>();
 }

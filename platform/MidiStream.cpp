@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MidiStream.h"
+#include "platform/Volume.h"
 
 #include "platform/AudioOutput.h"
 
@@ -690,12 +691,13 @@ private:
             quiet_ = 0;
         }
         float* out = mix + 2 * (from - clock_);
+        const float gain = SoundGain(TSoundKind::Piano);
         while (frames > 0) {
             const int n = std::min(frames, int(left_.size()));
             fluid_synth_write_float(synth_, n, left_.data(), 0, 1, right_.data(), 0, 1);
             for (int i = 0; i < n; ++i) {
-                out[2 * i] += left_[i];
-                out[2 * i + 1] += right_[i];
+                out[2 * i] += left_[i] * gain;
+                out[2 * i + 1] += right_[i] * gain;
             }
             out += 2 * n;
             frames -= n;

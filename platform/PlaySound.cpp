@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PlaySound.h"
+#include "platform/Volume.h"
 
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
@@ -248,10 +249,11 @@ public:
         if (!playing_)
             return;
         const std::int64_t total = clip_->Frames();
+        const float gain = SoundGain(TSoundKind::Voice);
         int done = 0;
         while (done < frames && playing_) {
             const std::int64_t n = std::min<std::int64_t>(frames - done, total - position_);
-            MixClip(*clip_, position_, n, mix + 2 * std::int64_t(done), FullVolume);
+            MixClip(*clip_, position_, n, mix + 2 * std::int64_t(done), gain);
             done += int(n);
             position_ += n;
             if (position_ == total) {
@@ -302,8 +304,6 @@ public:
     }
 
 private:
-    static constexpr float FullVolume = 1.0f;
-
     ClipPtr clip_;
     std::int64_t position_ = 0;
     bool loop_ = false;

@@ -8,6 +8,10 @@
 namespace {
 bool transitionRunning = false;
 bool allDisabled = false;
+
+// How far from where it asked to be a compositor's shell put the last window it placed; it
+// places a window only after the transition, and the next one the same way.
+QPoint shellOffset;
 } // namespace
 
 bool IsRectEmpty(const TRect& r) {
@@ -46,6 +50,10 @@ bool TTransitionEffect::AllDisabled() {
 }
 void TTransitionEffect::SetAllDisabled(bool disabled) {
     allDisabled = disabled;
+}
+
+void TTransitionEffect::SetShellOffset(QPoint offset) {
+    shellOffset = offset;
 }
 
 TTransitionEffect* TTransitionEffect::DefaultTransition() {
@@ -124,14 +132,20 @@ void TTransitionEffect::SetParentComponent(QObject* parent) {
         list->Add(this);
 }
 
+QSize TTransitionEffect::DeviceSize() const {
+    return ::DeviceSize(targetRect_.size(), ratio_);
+}
+
 QImage TTransitionEffect::Sized(const QImage& image) const {
-    const int width = targetRect_.width();
-    const int height = targetRect_.height();
-    QImage sized(AdjustWidth(width), height, QImage::Format_RGB32);
-    sized.fill(Qt::black);
+    // Device pixels one for one, whatever ratio the image claims.
+    const QSize size = DeviceSize();
+    QImage sized(AdjustWidth(size.width()), size.height(), QImage::Format_ARGB32_Premultiplied);
+    sized.fill(Qt::transparent);
+    QImage pixels = image;
+    pixels.setDevicePixelRatio(1);
     QPainter painter(&sized);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QRect(0, 0, width, height), image, QRect(0, 0, width, height));
+    painter.drawImage(QPoint(0, 0), pixels, QRect(QPoint(0, 0), size));
     return sized;
 }
 
@@ -148,11 +162,14 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
     targetRect_ = rect.ToQRect().translated(offset);
     screenRect_ = targetRect_.translated(window->geometry().topLeft());
     target_ = window;
+    ratio_ = TransitionDisplay().Ratio(window);
     try {
         renderWindow_ = TransitionDisplay().CreateRenderWindow();
         const QImage beneath =
-            ComposeOldImage(screenRect_, window, window->palette().color(QPalette::Window));
+            ComposeOldImage(screenRect_, ratio_, window, window->palette().color(QPalette::Window));
         renderWindow_->ShowOver(screenRect_, beneath);
+        if (TransitionDisplay().Composited())
+            HideTarget(window);
         prepared_ = true;
         transitionRunning = true;
         if (!Disabled() && NeedsOldImage())
@@ -162,6 +179,33 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
         throw;
     }
     return true;
+}
+
+void TTransitionEffect::FollowPlacement() {
+    if (!target_ || !renderWindow_)
+        return;
+    const QRect asked = screenRect_.translated(-targetRect_.topLeft());
+    QRect placed = TransitionDisplay().Placement(target_, asked);
+    if (placed.isNull() && TransitionDisplay().Composited())
+        placed = asked.translated(shellOffset);
+    if (placed.isNull() || placed.topLeft() == asked.topLeft())
+        return;
+    screenRect_ = targetRect_.translated(placed.topLeft());
+    const QImage beneath =
+        ComposeOldImage(screenRect_, ratio_, target_, target_->palette().color(QPalette::Window));
+    renderWindow_->ShowOver(screenRect_, beneath);
+    if (!oldImage_.isNull())
+        oldImage_ = Sized(beneath);
+}
+
+void TTransitionEffect::HideTarget(QWidget* window) {
+    // Under a compositor the render window lets through what lies beneath it, which must be
+    // the desktop, not the window: until it paints itself, a window with an alpha channel
+    // shows nothing. Once it paints, it fills its background as before.
+    if (!window->testAttribute(Qt::WA_WState_Created)) {
+        window->setAttribute(Qt::WA_TranslucentBackground);
+        window->setAttribute(Qt::WA_NoSystemBackground, false);
+    }
 }
 
 void TTransitionEffect::RaiseRenderWindow() {
@@ -216,6 +260,7 @@ void TTransitionEffect::ExecuteRun() {
     executing_ = true;
     UpdateRect = ExcludedRect = TRect{};
     if (renderWindow_->Visible()) {
+        FollowPlacement();
         if (Disabled())
             Cut();
         else
@@ -233,25 +278,30 @@ void TTransitionEffect::RenderNewImage() {
 
 void TTransitionEffect::Cut() {
     RenderNewImage();
-    renderWindow_->Copy(newImage_, {TRect::FromQRect(QRect(QPoint(0, 0), targetRect_.size()))}, TRect{});
+    renderWindow_->Copy(newImage_, {TRect::FromQRect(QRect(QPoint(0, 0), DeviceSize()))}, TRect{});
+    renderWindow_->WaitShown();
 }
 
 void TTransitionEffect::Animation() {
     if (NeedsNewImage())
         RenderNewImage();
     if (oldImage_.isNull() && NeedsOldImage())
-        oldImage_ = Sized(ComposeOldImage(screenRect_, target_, Qt::black));
+        oldImage_ =
+            Sized(ComposeOldImage(screenRect_, ratio_, target_, target_->palette().color(QPalette::Window)));
+    const QSize device = DeviceSize();
     QImage work;
     QImage* bitmap = nullptr;
     if (NeedsWorkBitmap()) {
         if (WorkBitmapIsOldImage()) {
             bitmap = &oldImage_;
+        } else if (oldImage_.isNull()) {
+            work = QImage(AdjustWidth(device.width()), device.height(), QImage::Format_ARGB32_Premultiplied);
+            work.fill(Qt::transparent);
+            bitmap = &work;
         } else {
             // Only the parts a frame reports reach the screen; start from the old image all
             // the same, so that no frame ever holds undefined pixels.
-            work = oldImage_.isNull()
-                       ? QImage(AdjustWidth(targetRect_.width()), targetRect_.height(), QImage::Format_RGB32)
-                       : oldImage_.copy();
+            work = oldImage_.copy();
             bitmap = &work;
         }
     }
@@ -262,6 +312,9 @@ void TTransitionEffect::Animation() {
     data.Canvas = renderWindow_.get();
     data.Width = targetRect_.width();
     data.Height = targetRect_.height();
+    data.Ratio = ratio_;
+    data.DeviceWidth = device.width();
+    data.DeviceHeight = device.height();
     data.PixelFormat = PixelFormat();
     OnStartTransition(this);
     abortChrono_.Start();
@@ -272,7 +325,8 @@ void TTransitionEffect::Animation() {
         throw;
     }
     abortChrono_.Stop();
-    // The last frame, the whole new image, covers the target still.
+    // The last frame, the whole new image, is on screen and covers the target still.
+    renderWindow_->WaitShown();
     OnEndTransition(this);
 }
 
@@ -281,8 +335,11 @@ void TTransitionEffect::RepairTarget() {
     // the last frame once uncovered.
     if (target_)
         target_->repaint();
-    if (renderWindow_)
+    if (renderWindow_) {
+        // A compositor shows the target's own picture before the render window goes.
+        renderWindow_->WaitShown();
         renderWindow_->Hide();
+    }
     if (target_)
         target_->update();
 }
@@ -297,7 +354,7 @@ void TTransitionEffect::PaintFrame(TTETransitionData& data) {
         else if (!IsRectEmpty(UpdateRect))
             rects = {UpdateRect};
         else
-            rects = {Rect(0, 0, data.Width, data.Height)};
+            rects = {Rect(0, 0, data.DeviceWidth, data.DeviceHeight)};
         data.Canvas->Copy(*data.Bitmap, rects, ExcludedRect);
     }
     PrevUpdateRect = UpdateRect;
@@ -309,7 +366,7 @@ void TTransitionEffect::PaintFrame(TTETransitionData& data) {
 
 void TTransitionEffect::ShowNewImage(TTETransitionData& data) {
     if (data.Canvas && data.DstImage)
-        data.Canvas->Copy(*data.DstImage, {Rect(0, 0, data.Width, data.Height)}, TRect{});
+        data.Canvas->Copy(*data.DstImage, {Rect(0, 0, data.DeviceWidth, data.DeviceHeight)}, TRect{});
 }
 
 bool TTransitionEffect::CheckAbort(bool throttled) {

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
+#include <QWindow>
 #include <memory>
 
 class QWidget;
@@ -82,7 +83,11 @@ private:
     QList<TRect> rects_;
 };
 
-// What Animate works on. Images are 32 bits per pixel.
+// What Animate works on. The effects' arithmetic (grid, band, frame count) is in the window's
+// logical pixels, Width by Height; the images, the surface and the rectangles a frame reports
+// are in the screen's device pixels, DeviceWidth by DeviceHeight, Ratio device pixels to one
+// logical pixel. Images are 32 bits per pixel, premultiplied: where the screen beneath cannot
+// be shown, the old image is transparent and a compositor shows what lies behind.
 struct TTETransitionData {
     QImage* Bitmap = nullptr; // the work bitmap, or null: frames go straight to the render window
     QImage* SrcImage = nullptr;
@@ -90,8 +95,17 @@ struct TTETransitionData {
     TTERenderSurface* Canvas = nullptr;
     int Width = 0;
     int Height = 0;
+    double Ratio = 1;
+    int DeviceWidth = 0;
+    int DeviceHeight = 0;
     int PixelFormat = 32;
     bool HighColor = true;
+
+    // The device pixel edge of logical edge `v`; neighbouring rectangles stay seamless.
+    int ToDevice(int v) const { return DeviceEdge(v, Ratio); }
+    TRect ToDevice(const TRect& r) const {
+        return {ToDevice(r.Left), ToDevice(r.Top), ToDevice(r.Right), ToDevice(r.Bottom)};
+    }
 };
 
 class TTransitionEffect : public TComponent {
@@ -172,6 +186,9 @@ public:
     // Switches every transition off (nothing in the program sets it).
     static bool AllDisabled();
     static void SetAllDisabled(bool disabled);
+    // How far from where it asked to be a compositor's shell put the last window shown, once
+    // the transition was over; windows are revealed that far from where they ask to be.
+    static void SetShellOffset(QPoint offset);
     // The flicker-free cut that windows without a show transition of their own use.
     static TTransitionEffect* DefaultTransition();
 
@@ -220,6 +237,11 @@ private:
     void RenderNewImage();
     void RepairTarget();
     QImage Sized(const QImage& image) const;
+    QSize DeviceSize() const;
+    // Before the first frame: where the window manager really put the target, and the render
+    // window moved there when it differs from the place asked for.
+    void FollowPlacement();
+    void HideTarget(QWidget* window);
 
     bool abortOnClick_ = false;
     bool abortOnEscape_ = false;
@@ -239,6 +261,7 @@ private:
     QPointer<QWidget> target_;
     QRect targetRect_;
     QRect screenRect_;
+    double ratio_ = 1;
     TTEChrono abortChrono_;
     double abortCheckInterval_ = 300;
     std::unique_ptr<TTERenderSurface> renderWindow_;

@@ -87,7 +87,7 @@ void TBlockTransition::Initialize(TTETransitionData& data, int& frameCount) {
     for (int i = 0; i < count; ++i)
         std::swap(order_[std::size_t(i)], order_[std::size_t(Random(count))]);
     DirtyRects->Clip = true;
-    DirtyRects->Bounds = Rect(0, 0, width_, height_);
+    DirtyRects->Bounds = Rect(0, 0, data.DeviceWidth, data.DeviceHeight);
 }
 
 void TBlockTransition::Finalize(TTETransitionData& data) {
@@ -97,10 +97,11 @@ void TBlockTransition::Finalize(TTETransitionData& data) {
 
 void TBlockTransition::DrawFrame(TTETransitionData& data, int n, int k, int N, int previousFrame) {
     TMaskedTransition::DrawFrame(data, n, k, N, previousFrame);
+    // The grid is the window's; the blocks are revealed in the screen's pixels.
     QList<TRect> blocks;
     for (int position = n - k + 1; position <= n; ++position) {
         const int block = OrderAt(position);
-        blocks.append(BlockRect(block / 65536, block % 65536));
+        blocks.append(data.ToDevice(BlockRect(block / 65536, block % 65536)));
     }
     if (!puzzle_ && k <= 100) {
         for (const TRect& block : blocks)
@@ -110,7 +111,7 @@ void TBlockTransition::DrawFrame(TTETransitionData& data, int n, int k, int N, i
         FramePainted = true;
         return;
     }
-    UpdateRect = Rect(0, 0, data.Width, data.Height);
+    UpdateRect = Rect(0, 0, data.DeviceWidth, data.DeviceHeight);
     for (const TRect& block : blocks) {
         FillMask(block, 1);
         if (k <= 650)

@@ -42,6 +42,13 @@ void TFormTransitions::SetShowTransition(TTransitionEffect* effect) {
 void TFormTransitions::Hook(TMessage& message) {
     if (message.Msg == CM_SHOWINGCHANGED) {
         ShowingChanged(message);
+    } else if (message.Msg == WM_WINDOWPOSCHANGING && !placementDue_.hasExpired()) {
+        // The first move soon after the transition is a compositor's shell placing the form.
+        if (form_->geometry().topLeft() != askedAt_) {
+            TTransitionEffect::SetShellOffset(form_->geometry().topLeft() - askedAt_);
+            placementDue_ = QDeadlineTimer();
+        }
+        previous_(message);
     } else if (message.Msg == WM_SHOWWINDOW && message.WParam && covering_) {
         CoverPlace();
         previous_(message);
@@ -105,8 +112,12 @@ void TFormTransitions::ShowWithTransition(TMessage& message, TTransitionEffect* 
     // will be once active, with its focused control.
     if (form_->isVisible() && !form_->isActiveWindow())
         QApplication::setActiveWindow(form_);
-    if (enabled_ && form_->Visible())
+    if (enabled_ && form_->Visible()) {
+        askedAt_ = form_->geometry().topLeft();
         effect->Execute();
+        if (TransitionDisplay().Composited())
+            placementDue_ = QDeadlineTimer(kPlacementDue);
+    }
 }
 
 void TFormTransitions::CoverPlace() {

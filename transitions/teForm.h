@@ -9,6 +9,7 @@
 #include "framework/Graphics.h"
 #include "transitions/TransEff.h"
 
+#include <QDeadlineTimer>
 #include <QPointer>
 
 // Background painting options of the form; inactive at their start values.
@@ -85,6 +86,10 @@ private:
     TWndMethod previous_;
     // The effect that covers the form's place once the form is about to be mapped.
     TTransitionEffect* covering_ = nullptr;
+    // Where the form asked to be, and until when a move counts as a compositor placing it.
+    QPoint askedAt_;
+    QDeadlineTimer placementDue_;
+    static constexpr int kPlacementDue = 1000;
 };
 
 // Makes the transition classes known to the layout reader.

@@ -25,8 +25,8 @@ void TMaskedTransition::Initialize(TTETransitionData& data, int& frameCount) {
     runSubStyle_ = subStyle_ != 0 ? subStyle_ : 1 + Random(SubStyleCount(runStyle_));
     if (EffectiveReversed())
         runSubStyle_ = ReverseSubStyle(runStyle_, runSubStyle_);
-    maskStride_ = AdjustWidth(data.Width);
-    maskHeight_ = data.Height;
+    maskStride_ = AdjustWidth(data.DeviceWidth);
+    maskHeight_ = data.DeviceHeight;
     mask_.assign(std::size_t(maskStride_) * std::size_t(maskHeight_), 0);
     frameCount = FrameCount(data);
 }
@@ -44,7 +44,7 @@ void TMaskedTransition::FillMask(const TRect& rect, std::uint8_t value) {
 }
 
 void TMaskedTransition::CopyMasked(TTETransitionData& data, const TRect& rect) const {
-    const TRect r = IntersectRect(rect, Rect(0, 0, data.Width, data.Height));
+    const TRect r = IntersectRect(rect, Rect(0, 0, data.DeviceWidth, data.DeviceHeight));
     for (int y = r.Top; y < r.Bottom; ++y) {
         const std::uint8_t* mask = mask_.data() + std::ptrdiff_t(y) * maskStride_;
         const auto* from = reinterpret_cast<const QRgb*>(data.DstImage->constScanLine(y));

@@ -40,9 +40,9 @@ protected:
     // Style and sub-style of the run, drawn at random where they are 0.
     int RunStyle() const { return runStyle_; }
     int RunSubStyle() const { return runSubStyle_; }
-    // The mask: 0 (white) keeps the old image, 1 (black) takes the new one.
+    // The mask, in device pixels: 0 (white) keeps the old image, 1 (black) takes the new one.
     void FillMask(const TRect& rect, std::uint8_t value);
-    // Copies the new image into the work bitmap where the mask is black, within `rect`.
+    // Copies the new image into the work bitmap where the mask is black, within `rect` (device).
     void CopyMasked(TTETransitionData& data, const TRect& rect) const;
 
 private:

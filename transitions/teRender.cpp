@@ -2,6 +2,7 @@
 #include "transitions/teRender.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QExposeEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,6 +11,10 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+#include <optional>
+#include <thread>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -37,6 +42,70 @@ int StackingRank(const QWidget* widget) {
     return rank < 0 ? -1 : rank;
 }
 
+// The X connection, when the program runs on X11 (also XWayland).
+xcb_connection_t* XConnection() {
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t RootWindow(xcb_connection_t* c) {
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+int ScreenNumber() {
+    const QByteArray display = qgetenv("DISPLAY");
+    const int dot = display.lastIndexOf('.');
+    const int colon = display.lastIndexOf(':');
+    return dot > colon ? display.mid(dot + 1).toInt() : 0;
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, std::uint16_t(name.size()), name.constData()), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+bool SelectionOwned(xcb_connection_t* c, const QByteArray& name) {
+    const xcb_atom_t atom = Atom(c, name);
+    if (atom == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom), nullptr);
+    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
+    std::free(reply);
+    return owned;
+}
+
+bool HasExtension(xcb_connection_t* c, const QByteArray& name) {
+    xcb_query_extension_reply_t* reply = xcb_query_extension_reply(
+        c, xcb_query_extension(c, std::uint16_t(name.size()), name.constData()), nullptr);
+    const bool present = reply && reply->present;
+    std::free(reply);
+    return present;
+}
+
+// Whether a window manager has taken `window` in: reparented it into its frame.
+bool Framed(xcb_connection_t* c, xcb_window_t window) {
+    xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
+    const bool framed = reply && reply->parent != reply->root;
+    std::free(reply);
+    return framed;
+}
+
+std::optional<QPoint> RootPosition(xcb_connection_t* c, xcb_window_t window) {
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, RootWindow(c), 0, 0), nullptr);
+    std::optional<QPoint> at;
+    if (reply)
+        at = QPoint(reply->dst_x, reply->dst_y);
+    std::free(reply);
+    return at;
+}
+
 class ScreenDisplay : public TTEDisplay {
 public:
     QImage GrabScreen(const QRect& r) override {
@@ -47,8 +116,43 @@ public:
     }
     QImage Render(QWidget* widget, const QRect& rect) override { return widget->grab(rect).toImage(); }
     std::unique_ptr<TTERenderSurface> CreateRenderWindow() override {
-        return std::make_unique<TTERenderWindow>();
+        return std::make_unique<TTERenderWindow>(Composited());
     }
+    double Ratio(const QWidget* widget) const override { return widget->devicePixelRatioF(); }
+    bool Composited() const override {
+        // XWayland always composites; on X11 a compositor owns the screen's selection.
+        xcb_connection_t* c = XConnection();
+        return c && (HasExtension(c, "XWAYLAND") ||
+                     SelectionOwned(c, "_NET_WM_CM_S" + QByteArray::number(ScreenNumber())));
+    }
+    QRect Placement(QWidget* widget, const QRect&) override {
+        // A compositor's shell (Weston) places a window only once it has shown a picture of
+        // it, after the window manager has framed it somewhere else first: there is no telling
+        // where it goes before the transition.
+        xcb_connection_t* c = XConnection();
+        if (!c || !widget->windowHandle() || Composited() ||
+            !SelectionOwned(c, "WM_S" + QByteArray::number(ScreenNumber())))
+            return {};
+        const auto window = xcb_window_t(widget->winId());
+        // A window manager frames the window as soon as it is mapped; a short wait at most.
+        QElapsedTimer waited;
+        waited.start();
+        while (!Framed(c, window)) {
+            if (waited.elapsed() > kPlacementWait)
+                return {};
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        const std::optional<QPoint> client = RootPosition(c, window);
+        if (!client)
+            return {};
+        const double ratio = widget->devicePixelRatioF();
+        const QPoint logical(int(std::floor(client->x() / ratio + 0.5)),
+                             int(std::floor(client->y() / ratio + 0.5)));
+        return {logical, widget->size()};
+    }
+
+private:
+    static constexpr int kPlacementWait = 150;
 };
 
 ScreenDisplay screenDisplay;
@@ -78,7 +182,8 @@ void SetTransitionDisplay(TTEDisplay* display) {
     currentDisplay = display ? display : &screenDisplay;
 }
 
-QImage ComposeOldImage(const QRect& screenRect, const QWidget* coming, const QColor& background) {
+QImage ComposeOldImage(const QRect& screenRect, double ratio, const QWidget* coming,
+                       const QColor& background) {
     QList<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget != coming && widget->isVisible() && !widget->isMinimized() &&
@@ -87,26 +192,41 @@ QImage ComposeOldImage(const QRect& screenRect, const QWidget* coming, const QCo
     std::stable_sort(windows.begin(), windows.end(),
                      [](const QWidget* a, const QWidget* b) { return StackingRank(a) < StackingRank(b); });
 
-    const QImage read = TransitionDisplay().GrabScreen(screenRect);
-    const bool unreadable = UniformlyBlack(read);
-    QImage image(screenRect.size(), QImage::Format_RGB32);
-    image.fill(unreadable && !windows.isEmpty() ? background : QColor(Qt::black));
+    const bool composited = TransitionDisplay().Composited();
+    QImage read = composited ? QImage() : TransitionDisplay().GrabScreen(screenRect);
+    const bool readable = !composited && !UniformlyBlack(read);
+    QImage image(DeviceSize(screenRect.size(), ratio), QImage::Format_ARGB32_Premultiplied);
+    image.fill(composited ? QColor(Qt::transparent) : readable ? QColor(Qt::black) : background);
     QPainter painter(&image);
-    if (!unreadable)
+    if (readable) {
+        read.setDevicePixelRatio(1);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, read);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    const QPoint origin(DeviceEdge(screenRect.x(), ratio), DeviceEdge(screenRect.y(), ratio));
     for (QWidget* widget : windows) {
         const QRect overlap = widget->geometry() & screenRect;
         const QRect own = overlap.translated(-widget->geometry().topLeft());
-        painter.drawImage(overlap.topLeft() - screenRect.topLeft(), TransitionDisplay().Render(widget, own));
+        QImage rendered = TransitionDisplay().Render(widget, own);
+        rendered.setDevicePixelRatio(1);
+        const QPoint at(DeviceEdge(overlap.x(), ratio), DeviceEdge(overlap.y(), ratio));
+        painter.drawImage(at - origin, rendered);
     }
     return image;
 }
 
-TTERenderWindow::TTERenderWindow()
-    : store_(this), canRaise_(QGuiApplication::platformName() != QLatin1String("offscreen")) {
+TTERenderWindow::TTERenderWindow(bool translucent)
+    : store_(this), translucent_(translucent),
+      canRaise_(QGuiApplication::platformName() != QLatin1String("offscreen")) {
     setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
              Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
     setTitle(QStringLiteral("teRenderWindow"));
+    if (translucent) {
+        QSurfaceFormat format = this->format();
+        format.setAlphaBufferSize(8);
+        setFormat(format);
+    }
 }
 
 TTERenderWindow::~TTERenderWindow() = default;
@@ -114,17 +234,53 @@ TTERenderWindow::~TTERenderWindow() = default;
 void TTERenderWindow::ShowOver(const QRect& screenRect, const QImage& image) {
     setGeometry(screenRect);
     store_.resize(screenRect.size());
+    shown_ = QImage(DeviceSize(screenRect.size(), devicePixelRatio()), QImage::Format_ARGB32_Premultiplied);
+    shown_.fill(translucent_ ? QColor(Qt::transparent) : QColor(Qt::black));
+    {
+        QPainter painter(&shown_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        QImage pixels = image;
+        pixels.setDevicePixelRatio(1);
+        painter.drawImage(0, 0, pixels);
+    }
     const QRect all(QPoint(0, 0), screenRect.size());
     store_.beginPaint(all);
-    {
-        QPainter painter(store_.paintDevice());
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(all, Qt::black);
-        painter.drawImage(0, 0, image);
-    }
+    Put(all);
     store_.endPaint();
     show();
     FlushAll();
+}
+
+void TTERenderWindow::Put(const QRect& logical) {
+    // The backing store may clear what it is asked to paint (alpha surfaces); the logical
+    // rectangle covers the device pixels, which come again from what the window shows.
+    QPaintDevice* device = store_.paintDevice();
+    const double ratio = devicePixelRatio();
+    const QRect pixels =
+        QRect(QPoint(int(std::floor(logical.left() * ratio)) - 1, int(std::floor(logical.top() * ratio)) - 1),
+              QPoint(int(std::ceil((logical.right() + 1) * ratio)),
+                     int(std::ceil((logical.bottom() + 1) * ratio)))) &
+        shown_.rect();
+    auto* image = dynamic_cast<QImage*>(device);
+    if (image && image->depth() == 32 && image->size() == shown_.size()) {
+        // Straight copies of device pixels: no scaling, no blending.
+        const bool opaque = !image->hasAlphaChannel();
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(shown_.constScanLine(y)) + pixels.left();
+            auto* to = reinterpret_cast<QRgb*>(image->scanLine(y)) + pixels.left();
+            if (opaque)
+                for (int x = 0; x < pixels.width(); ++x)
+                    to[x] = from[x] | 0xFF000000;
+            else
+                std::copy_n(from, pixels.width(), to);
+        }
+        return;
+    }
+    QPainter painter(device);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    QImage part = shown_.copy(pixels);
+    part.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(pixels.topLeft()) / ratio, part);
 }
 
 void TTERenderWindow::Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) {
@@ -133,14 +289,23 @@ void TTERenderWindow::Copy(const QImage& source, const QList<TRect>& rects, cons
         region += r.ToQRect();
     if (excluded.Width() > 0 && excluded.Height() > 0)
         region -= excluded.ToQRect();
-    region &= QRect(QPoint(0, 0), size());
+    region &= shown_.rect();
+    QRegion logical;
     if (!region.isEmpty()) {
-        store_.beginPaint(region);
-        QPainter painter(store_.paintDevice());
+        QPainter painter(&shown_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         for (const QRect& r : region)
             painter.drawImage(r.topLeft(), source, r);
         painter.end();
+        const double ratio = devicePixelRatio();
+        for (const QRect& r : region)
+            logical += QRect(QPoint(int(std::floor(r.left() / ratio)), int(std::floor(r.top() / ratio))),
+                             QPoint(int(std::ceil((r.right() + 1) / ratio)) - 1,
+                                    int(std::ceil((r.bottom() + 1) / ratio)) - 1));
+        logical &= QRect(QPoint(0, 0), size());
+        store_.beginPaint(logical);
+        for (const QRect& r : logical)
+            Put(r);
         store_.endPaint();
     }
     // Windows mapped meanwhile (a window manager's frame) may lie above; a raise costs
@@ -150,8 +315,18 @@ void TTERenderWindow::Copy(const QImage& source, const QList<TRect>& rects, cons
         raise();
     if (++copies_ % kFullFlushEvery == 0)
         FlushAll();
-    else if (handle() && !region.isEmpty())
-        store_.flush(region);
+    else if (handle() && !logical.isEmpty())
+        store_.flush(logical);
+}
+
+void TTERenderWindow::WaitShown() {
+    if (!handle())
+        return;
+    // The X server has drawn what was flushed once it answers; a compositor shows it with its
+    // next frame or two, for which there is no word back from it for a window like this one.
+    QGuiApplication::sync();
+    if (translucent_)
+        std::this_thread::sleep_for(std::chrono::milliseconds(kCompositorFrames));
 }
 
 void TTERenderWindow::Raise() {

@@ -19,181 +19,133 @@ int TRollTransition::AdjustWidth(int width) const {
 
 void TRollTransition::Initialize(TTETransitionData& data, int& frameCount) {
     TTimedTransitionEffect::Initialize(data, frameCount);
-    const int W = data.Width;
-    const int H = data.Height;
-    const int S = size_;
     direction_ = EffectiveDirection();
     unrolling_ = unroll_ != EffectiveReversed();
-    const bool horizontal = direction_ == te::tedRight || direction_ == te::tedLeft;
-    frameCount = horizontal ? W + 1 : H + 1;
-    switch (direction_) {
-    case te::tedRight:
-        flat_ = band_ = unrolling_ ? Rect(-S, 0, 0, H) : Rect(0, 0, 0, H);
-        break;
-    case te::tedLeft:
-        flat_ = band_ = unrolling_ ? Rect(W, 0, W + S, H) : Rect(W, 0, W, H);
-        break;
-    case te::tedDown:
-        flat_ = band_ = unrolling_ ? Rect(0, -S, W, 0) : Rect(0, 0, W, 0);
-        break;
-    default:
-        if (unrolling_) {
-            flat_ = Rect(0, H + S, W, H + S);
-            band_ = Rect(0, H, W, H + S);
-        } else {
-            flat_ = band_ = Rect(0, H, W, H);
-        }
-        break;
-    }
+    frameCount = (Horizontal() ? data.Width : data.Height) + 1;
+    // Unrolling, the band starts just before the image, a whole `Size` wide; rolling up, it
+    // grows from nothing at the image's edge.
+    flatEnd_ = 0;
+    leadingEdge_ = 0;
     if (ThreeD()) {
-        shades_.assign(std::size_t(S) + 2, 0);
+        shades_.assign(std::size_t(size_) + 2, 0);
         shadeWidth_ = -1;
         if (unrolling_)
-            BuildShadeTable(shades_, shadeWidth_, S);
+            BuildShadeTable(shades_, shadeWidth_, size_);
     }
-    const QImage& source = unrolling_ ? *data.DstImage : *data.SrcImage;
-    mirror_ = source.copy(0, 0, W, H).mirrored(horizontal, !horizontal).convertToFormat(QImage::Format_RGB32);
+    rolled_ = unrolling_ ? data.DstImage : data.SrcImage;
 }
 
 void TRollTransition::Finalize(TTETransitionData& data) {
     shades_.clear();
-    mirror_ = QImage();
+    rolled_ = nullptr;
     TTimedTransitionEffect::Finalize(data);
 }
 
-void TRollTransition::DrawFrame(TTETransitionData& data, int n, int k, int N, int previousFrame) {
-    TTimedTransitionEffect::DrawFrame(data, n, k, N, previousFrame);
-    const int W = data.Width;
-    const int H = data.Height;
-    int s = 0;
-    int from = 0;
-    const TRect oldFlat = flat_;
+void TRollTransition::DrawFrame(TTETransitionData& data, int frame, int step, int frameCount,
+                                int previousFrame) {
+    TTimedTransitionEffect::DrawFrame(data, frame, step, frameCount, previousFrame);
+    // Along the way, in logical pixels: the strip laid flat in this frame and the band.
+    const int flatFrom = flatEnd_;
+    int bandFrom = 0;
+    int bandTo = 0;
+    int fold = 0;
     if (unrolling_) {
-        s = N - n < size_ ? N - n - 1 : size_;
-        switch (direction_) {
-        case te::tedRight:
-            band_.Right += k;
-            band_.Left = band_.Right - s;
-            flat_.Left = oldFlat.Right;
-            flat_.Right = band_.Left;
-            from = W - band_.Right - s;
-            break;
-        case te::tedLeft:
-            band_.Left -= k;
-            band_.Right = band_.Left + s;
-            flat_.Right = oldFlat.Left;
-            flat_.Left = band_.Right;
-            from = W - band_.Right + s - 1;
-            break;
-        case te::tedDown:
-            band_.Bottom += k;
-            band_.Top = band_.Bottom - s;
-            flat_.Top = oldFlat.Bottom;
-            flat_.Bottom = band_.Top;
-            from = H - band_.Bottom - s;
-            break;
-        default:
-            band_.Top -= k;
-            band_.Bottom = band_.Top + s;
-            flat_.Bottom = oldFlat.Top;
-            flat_.Top = band_.Bottom;
-            from = H - band_.Bottom + s - 1;
-            break;
-        }
+        // The band narrows as it reaches the far edge: only the sheet not yet laid down is
+        // left on the roll.
+        const int framesLeft = frameCount - frame;
+        const int bandWidth = framesLeft < size_ ? framesLeft - 1 : size_;
+        leadingEdge_ += step;
+        bandTo = leadingEdge_;
+        bandFrom = bandTo - bandWidth;
+        flatEnd_ = bandFrom;
+        // The band shows, mirrored, the sheet just beyond its leading edge: what comes next.
+        fold = bandTo;
     } else {
-        s = std::min(n, size_);
-        switch (direction_) {
-        case te::tedRight:
-            flat_.Left = oldFlat.Right;
-            flat_.Right += k;
-            band_.Left = flat_.Right;
-            band_.Right = flat_.Right + s;
-            from = W - band_.Left - 1;
-            break;
-        case te::tedLeft:
-            flat_.Right = oldFlat.Left;
-            flat_.Left -= k;
-            band_.Right = flat_.Left;
-            band_.Left = flat_.Left - s;
-            from = W - band_.Right - s;
-            break;
-        case te::tedDown:
-            flat_.Top = oldFlat.Bottom;
-            flat_.Bottom += k;
-            band_.Top = flat_.Bottom;
-            band_.Bottom = flat_.Bottom + s;
-            from = H - band_.Top - 1;
-            break;
-        default:
-            flat_.Bottom = oldFlat.Top;
-            flat_.Top -= k;
-            band_.Bottom = flat_.Top;
-            band_.Top = flat_.Top - s;
-            from = H - band_.Bottom - s;
-            break;
-        }
+        // The roll grows while it picks the old image up.
+        const int bandWidth = std::min(frame, size_);
+        flatEnd_ += step;
+        bandFrom = flatEnd_;
+        bandTo = bandFrom + bandWidth;
+        // The band shows, mirrored, what it has just picked up behind it.
+        fold = bandFrom;
     }
-    QImage& work = *data.Bitmap;
-    CopyMirror(work, from, s);
 
-    UpdateRect = UnionRect(UpdateRect, band_);
-    const TRect flat = IntersectRect(flat_, Rect(0, 0, W, H));
+    const int bandFromPixel = data.ToDevice(bandFrom);
+    const int bandToPixel = data.ToDevice(bandTo);
+    DrawBand(data, bandFromPixel, bandToPixel, data.ToDevice(fold));
+    UpdateRect = UnionRect(UpdateRect, Across(data, bandFromPixel, bandToPixel));
+
+    const TRect whole = Rect(0, 0, data.DeviceWidth, data.DeviceHeight);
+    const TRect flat = IntersectRect(Across(data, data.ToDevice(flatFrom), data.ToDevice(flatEnd_)), whole);
     if (!IsRectEmpty(flat)) {
-        QPainter painter(&work);
+        QPainter painter(data.Bitmap);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(flat.ToQRect().topLeft(), *data.DstImage, flat.ToQRect());
     }
-    UpdateRect = IntersectRect(UnionRect(UpdateRect, flat_), Rect(0, 0, W, H));
-    if (ThreeD()) {
-        if (shadeWidth_ != s)
-            BuildShadeTable(shades_, shadeWidth_, s);
-        ShadeBand(work);
-    }
+    UpdateRect = IntersectRect(UnionRect(UpdateRect, flat), whole);
+    if (ThreeD())
+        ShadeBand(data, bandFromPixel, bandToPixel);
 }
 
-void TRollTransition::CopyMirror(QImage& work, int from, int s) const {
-    const int W = mirror_.width();
-    const int H = mirror_.height();
-    if (direction_ == te::tedRight || direction_ == te::tedLeft) {
-        for (int i = 0; i < s; ++i) {
-            const int to = band_.Left + i;
-            const int x = from + i;
-            if (to < 0 || to >= W || x < 0 || x >= W)
-                continue;
-            for (int y = 0; y < H; ++y)
-                reinterpret_cast<QRgb*>(work.scanLine(y))[to] =
-                    reinterpret_cast<const QRgb*>(mirror_.constScanLine(y))[x];
-        }
+TRect TRollTransition::Across(const TTETransitionData& data, int from, int to) const {
+    if (to <= from)
+        return {};
+    const int length = Horizontal() ? data.DeviceWidth : data.DeviceHeight;
+    const int first = Mirrored() ? length - to : from;
+    const int last = Mirrored() ? length - from : to;
+    return Horizontal() ? Rect(first, 0, last, data.DeviceHeight) : Rect(0, first, data.DeviceWidth, last);
+}
+
+int TRollTransition::Line(const TTETransitionData& data, int along) const {
+    const int length = Horizontal() ? data.DeviceWidth : data.DeviceHeight;
+    return Mirrored() ? length - 1 - along : along;
+}
+
+void TRollTransition::CopyLine(QImage& to, int toLine, const QImage& from, int fromLine) const {
+    if (Horizontal()) {
+        const int height = std::min(to.height(), from.height());
+        for (int y = 0; y < height; ++y)
+            reinterpret_cast<QRgb*>(to.scanLine(y))[toLine] =
+                reinterpret_cast<const QRgb*>(from.constScanLine(y))[fromLine];
     } else {
-        for (int i = 0; i < s; ++i) {
-            const int to = band_.Top + i;
-            const int y = from + i;
-            if (to < 0 || to >= H || y < 0 || y >= H)
-                continue;
-            std::copy_n(reinterpret_cast<const QRgb*>(mirror_.constScanLine(y)), W,
-                        reinterpret_cast<QRgb*>(work.scanLine(to)));
-        }
+        std::copy_n(reinterpret_cast<const QRgb*>(from.constScanLine(fromLine)),
+                    std::min(to.width(), from.width()), reinterpret_cast<QRgb*>(to.scanLine(toLine)));
     }
 }
 
-void TRollTransition::ShadeBand(QImage& work) const {
-    const TRect area = IntersectRect(band_, UpdateRect);
-    if (IsRectEmpty(area))
+void TRollTransition::DrawBand(TTETransitionData& data, int bandFrom, int bandTo, int fold) const {
+    const int length = Horizontal() ? data.DeviceWidth : data.DeviceHeight;
+    for (int along = std::max(0, bandFrom); along < std::min(bandTo, length); ++along) {
+        // Device rounding may reach one line past the image at the far edge.
+        const int shows = std::clamp(2 * fold - 1 - along, 0, length - 1);
+        CopyLine(*data.Bitmap, Line(data, along), *rolled_, Line(data, shows));
+    }
+}
+
+void TRollTransition::ShadeBand(TTETransitionData& data, int bandFrom, int bandTo) {
+    const int bandWidth = bandTo - bandFrom;
+    if (bandWidth <= 0)
         return;
-    if (direction_ == te::tedRight || direction_ == te::tedLeft) {
-        for (int x = area.Left; x < area.Right; ++x) {
-            const int shade = shades_[std::size_t(x - band_.Left + 1)];
-            for (int y = area.Top; y < area.Bottom; ++y) {
-                QRgb& p = reinterpret_cast<QRgb*>(work.scanLine(y))[x];
-                p = Shade(p, shade);
-            }
-        }
-    } else {
-        for (int y = area.Top; y < area.Bottom; ++y) {
-            const int shade = shades_[std::size_t(band_.Bottom - y)];
-            auto* line = reinterpret_cast<QRgb*>(work.scanLine(y));
-            for (int x = area.Left; x < area.Right; ++x)
-                line[x] = Shade(line[x], shade);
+    if (shadeWidth_ != bandWidth)
+        BuildShadeTable(shades_, shadeWidth_, bandWidth);
+    const int length = Horizontal() ? data.DeviceWidth : data.DeviceHeight;
+    QImage& work = *data.Bitmap;
+    // Lines outside the image are skipped; the profile stays where the whole band puts it.
+    for (int along = std::max(0, bandFrom); along < std::min(bandTo, length); ++along) {
+        const int shade = shades_[std::size_t(along - bandFrom + 1)];
+        const int line = Line(data, along);
+        auto shadePixel = [shade](QRgb& p) {
+            // Only opaque pixels: a transparent one shows what lies behind the window.
+            if (qAlpha(p) == 255)
+                p = Shade(p, shade) | 0xFF000000;
+        };
+        if (Horizontal()) {
+            for (int y = 0; y < data.DeviceHeight; ++y)
+                shadePixel(reinterpret_cast<QRgb*>(work.scanLine(y))[line]);
+        } else {
+            auto* row = reinterpret_cast<QRgb*>(work.scanLine(line));
+            for (int x = 0; x < data.DeviceWidth; ++x)
+                shadePixel(row[x]);
         }
     }
 }

@@ -45,8 +45,20 @@ protected:
 
 private:
     bool ThreeD() const { return use3D_; }
-    void CopyMirror(QImage& work, int from, int s) const;
-    void ShadeBand(QImage& work) const;
+    bool Horizontal() const { return direction_ == te::tedRight || direction_ == te::tedLeft; }
+    // The roll is worked out as if it went right (or down): positions along its way count
+    // from the edge it starts at. Left and up are the same roll mirrored.
+    bool Mirrored() const { return direction_ == te::tedLeft || direction_ == te::tedUp; }
+    // The device rectangle across the whole image between `from` and `to` along the way
+    // (device pixels along the way).
+    TRect Across(const TTETransitionData& data, int from, int to) const;
+    // The image line (column or row) of the device line `along` pixels along the way.
+    int Line(const TTETransitionData& data, int along) const;
+    void CopyLine(QImage& to, int toLine, const QImage& from, int fromLine) const;
+    // Fills the band's lines with the rolled image folded over at `fold`: the line d pixels
+    // before the fold shows the line d pixels beyond it.
+    void DrawBand(TTETransitionData& data, int bandFrom, int bandTo, int fold) const;
+    void ShadeBand(TTETransitionData& data, int bandFrom, int bandTo);
 
     int size_ = 60;
     bool unroll_ = true;
@@ -54,9 +66,12 @@ private:
 
     TTEEffectDirection direction_ = te::tedNone;
     bool unrolling_ = true;
-    TRect band_;
-    TRect flat_;
-    QImage mirror_;
+    // Along the way, in logical pixels: the sheet lies flat up to `flatEnd_`; the band's edge
+    // that leads (unrolling) or where the sheet leaves the roll (rolling up).
+    int flatEnd_ = 0;
+    int leadingEdge_ = 0;
+    // The image on the roll: the new one while unrolling, the old one while rolling up.
+    const QImage* rolled_ = nullptr;
     std::vector<std::int8_t> shades_;
     int shadeWidth_ = -1;
 };

@@ -10,7 +10,7 @@ int RoundEven(double value) {
 
 void TTimedTransitionEffect::Initialize(TTETransitionData& data, int& frameCount) {
     dirtyRects_ = std::make_unique<TFCDirtyRects>();
-    dirtyRects_->Bounds = Rect(0, 0, data.Width, data.Height);
+    dirtyRects_->Bounds = Rect(0, 0, data.DeviceWidth, data.DeviceHeight);
     DirtyRects = dirtyRects_.get();
     frameCount = 0;
 }

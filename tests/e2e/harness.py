@@ -289,8 +289,9 @@ class Session:
     """One Xvfb server and one run of the game, with its sound output and an event log."""
 
     def __init__(self, exe=None, keep=None, name="e2e", audio_driver="disk", start_program=True,
-                 screen=(SCREEN_W, SCREEN_H), window_manager=False):
+                 screen=(SCREEN_W, SCREEN_H), window_manager=False, args=()):
         self.exe = exe or OPTIONS.exe
+        self.args = list(args)
         self.screen_size = screen
         self.wm = None
         self.keep = OPTIONS.keep if keep is None else keep
@@ -343,7 +344,9 @@ class Session:
             text += part
         os.close(read_fd)
         self.display = ":" + text.decode().strip()
-        self.env = dict(os.environ, DISPLAY=self.display)
+        # The game's settings live in the run's own folder, never in the user's.
+        self.config_dir = self.dir / "config"
+        self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=str(self.config_dir))
         self.env.pop("WAYLAND_DISPLAY", None)
 
     def _start_window_manager(self):
@@ -366,7 +369,7 @@ class Session:
                    SDL_DISK_FILE=str(self.audio_path), SDL_DISKAUDIOFILE=str(self.audio_path))
         self.started = time.monotonic()
         self.program = subprocess.Popen(
-            [self.exe], cwd=str(REPO), env=env, stdin=subprocess.DEVNULL,
+            [self.exe, *self.args], cwd=str(REPO), env=env, stdin=subprocess.DEVNULL,
             stdout=self._log("program.log"), stderr=subprocess.STDOUT,
             preexec_fn=_die_with_parent)
 

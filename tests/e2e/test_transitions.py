@@ -61,6 +61,8 @@ class TestMainMenuReveal(harness.GameTest):
     @classmethod
     def setUpClass(cls):
         cls.session = harness.Session(name=cls.__name__, start_program=False)
+        # A desktop of some colour: a screen that reads back all black counts as unreadable.
+        cls.session.x(["xsetroot", "-solid", "#4a6f8f"])
         cls.screen = XScreen(cls.session.display)
         cls.before = cls.screen.grab(*AREA)
         cls.session.start_program()
@@ -100,9 +102,10 @@ class TestMainMenuReveal(harness.GameTest):
         self.assertEqual(counts[-1], blocks)
         middle = partial[len(partial) // 2]
         self.session.save(f"menu-reveal-{counts[middle]}-of-{blocks}", self.frames[middle][1])
-        took = self.frames[partial[-1] + 1][0] - self.frames[partial[0] - 1][0] if partial[0] else None
-        if took is not None:
-            self.assertLess(took, 1.5, f"the reveal took {took:.2f} s")
+        # From the first block to the whole menu; the picture before the first block may be
+        # the screen before the program even started.
+        took = self.frames[partial[-1] + 1][0] - self.frames[partial[0]][0]
+        self.assertLess(took, 1.5, f"the reveal took {took:.2f} s")
 
 
 class TestRollThenQuestion(harness.GameTest):

@@ -4,6 +4,7 @@
 #include "platform/AudioOutput.h"
 #include "platform/MidiStream.h"
 #include "platform/PlaySound.h"
+#include "platform/Volume.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -188,6 +189,29 @@ TEST_F(MidiStreamTest, ReleasedSynthesizerComesBackWithTheSameSound) {
     const std::vector<float> again = playNote(false);
     EXPECT_GT(Rms(first, 11025, 22050), 0.02);
     EXPECT_EQ(again, first);
+}
+
+TEST_F(MidiStreamTest, PianoVolumeReachesTheNotesAndTheVoiceVolumeLeavesThem) {
+    SetSoundVolume(TSoundKind::Voice, 0.0f);
+    SetSoundVolume(TSoundKind::Piano, 0.0f);
+    Open();
+    Add(0, ShortMsg(0xC0, 0));
+    Add(0, ShortMsg(0x90, 60, 127));
+    Add(100, ShortMsg(0x90, 60, 0));
+    Add(0, ShortMsg(0x90, 60, 127));
+    Add(100, ShortMsg(0x90, 60, 0));
+    ASSERT_EQ(Queue(), MMSYSERR_NOERROR);
+    Start();
+    // The first note at volume 0; the same note a second later at half volume.
+    std::vector<float> left = Render(44100);
+    SetSoundVolume(TSoundKind::Piano, 0.5f);
+    const std::vector<float> second = Render(44100);
+    left.insert(left.end(), second.begin(), second.end());
+    SetSoundVolume(TSoundKind::Voice, 1.0f);
+    SetSoundVolume(TSoundKind::Piano, 1.0f);
+
+    EXPECT_EQ(Rms(left, 0, 44100), 0.0);
+    EXPECT_GT(Rms(left, 44100 + 4410, 2 * 44100), 0.01);
 }
 
 TEST_F(MidiStreamTest, NotificationsArriveInOrderOnlyWhenEventsAreProcessed) {

@@ -3,6 +3,7 @@
 // stays silent.
 #include "platform/AudioOutput.h"
 #include "platform/PlaySound.h"
+#include "platform/Volume.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -183,6 +184,26 @@ TEST_F(PlaySoundTest, SixteenBitAtTheOutputRatePlaysUnchangedAndKeepsItsChannels
             ASSERT_EQ(mix[2 * std::size_t(i)], mix[2 * std::size_t(i) + 1]) << "frame " << i;
         }
     }
+}
+
+TEST_F(PlaySoundTest, VoiceVolumeScalesTheAmplitudeAndMuteSilencesIt) {
+    const Tone tone{.frequency = 1000, .amplitude = 0.8};
+    const QString file = Write("exact.wav", PcmWav(tone));
+    const std::vector<std::pair<float, bool>> cases = {{0.5f, false}, {0.25f, false}, {1.0f, true}};
+    for (const auto& [gain, muted] : cases) {
+        SetSoundVolume(TSoundKind::Voice, gain);
+        SetSoundVolume(TSoundKind::Piano, 0.0f); // the piano's own volume leaves the voice alone
+        SetSoundMuted(muted);
+        ASSERT_TRUE(PlayFile(file));
+        const std::vector<float> mix = Render(tone.Frames());
+        const float expected = muted ? 0.0f : gain;
+        for (int i = 0; i < tone.Frames(); i += 37)
+            ASSERT_NEAR(mix[2 * std::size_t(i)], expected * tone.Value(i), 1e-4)
+                << "gain " << gain << " frame " << i;
+    }
+    SetSoundVolume(TSoundKind::Voice, 1.0f);
+    SetSoundVolume(TSoundKind::Piano, 1.0f);
+    SetSoundMuted(false);
 }
 
 TEST_F(PlaySoundTest, FileCutOffInsideItsSamplesPlaysWhatItHas) {

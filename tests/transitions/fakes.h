@@ -32,9 +32,10 @@ class FakeSurface : public TTERenderSurface {
 public:
     void ShowOver(const QRect& rect, const QImage& image) override {
         place = rect;
-        screen = image.copy();
+        screen = image.convertToFormat(QImage::Format_RGB32);
         shownOver = image.copy();
         visible = true;
+        ++shown;
     }
     void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override {
         QPainter painter(&screen);
@@ -51,6 +52,7 @@ public:
         if (onCopy)
             onCopy(source, rects);
     }
+    void WaitShown() override { ++waits; }
     void Raise() override {}
     void SetRegion(const QRegion&) override {}
     void Hide() override { visible = false; }
@@ -63,9 +65,11 @@ public:
         QList<TRect> rects;
     };
     QRect place;
-    QImage screen;
+    QImage screen; // device pixels, as the screen shows them
     QImage shownOver;
     bool visible = false;
+    int shown = 0;
+    int waits = 0;
     std::vector<Copied> copies;
     std::function<void(const QImage&, const QList<TRect>&)> onCopy;
 };
@@ -79,6 +83,7 @@ public:
     void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override {
         s_->Copy(source, rects, excluded);
     }
+    void WaitShown() override { s_->WaitShown(); }
     void Raise() override {}
     void SetRegion(const QRegion&) override {}
     void Hide() override { s_->Hide(); }
@@ -91,7 +96,8 @@ private:
 };
 
 // The screen reads back `screen` at any place (black when null); controls render as `rendered` when it is
-// set, else as themselves.
+// set, else as themselves. `ratio` device pixels make a logical one; `rendered` and `screen` are in
+// device pixels. `placed` is where a window manager puts a window (null: where it asked).
 class FakeDisplay : public TTEDisplay {
 public:
     FakeDisplay() { SetTransitionDisplay(this); }
@@ -99,7 +105,7 @@ public:
 
     QImage GrabScreen(const QRect& r) override {
         log.push_back("grab");
-        QImage image(r.size(), QImage::Format_RGB32);
+        QImage image(DeviceSize(r.size(), ratio), QImage::Format_RGB32);
         image.fill(Qt::black);
         if (!screen.isNull()) {
             QPainter painter(&image);
@@ -109,8 +115,14 @@ public:
     }
     QImage Render(QWidget* widget, const QRect& rect) override {
         log.push_back("render");
-        return rendered.isNull() ? widget->grab(rect).toImage() : rendered.copy(rect);
+        if (rendered.isNull())
+            return widget->grab(rect).toImage();
+        return rendered.copy(QRect(QPoint(DeviceEdge(rect.left(), ratio), DeviceEdge(rect.top(), ratio)),
+                                   DeviceSize(rect.size(), ratio)));
     }
+    double Ratio(const QWidget*) const override { return ratio; }
+    bool Composited() const override { return composited; }
+    QRect Placement(QWidget*, const QRect&) override { return placed; }
     // The surfaces outlive the transitions that used them, for inspection.
     std::unique_ptr<TTERenderSurface> CreateRenderWindow() override {
         surfaces.push_back(std::make_unique<FakeSurface>());
@@ -121,6 +133,9 @@ public:
 
     QImage screen;
     QImage rendered;
+    double ratio = 1;
+    bool composited = false;
+    QRect placed;
     FakeSurface* last = nullptr;
     std::vector<std::unique_ptr<FakeSurface>> surfaces;
     std::vector<std::string> log;

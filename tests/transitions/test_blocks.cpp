@@ -3,6 +3,7 @@
 #include "transitions/teBlock.h"
 
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -38,21 +39,29 @@ struct BlockRun {
     QImage oldShown;
 };
 
-BlockRun Reveal(int width, int height, std::function<void(ProbeBlocks&)> configure = {},
-                double frameCost = 0) {
+// Reveals a `width` x `height` widget; at `ratio` the images are that many times larger in
+// device pixels. `onFrame` sees the screen after each frame.
+BlockRun Reveal(int width, int height, std::function<void(ProbeBlocks&)> configure = {}, double frameCost = 0,
+                double ratio = 1, std::function<void(const QImage&)> onFrame = {}) {
     EnsureQtApp();
     FakeClock clock;
     FakeDisplay display;
     BlockRun run;
-    display.screen = Solid(width, height, kOld);
-    display.rendered = run.newImage = Columns(width, height, 200);
+    display.ratio = ratio;
+    const QSize device = DeviceSize(QSize(width, height), ratio);
+    display.screen = Solid(device.width(), device.height(), kOld);
+    display.rendered = run.newImage = Columns(device.width(), device.height(), 200);
     QWidget target;
     target.setGeometry(0, 0, width, height);
     target.show();
     ProbeBlocks blocks(nullptr);
     if (configure)
         configure(blocks);
-    display.onCopy = [&](const QImage&, const QList<TRect>&) { clock.AdvanceMs(frameCost); };
+    display.onCopy = [&](const QImage&, const QList<TRect>&) {
+        clock.AdvanceMs(frameCost);
+        if (onFrame)
+            onFrame(display.last->screen);
+    };
     EXPECT_TRUE(blocks.Prepare(&target, Rect(0, 0, width, height)));
     blocks.Execute();
     run.copies = display.last->copies;
@@ -166,4 +175,50 @@ TEST(Blocks, DualAndRandomSubStyleChangeNothingInStyleOne) {
     });
     EXPECT_EQ(run.frames.size(), 129u);
     EXPECT_EQ(run.last, run.newImage.convertToFormat(run.last.format()));
+}
+
+TEST(Blocks, InDevicePixelsEachBlockShowsTheNewImageAtItsPlaceAtEveryRatio) {
+    // The main menu's 642 x 466: the grid stays 13 x 9 blocks of the window's logical pixels;
+    // each block is revealed over its device pixels, and every pixel on screen is either the
+    // old screen or the new image at the same place.
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0}) {
+        const auto device = [ratio](int v) { return int(std::floor(v * ratio + 0.5)); };
+        const QSize size(device(642), device(466));
+        const QImage newImage = Columns(size.width(), size.height(), 200);
+        int frames = 0;
+        QRegion revealed;
+        std::vector<TRect> blocks;
+        const BlockRun run = Reveal(642, 466, {}, 0, ratio, [&](const QImage& screen) {
+            if (++frames % 32 != 1)
+                return;
+            for (int y = 0; y < screen.height(); ++y) {
+                const auto* shown = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+                const auto* fresh = reinterpret_cast<const QRgb*>(newImage.constScanLine(y));
+                int wrong = -1;
+                for (int x = 0; x < screen.width() && wrong < 0; ++x)
+                    if (shown[x] != kOld && shown[x] != fresh[x])
+                        wrong = x;
+                ASSERT_EQ(wrong, -1) << ratio << " frame " << frames << " row " << y;
+            }
+        });
+        ASSERT_EQ(run.rects.size(), 13u * 9u) << ratio;
+        ASSERT_EQ(run.last.size(), size) << ratio;
+        EXPECT_EQ(run.last, run.newImage.convertToFormat(run.last.format())) << ratio;
+        // Frame i copied block i of the order, in device pixels, and the blocks tile the image.
+        int area = 0;
+        for (std::size_t i = 0; i + 1 < run.rects.size(); ++i) {
+            const TRect logical = run.rects[i];
+            const TRect expected{device(logical.Left), device(logical.Top), device(logical.Right),
+                                 device(logical.Bottom)};
+            ASSERT_EQ(run.copies[i].rects, QList<TRect>{expected}) << ratio << " frame " << i + 1;
+        }
+        for (const TRect& logical : run.rects) {
+            const QRect r = QRect(QPoint(device(logical.Left), device(logical.Top)),
+                                  QPoint(device(logical.Right) - 1, device(logical.Bottom) - 1));
+            revealed += r;
+            area += r.width() * r.height();
+        }
+        EXPECT_EQ(area, size.width() * size.height()) << ratio;
+        EXPECT_EQ(revealed, QRegion(QRect(QPoint(0, 0), size))) << ratio;
+    }
 }

@@ -52,8 +52,8 @@ Timing Animate(FakeClock& clock, int frames, int ms, double cost) {
     data.SrcImage = &oldImage;
     data.DstImage = &newImage;
     data.Canvas = &surface;
-    data.Width = 100;
-    data.Height = 10;
+    data.Width = data.DeviceWidth = 100;
+    data.Height = data.DeviceHeight = 10;
     const double start = clock.NowMs();
     probe.Animate(data);
     return {probe.drawn, clock.NowMs() - start, surface.screen};

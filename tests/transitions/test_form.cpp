@@ -141,13 +141,53 @@ TEST_F(FormShow, OldImageOnABlackReadingScreenIsComposedFromTheProgramsWindows) 
     // the menu, the level window's own background stands in.
     const QImage menuPart =
         menu.form->grab(QRect(250, 50, 50, 100)).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(old.copy(0, 0, 50, 100), menuPart);
+    EXPECT_EQ(old.copy(0, 0, 50, 100).convertToFormat(QImage::Format_RGB32), menuPart);
     EXPECT_EQ(old.pixel(10, 10) & 0xFFFFFF, 0xFFFF00u);
     EXPECT_EQ(old.pixel(75, 50) & 0xFFFFFF, 0xFF00FFu);
     EXPECT_EQ(old.pixel(10, 95) & 0xFFFFFF, 0xFF0000u); // the menu's red below the panel
 
     // Roll frames start from that picture: half-way, the part ahead of the band is it.
     EXPECT_EQ(display.last->screen, level.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(FormShow, UnderACompositorTheDesktopShowsThroughWhereTheWindowWasPlaced) {
+    display.composited = true;
+    RollingForm menu(QRect(100, 100, 300, 200), 0x0000FF);
+    menu.form->Show();
+
+    // Asked for at (350, 150); the window manager puts it 2 right and 27 lower, and the
+    // render window follows it there before the first frame.
+    RollingForm level(QRect(350, 150, 100, 100), 0xFF00FF);
+    display.placed = QRect(352, 177, 100, 100);
+    level.form->Show();
+    EXPECT_EQ(display.last->place, display.placed);
+    EXPECT_EQ(display.last->shown, 2);
+    const QImage old = display.last->shownOver;
+    ASSERT_EQ(old.size(), QSize(100, 100));
+    // Over the menu (its x 252 to 299) the menu; beyond it nothing: the compositor shows
+    // what lies behind.
+    EXPECT_EQ(old.pixel(10, 10), 0xFFFF0000u);
+    EXPECT_EQ(old.pixel(47, 99), 0xFFFF0000u);
+    EXPECT_EQ(old.pixel(48, 10), 0u);
+    EXPECT_EQ(old.pixel(99, 99), 0u);
+    // The last frame, the whole window, was on screen before the render window went.
+    EXPECT_GE(display.last->waits, 1);
+    EXPECT_EQ(display.last->screen, level.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(FormShow, UnderACompositorsShellTheNextWindowIsRevealedWhereTheLastOneWasPutRelativeToItsAsk) {
+    // The shell places a window only after its transition, 6 right and 27 lower than asked.
+    display.composited = true;
+    RollingForm menu(QRect(100, 100, 300, 200));
+    menu.form->Show();
+    EXPECT_EQ(display.last->place, QRect(100, 100, 300, 200));
+    menu.form->setGeometry(106, 127, 300, 200);
+    QCoreApplication::processEvents();
+
+    RollingForm level(QRect(350, 150, 100, 100));
+    level.form->Show();
+    EXPECT_EQ(display.last->place, QRect(356, 177, 100, 100));
+    TTransitionEffect::SetShellOffset({});
 }
 
 TEST_F(FormShow, SecondComponentOnAFormIsRefused) {

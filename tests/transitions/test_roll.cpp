@@ -3,6 +3,7 @@
 #include "transitions/teRoll.h"
 
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -32,14 +33,18 @@ struct RollRun {
 };
 
 // Runs a whole roll over a `width` x `height` widget, untimed (every frame drawn), and
-// keeps the render window's picture after each frame in `keep`.
-RollRun Roll(int width, int height, std::function<void(ProbeRoll&)> configure, std::set<int> keep) {
+// keeps the render window's picture after each frame in `keep`. At `ratio` the images are
+// that many times larger in device pixels.
+RollRun Roll(int width, int height, std::function<void(ProbeRoll&)> configure, std::set<int> keep,
+             double ratio = 1) {
     EnsureQtApp();
     FakeClock clock;
     FakeDisplay display;
     RollRun run;
-    display.screen = Solid(width, height, kOld);
-    display.rendered = run.newImage = Columns(width, height);
+    display.ratio = ratio;
+    const QSize device = DeviceSize(QSize(width, height), ratio);
+    display.screen = Solid(device.width(), device.height(), kOld);
+    display.rendered = run.newImage = Columns(device.width(), device.height());
     QWidget target;
     target.setGeometry(0, 0, width, height);
     target.show();
@@ -190,4 +195,34 @@ TEST(Roll, VerticalDirectionsAndWidthRule) {
     roll.SetSize(0);
     EXPECT_EQ(roll.Size(), 1);
     EXPECT_EQ(roll.Description(), QStringLiteral("Roll"));
+}
+
+TEST(Roll, InDevicePixelsTheSheetAndBandKeepTheirPlaceAtEveryRatio) {
+    // The arithmetic stays in the window's 300 logical columns (301 frames, a 60 wide band);
+    // each frame is drawn in device columns: logical column c covers device columns
+    // round(c x ratio) up to round((c + 1) x ratio).
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0}) {
+        const auto device = [ratio](int c) { return int(std::floor(c * ratio + 0.5)); };
+        const RollRun run = Roll(
+            300, 3, [](ProbeRoll& r) { r.SetUse3D(false); }, {30, 150, 270, 290}, ratio);
+        ASSERT_EQ(run.frames.size(), 300u) << ratio;
+        const int width = device(300);
+        ASSERT_EQ(run.last.width(), width) << ratio;
+        EXPECT_EQ(run.last, run.newImage.convertToFormat(run.last.format())) << ratio;
+        for (const int frame : {30, 150, 270, 290}) {
+            // The band narrows to the sheet still on the roll near the far edge.
+            const int band = std::min(60, 300 - frame);
+            const int bandLeft = device(frame - band), bandRight = device(frame);
+            const QImage& shown = run.shown.at(frame);
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < width; ++x) {
+                    QRgb expected = kOld;
+                    if (x < bandLeft)
+                        expected = Pixel(run.newImage, x, y);
+                    else if (x < bandRight) // the sheet beyond the band's edge, folded back over it
+                        expected = Pixel(run.newImage, std::min(width - 1, 2 * bandRight - 1 - x), y);
+                    ASSERT_EQ(Pixel(shown, x, y), expected) << ratio << " frame " << frame << " column " << x;
+                }
+        }
+    }
 }

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Backdrop.h"
+#include "app/FieldActivity.h"
+#include "app/Settings.h"
+#include "framework/Forms.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+// The colours of the main menu's bottom bar, from white at the top to its warm gradient.
+const QColor TopColour(255, 255, 255);
+const QColor BottomColour(255, 225, 164);
+
+class TBackdropWindow : public QWidget {
+public:
+    TBackdropWindow() {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setWindowTitle(QApplication::applicationName());
+        if (Application)
+            setWindowIcon(Application->Icon());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QLinearGradient gradient(0, 0, 0, height());
+        gradient.setColorAt(0, TopColour);
+        gradient.setColorAt(1, BottomColour);
+        painter.fillRect(rect(), gradient);
+    }
+    // A child's clicks here land nowhere.
+    void mousePressEvent(QMouseEvent*) override {}
+    void mouseReleaseEvent(QMouseEvent*) override {}
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
+};
+
+xcb_connection_t* X11Connection() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+void TBackdrop::Switch(bool on) {
+    if (on == On())
+        return;
+    if (on) {
+        if (!window_)
+            window_ = new TBackdropWindow;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            window_->setGeometry(screen->geometry());
+        window_->showFullScreen();
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TForm*>(widget); form && form->windowHandle())
+            KeepInFront(form, on);
+    if (on) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible())
+                Maximize(level);
+    } else {
+        window_->hide();
+        for (const QPointer<TForm>& level : maximized_)
+            if (level)
+                level->SetWindowState(wsNormal);
+        maximized_.clear();
+    }
+    // Back in front, the active window last, so it keeps the keyboard.
+    QWidget* active = QApplication::activeWindow();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<TForm*>(widget) && widget->isVisible() && widget != active)
+            widget->raise();
+    if (active)
+        active->raise();
+    Q_EMIT Switched();
+}
+
+void TBackdrop::PrepareLevel(TForm* level) {
+    if (On() && qobject_cast<TFieldActivity*>(level) && !level->isVisible())
+        Maximize(level);
+}
+
+void TBackdrop::Maximize(TForm* level) {
+    if (level->WindowState() == wsMaximized)
+        return;
+    maximized_.emplace_back(level);
+    level->SetWindowState(wsMaximized);
+}
+
+void TBackdrop::Release() {
+    qApp->removeEventFilter(this);
+    delete window_;
+    window_ = nullptr;
+}
+
+// The window manager keeps a window in front of the one it belongs to (WM_TRANSIENT_FOR), and a
+// full-screen window above the task bars while one of its own windows has the focus.
+void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection || !window_)
+        return;
+    const xcb_window_t id = xcb_window_t(window->winId());
+    if (inFront) {
+        const xcb_window_t backdrop = xcb_window_t(window_->winId());
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW,
+                            32, 1, &backdrop);
+    } else {
+        xcb_delete_property(connection, id, XCB_ATOM_WM_TRANSIENT_FOR);
+    }
+    xcb_flush(connection);
+}
+
+bool TBackdrop::eventFilter(QObject* watched, QEvent* event) {
+    // A game window about to be mapped for the first time belongs in front too.
+    if (event->type() == QEvent::Show)
+        if (auto* form = qobject_cast<TForm*>(watched); form && form->isWindow())
+            KeepInFront(form, true);
+    return false;
+}
+
+TBackdrop& FullScreenBackdrop() {
+    static TBackdrop backdrop;
+    return backdrop;
+}
+
+void SwitchFullScreen(bool on) {
+    FullScreenBackdrop().Switch(on);
+    Settings().Update([on](TParentSettings& s) { s.FullScreen = on; });
+}

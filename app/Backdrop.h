@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Full screen: a backdrop in the game's colours covers the whole screen, task bars included, and
+// the game's windows stay in front of it at their own sizes; the levels that scale open
+// maximized. Clicks on the backdrop do nothing.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+class TForm;
+
+class TBackdrop : public QObject {
+    Q_OBJECT
+public:
+    bool On() const { return window_ && window_->isVisible(); }
+    // Shows or hides the backdrop; the game's windows keep their places in front of it.
+    void Switch(bool on);
+    // A level about to open: on the backdrop, one that scales opens maximized.
+    void PrepareLevel(TForm* level);
+    // Closes the backdrop window for good, while the toolkit still runs.
+    void Release();
+    // The backdrop window, or null before full screen was first switched on.
+    QWidget* Window() const { return window_; }
+
+Q_SIGNALS:
+    void Switched();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void KeepInFront(QWidget* window, bool inFront);
+    void Maximize(TForm* level);
+
+    QWidget* window_ = nullptr;
+    std::vector<QPointer<TForm>> maximized_;
+};
+
+TBackdrop& FullScreenBackdrop();
+// Switches full screen now and keeps the choice for the next start.
+void SwitchFullScreen(bool on);

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/uSettings.h"
+#include "app/Backdrop.h"
+#include "app/Settings.h"
+#include "controls/RzPanel.h"
+#include "controls/RzRadChk.h"
+#include "controls/XiButton.h"
+#include "controls/XiPanel.h"
+#include "framework/ComCtrls.h"
+
+TfrmSettings::TfrmSettings(QObject* owner) : TForm(owner) {
+    LoadLayout(QStringLiteral(":/layouts/uSettings.layout"));
+    Bind(pnlSettings, "pnlSettings");
+    Bind(lblTitle, "lblTitle");
+    Bind(chkFullScreen, "chkFullScreen");
+    Bind(chkAskBeforeQuitting, "chkAskBeforeQuitting");
+    Bind(lblVoiceVolume, "lblVoiceVolume");
+    Bind(trkVoiceVolume, "trkVoiceVolume");
+    Bind(lblPianoVolume, "lblPianoVolume");
+    Bind(trkPianoVolume, "trkPianoVolume");
+    Bind(chkMuted, "chkMuted");
+    Bind(pnlBottom, "pnlBottom");
+    Bind(btnClose, "btnClose");
+    trkVoiceVolume->SetMax(TParentSettings::MaxVolume);
+    trkPianoVolume->SetMax(TParentSettings::MaxVolume);
+    ShowValues();
+    QObject::connect(&Settings(), &TSettingsStore::Changed, this, [this] { ShowValues(); });
+    QObject::connect(&FullScreenBackdrop(), &TBackdrop::Switched, this, [this] { ShowValues(); });
+}
+
+void TfrmSettings::ShowValues() {
+    const TParentSettings& values = Settings().Values();
+    showing_ = true;
+    chkFullScreen->SetChecked(FullScreenBackdrop().On());
+    chkAskBeforeQuitting->SetChecked(values.AskBeforeQuitting);
+    trkVoiceVolume->SetPosition(values.VoiceVolume);
+    trkPianoVolume->SetPosition(values.PianoVolume);
+    chkMuted->SetChecked(values.Muted);
+    showing_ = false;
+}
+
+void TfrmSettings::chkFullScreenClick(TObject*) {
+    if (!showing_)
+        SwitchFullScreen(chkFullScreen->Checked());
+}
+
+void TfrmSettings::chkAskBeforeQuittingClick(TObject*) {
+    if (!showing_)
+        Settings().Update(
+            [this](TParentSettings& s) { s.AskBeforeQuitting = chkAskBeforeQuitting->Checked(); });
+}
+
+void TfrmSettings::trkVoiceVolumeChange(TObject*) {
+    if (!showing_)
+        Settings().Update([this](TParentSettings& s) { s.VoiceVolume = trkVoiceVolume->Position(); });
+}
+
+void TfrmSettings::trkPianoVolumeChange(TObject*) {
+    if (!showing_)
+        Settings().Update([this](TParentSettings& s) { s.PianoVolume = trkPianoVolume->Position(); });
+}
+
+void TfrmSettings::chkMutedClick(TObject*) {
+    if (!showing_)
+        Settings().Update([this](TParentSettings& s) { s.Muted = chkMuted->Checked(); });
+}
+
+void TfrmSettings::btnCloseClick(TObject*) {
+    Close();
+}
