@@ -5,7 +5,15 @@
 #include "platform/MidiStream.h"
 #include "sound/abfComponents.h"
 
+#include <QApplication>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr int ReleaseDelayMs = 2000;
+}
 
 TMusicActivity::TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions)
     : TActivityForm(owner), layout_(layout), questions_(std::move(questions)) {}
@@ -30,6 +38,20 @@ void TMusicActivity::InitForm() {
             pnlTop->SetColor(*q.TopColor);
     }
     objHint->SetVisible(HintsOn());
+}
+
+void TMusicActivity::hideEvent(QHideEvent* event) {
+    TActivityForm::hideEvent(event);
+    // The piano's instruments are freed a moment after the last Music window has gone, not
+    // between the questions of a level, which close and show the window again at once.
+    QTimer::singleShot(ReleaseDelayMs, [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const bool musicShown = std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+            return qobject_cast<const TMusicActivity*>(window) && window->isVisible();
+        });
+        if (!musicShown)
+            ReleaseMidi();
+    });
 }
 
 void TMusicActivity::btnPlayClick(TObject*) {

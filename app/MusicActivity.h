@@ -39,6 +39,7 @@ public Q_SLOTS:
 
 protected:
     TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions);
+    void hideEvent(QHideEvent* event) override;
     // Reads the layout and finds the controls; called by each window once it is fully built,
     // so that the layout's handlers reach the window's own methods.
     void CreateFromLayout();

@@ -23,7 +23,6 @@
 
 #include <QFontDatabase>
 #include <QTimer>
-#include <thread>
 
 namespace {
 
@@ -86,11 +85,11 @@ void WarmUpSound() {
     // Late enough not to hold up the main menu's first frame.
     QTimer::singleShot(200, [] {
         AudioOutput::Instance().Open();
-        std::thread([] {
-            for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle",
-                                     "triangle", "square", "E", "F", "G", "A", "B", "C", "D"})
-                PreloadSound(QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name)));
-        }).detach();
+        QStringList recordings;
+        for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle",
+                                 "triangle", "square", "E", "F", "G", "A", "B", "C", "D"})
+            recordings << QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name));
+        PreloadSounds(recordings);
     });
 }
 

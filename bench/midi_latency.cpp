@@ -27,12 +27,14 @@ double Milliseconds(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-double ResidentMegabytes() {
+// A field of /proc/self/status in megabytes: VmRSS (all resident memory) or RssAnon (the heap's
+// share of it, without the libraries' pages).
+double ResidentMegabytes(const std::string& field = "VmRSS") {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
+        if (line.rfind(field + ":", 0) == 0)
+            return std::stod(line.substr(field.size() + 1)) / 1024.0;
     return 0;
 }
 
@@ -85,6 +87,7 @@ int main(int argc, char** argv) {
     AudioOutput::Instance().Open();
 
     const double before = ResidentMegabytes();
+    const double anonBefore = ResidentMegabytes("RssAnon");
     const Clock::time_point loadStart = Clock::now();
     PreloadMidi();
     HMIDISTRM stream = nullptr;
@@ -96,8 +99,20 @@ int main(int argc, char** argv) {
     const double loadMs = Milliseconds(Clock::now() - loadStart);
     midiStreamClose(stream);
     const double after = ResidentMegabytes();
-    std::printf("SoundFont load: %.1f ms, resident memory %.1f MB -> %.1f MB (+%.1f MB)\n", loadMs, before,
-                after, after - before);
+    const double anonAfter = ResidentMegabytes("RssAnon");
+    std::printf("SoundFont load: %.1f ms, resident memory %.1f MB -> %.1f MB (+%.1f MB, of it +%.1f MB "
+                "RssAnon)\n",
+                loadMs, before, after, after - before, anonAfter - anonBefore);
+
+    // The synthesizer is freed after the last Music window and loaded again for the next one.
+    ReleaseMidi();
+    const Clock::time_point reloadStart = Clock::now();
+    PreloadMidi();
+    if (midiStreamOpen(&stream, &device, 1, nullptr, 0, CALLBACK_NULL) == MMSYSERR_NOERROR) {
+        std::printf("SoundFont reload after ReleaseMidi: %.1f ms\n",
+                    Milliseconds(Clock::now() - reloadStart));
+        midiStreamClose(stream);
+    }
 
     OnsetProbe probe;
     AudioOutput::Instance().Attach(&probe);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long a sound takes to start: the time PlaySoundA itself takes (decoding a recording the
-// first time, from the cache afterwards) and the delay from its return to the audio callback
+// first time, from the cache afterwards) and the delay from the call to the audio callback
 // mixing the first audible sample. Runs on the device SDL_AUDIODRIVER names; when unset, on the
 // disk driver writing to /dev/null, which paces its callback like a sound card. Goal: < 30 ms.
 #include "platform/AudioOutput.h"
@@ -103,7 +103,8 @@ void MeasureDecoding() {
     PrintFigures("PlaySoundA, cached", cached);
 }
 
-void MeasureLatency(int trials) {
+// With `suspended`, each sound comes to a device suspended after silence, as in the game.
+void MeasureLatency(int trials, bool suspended) {
     QTemporaryDir dir;
     const QString tone = dir.filePath(QStringLiteral("tone.wav"));
     QFile file(tone);
@@ -123,10 +124,13 @@ void MeasureLatency(int trials) {
         PlaySoundA(nullptr, nullptr, 0);
         // Start at every phase of the device's buffer period.
         std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 12000));
+        if (suspended)
+            output.Suspend();
         output.Locked([&] {
             probe.armed = true;
             probe.found = false;
         });
+        const Clock::time_point called = Clock::now();
         Play(tone);
         const Clock::time_point returned = Clock::now();
         const Clock::time_point deadline = returned + std::chrono::seconds(1);
@@ -137,17 +141,18 @@ void MeasureLatency(int trials) {
             std::printf("trial %d: no sound within a second\n", i);
             continue;
         }
-        toCallback.push_back(Ms(probe.at - returned));
+        toCallback.push_back(Ms(probe.at - called));
         toSample.push_back(toCallback.back() + 1000.0 * probe.offset / AudioOutput::SampleRate);
     }
     output.Detach(&probe);
     PlaySoundA(nullptr, nullptr, 0);
     if (toCallback.empty())
         return;
-    std::printf("%zu trials, buffer %d frames (%.1f ms)\n", toCallback.size(), AudioOutput::BufferFrames,
+    std::printf("%zu trials%s, buffer %d frames (%.1f ms)\n", toCallback.size(),
+                suspended ? " on a suspended device" : "", AudioOutput::BufferFrames,
                 1000.0 * AudioOutput::BufferFrames / AudioOutput::SampleRate);
-    PrintFigures("return -> callback mixes the sound", toCallback);
-    PrintFigures("return -> first sample's place in the output", toSample);
+    PrintFigures("call -> callback mixes the sound", toCallback);
+    PrintFigures("call -> first sample's place in the output", toSample);
 }
 
 } // namespace
@@ -160,6 +165,7 @@ int main() {
     AudioOutput::Instance().Open();
     std::printf("audio driver: %s\n", SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "none");
     MeasureDecoding();
-    MeasureLatency(100);
+    MeasureLatency(100, false);
+    MeasureLatency(50, true);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/Guard.h"
 
+#include "platform/DataFolders.h"
 #include "platform/VersionResource.h"
 
 #include <QDateTime>
@@ -188,10 +189,7 @@ QString ErrorReportText(const QString& what, const QString& where) {
 }
 
 QString ErrorReportFolder() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/tovimar-plumkin");
+    return StateFolder();
 }
 
 QString SaveErrorReport(const QString& report) {

@@ -33,7 +33,7 @@ QString DescribeException(const std::exception& error);
 // toolkit and the system.
 QString ErrorReportText(const QString& what, const QString& where);
 
-// $XDG_STATE_HOME/tovimar-plumkin, or ~/.local/state/tovimar-plumkin when that is not set.
+// StateFolder(): $XDG_STATE_HOME/tovimar-plumkin, or ~/.local/state/tovimar-plumkin when that is not set.
 QString ErrorReportFolder();
 
 // Saves `report` to a new file in the report folder; returns its path, empty when it could not

@@ -4,6 +4,7 @@
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QScopeGuard>
 #include <QScreen>
@@ -272,8 +273,14 @@ void TForm::showEvent(QShowEvent* event) {
 
 void TForm::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { Perform(WM_SHOWWINDOW, 0); });
+    if (event->spontaneous())
+        return;
+    Guarded([this] { Perform(WM_SHOWWINDOW, 0); });
+    // A hidden window needs no screen buffer (over a megabyte of shared memory with the X
+    // server); the next paint after showing sizes it again. One pixel, as an empty size is
+    // taken for a huge one by the X backing store.
+    if (QBackingStore* store = backingStore(); store && isWindow() && !isVisible())
+        store->resize(QSize(1, 1));
 }
 
 void TForm::enterEvent(QEnterEvent* event) {

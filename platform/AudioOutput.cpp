@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AudioOutput.h"
 
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+
 #include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 AudioOutput& AudioOutput::Instance() {
     static AudioOutput output;
@@ -16,8 +21,12 @@ AudioOutput::~AudioOutput() {
 }
 
 void AudioOutput::Open() {
-    if (offline_ || tried_)
+    if (offline_)
         return;
+    if (tried_) {
+        Resume();
+        return;
+    }
     tried_ = true;
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Tovimar Plumkin");
     // SDL would turn SIGINT and SIGTERM into events nobody reads, and the program could not be ended.
@@ -37,6 +46,54 @@ void AudioOutput::Open() {
     }
     if (device_ != 0)
         SDL_PauseAudioDevice(device_, 0);
+    ScheduleSuspend();
+}
+
+void AudioOutput::Resume() {
+    if (suspended_) {
+        suspended_ = false;
+        device_ = OpenDevice();
+        if (device_ != 0)
+            SDL_PauseAudioDevice(device_, 0);
+    }
+    ScheduleSuspend();
+}
+
+void AudioOutput::Suspend() {
+    if (device_ == 0)
+        return;
+    // Waits for a running callback; must not be called with mutex_ held.
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    suspended_ = true;
+}
+
+// The check runs on the application's thread, only while the device is open: once it is
+// suspended, nothing of the output runs at all.
+// SDL's disk driver stands for a recording of the output (the end-to-end tests read its file as
+// the sound's timeline); it is never suspended, as each reopening would start the file anew.
+void AudioOutput::ScheduleSuspend() {
+    lastBusyFrame_ = FramesRendered();
+    QCoreApplication* app = QCoreApplication::instance();
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (device_ == 0 || !app || QThread::currentThread() != app->thread() ||
+        (driver && std::strcmp(driver, "disk") == 0))
+        return;
+    if (!suspendTimer_) {
+        suspendTimer_ = new QTimer(app);
+        suspendTimer_->setSingleShot(true);
+        QObject::connect(suspendTimer_, &QTimer::timeout, suspendTimer_, [this] { SuspendWhenIdle(); });
+    }
+    suspendTimer_->start(SuspendAfterMs);
+}
+
+void AudioOutput::SuspendWhenIdle() {
+    const std::int64_t idleFrames = FramesRendered() - lastBusyFrame_;
+    const std::int64_t wanted = std::int64_t(SuspendAfterMs) * SampleRate / 1000;
+    if (idleFrames >= wanted)
+        Suspend();
+    else if (suspendTimer_)
+        suspendTimer_->start(int((wanted - idleFrames) * 1000 / SampleRate) + 1);
 }
 
 std::uint32_t AudioOutput::OpenDevice() {
@@ -64,6 +121,7 @@ void AudioOutput::Close() {
         SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
+    suspended_ = false;
     QuitAudio();
 }
 
@@ -98,10 +156,15 @@ void AudioOutput::Mix(float* out, int frames) {
         return;
     const std::size_t samples = std::size_t(frames) * Channels;
     std::fill(out, out + samples, 0.0f);
-    for (AudioSource* source : sources_)
+    bool busy = false;
+    for (AudioSource* source : sources_) {
         source->Render(out, frames);
+        busy = source->IsBusy() || busy;
+    }
     limiter_.Process(out, frames);
-    framesRendered_.fetch_add(frames, std::memory_order_relaxed);
+    const std::int64_t rendered = framesRendered_.fetch_add(frames, std::memory_order_relaxed) + frames;
+    if (busy)
+        lastBusyFrame_.store(rendered, std::memory_order_relaxed);
 }
 
 void AudioOutput::ToPcm16(const float* mix, std::int16_t* out, int samples) {

@@ -3,6 +3,8 @@
 // attached source. Tests render the same mix offline and count samples instead of time.
 #pragma once
 
+#include <QPointer>
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -14,7 +16,12 @@ public:
     // Called on the audio thread (or directly by tests): ADD `frames` stereo float frames
     // (interleaved L,R, range -1..1) into `mix`. Must not block or allocate.
     virtual void Render(float* mix, int frames) = 0;
+    // Called like Render, after it: true while the source sounds or has sound to come. The device
+    // is suspended only after every source has been idle for a while.
+    virtual bool IsBusy() const { return false; }
 };
+
+class QTimer;
 
 class AudioOutput {
 public:
@@ -24,14 +31,21 @@ public:
     // Small enough that a sound starts within about 12 ms of being queued.
     static constexpr int BufferFrames = 512;
 
-    // Opens the device the first time (no-op afterwards). Falls back to SDL's "dummy" driver when no
-    // real device opens, so timing behaves the same and the program is silent. Never throws.
+    // Opens the device the first time, or resumes a suspended one. Falls back to SDL's "dummy"
+    // driver when no real device opens, so timing behaves the same and the program is silent. Call
+    // it before every sound: with an application object, the device is suspended again once it
+    // has been idle for SuspendAfterMs after the last call and the last busy source (not on SDL's
+    // disk driver, whose file is the output's timeline). Never throws.
     void Open();
+    // Closes the device, so that no audio thread runs while nothing sounds; Open resumes it.
+    void Suspend();
+    static constexpr int SuspendAfterMs = 3000;
     // Tests: never open a device; the mix is produced only by RenderOffline.
     void UseOffline();
     bool IsOffline() const { return offline_; }
     // True when sound can be produced: offline, or a device (real or dummy) is open.
-    bool IsAvailable() const { return offline_ || device_ != 0; }
+    bool IsAvailable() const { return offline_ || device_ != 0 || suspended_; }
+    bool IsSuspended() const { return suspended_; }
 
     void Attach(AudioSource* source); // thread-safe against the callback
     void Detach(AudioSource* source); // after it returns, the callback no longer touches source
@@ -73,6 +87,9 @@ private:
     bool InitAudio();
     void QuitAudio();
     std::uint32_t OpenDevice();
+    void Resume();
+    void ScheduleSuspend();
+    void SuspendWhenIdle();
     void Close();
     void Mix(float* out, int frames);
     static void Callback(void* self, std::uint8_t* stream, int bytes);
@@ -84,7 +101,10 @@ private:
     std::vector<float> callbackMix_;
     Limiter limiter_;
     std::atomic<std::int64_t> framesRendered_{0};
+    std::atomic<std::int64_t> lastBusyFrame_{0}; // the output clock when a source last was busy
     std::uint32_t device_ = 0;
+    QPointer<QTimer> suspendTimer_;
+    bool suspended_ = false;
     bool tried_ = false;
     bool audioInitialised_ = false;
     bool offline_ = false;

@@ -13,3 +13,11 @@ QStringList ProgramDataFolders();
 
 // The first of ProgramDataFolders() that holds the file `relative`; empty when none does.
 QString FindProgramDataFile(const QString& relative);
+
+// The user's folder for what the program leaves behind for a fault report: $XDG_STATE_HOME/
+// tovimar-plumkin, or ~/.local/state/tovimar-plumkin when that is not set or not absolute.
+QString StateFolder();
+
+// Appends one time-stamped line to the log in StateFolder(), creating both when needed. Quietly
+// does nothing when the folder cannot be written. Safe to call from any thread.
+void WriteLogLine(const QString& line);

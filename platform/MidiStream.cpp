@@ -13,6 +13,7 @@
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -47,6 +48,47 @@ constexpr std::int64_t QuietFrames = 2 * AudioOutput::SampleRate;
 constexpr int DefaultTimeDivision = 96;
 constexpr unsigned DefaultTempo = 500000;
 constexpr int Channels = 16;
+constexpr int Polyphony = 64;
+
+// FluidSynth is opened when the synthesizer is first needed instead of being linked: the
+// libraries it brings took about a third of the dynamic loader's time at every start of the
+// program. Its calls keep their names, as pointers that OpenFluidSynth binds; being variables,
+// they hide the library's declarations in this file.
+// clang-format off
+#define TP_FLUID_CALLS(F)                                                                            \
+    F(new_fluid_settings) F(delete_fluid_settings) F(fluid_settings_setnum) F(fluid_settings_setint) \
+    F(new_fluid_synth) F(delete_fluid_synth) F(fluid_synth_sfload) F(fluid_set_log_function)         \
+    F(fluid_synth_noteon) F(fluid_synth_noteoff) F(fluid_synth_cc) F(fluid_synth_key_pressure)       \
+    F(fluid_synth_channel_pressure) F(fluid_synth_program_change) F(fluid_synth_pitch_bend)          \
+    F(fluid_synth_all_notes_off) F(fluid_synth_get_active_voice_count) F(fluid_synth_write_float)
+// clang-format on
+#define TP_FLUID_POINTER(name) decltype(&::name) name = nullptr;
+TP_FLUID_CALLS(TP_FLUID_POINTER)
+#undef TP_FLUID_POINTER
+
+void* fluidLibrary = nullptr; // the library's handle once every call is bound
+
+// Opens the library the build was made with, once; false when it or one of its calls is missing.
+bool OpenFluidSynth() {
+    static const bool opened = [] {
+        void* library = dlopen(TP_FLUIDSYNTH_SONAME, RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return false;
+        bool bound = true;
+#define TP_FLUID_BIND(name)                                                                                  \
+    name = reinterpret_cast<decltype(name)>(dlsym(library, #name));                                          \
+    bound = bound && name;
+        TP_FLUID_CALLS(TP_FLUID_BIND)
+#undef TP_FLUID_BIND
+        if (!bound)
+            return false;
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
+        fluidLibrary = library;
+        return true;
+    }();
+    return opened;
+}
 
 } // namespace
 
@@ -231,11 +273,18 @@ private:
         fluid_settings_setnum(settings, "synth.gain", SynthGain);
         // Every call is serialised by the output lock already.
         fluid_settings_setint(settings, "synth.threadsafe-api", 0);
+        // Only the samples of the instruments selected on a channel are read into memory: the
+        // piano and the drum kit of the program reset, a few megabytes of the whole font.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        // Far more voices than one note and its release need; the default 256 cost 2 MB.
+        fluid_settings_setint(settings, "synth.polyphony", Polyphony);
         fluid_synth_t* synth = new_fluid_synth(settings);
         if (synth && fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED) {
             delete_fluid_synth(synth);
             synth = nullptr;
         }
+        // Reading the font leaves megabytes of freed scratch memory behind.
+        malloc_trim(0);
         std::lock_guard lock(mutex_);
         settings_ = settings;
         synth_ = synth;
@@ -247,7 +296,7 @@ private:
     // leaves no pool of idle threads behind for the rest of the game.
     static void LoadOnThisThreadOnly() {
         using SetThreads = void (*)(int);
-        if (const auto setThreads = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads")))
+        if (const auto setThreads = reinterpret_cast<SetThreads>(dlsym(fluidLibrary, "omp_set_num_threads")))
             setThreads(1);
     }
 
@@ -359,12 +408,9 @@ private:
 // that plays the open stream's records at their exact output frames.
 class MidiDevice final : public AudioSource {
 public:
-    MidiDevice() {
-        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, nullptr, nullptr);
-    }
-
     bool Available() {
+        if (!OpenFluidSynth())
+            return false;
         AudioOutput& output = AudioOutput::Instance();
         output.Open();
         if (!output.IsAvailable())
@@ -377,6 +423,7 @@ public:
     bool ValidId(unsigned id) { return (id == 0 || id == MIDI_MAPPER) && Available(); }
 
     void StartLoad() {
+        releaseWanted_ = false;
         const std::string path = SoundFontPath();
         if (load_ && load_->path == path)
             return;
@@ -437,7 +484,16 @@ public:
         });
         if (result == MMSYSERR_NOERROR)
             open_ = nullptr; // freed once its close notification has gone out
+        if (releaseWanted_ && !open_)
+            ReleaseNow();
         return result;
+    }
+
+    // Frees the synthesizer now, or when the open stream closes.
+    void Release() {
+        releaseWanted_ = true;
+        if (!open_)
+            ReleaseNow();
     }
 
     MMRESULT Property(MidiStreamHandle& stream, unsigned char* data, unsigned flags) {
@@ -551,6 +607,11 @@ public:
         Locked([&] { hook_ = std::move(hook); });
     }
 
+    // Records to come, or a voice or its reverb tail still sounding.
+    bool IsBusy() const override {
+        return (playing_ && playing_->count > 0) || (synth_ && quiet_ <= QuietFrames);
+    }
+
     void Render(float* mix, int frames) override {
         const std::int64_t end = clock_ + frames;
         std::int64_t at = clock_;
@@ -577,6 +638,15 @@ public:
 
 private:
     template <class F> void Locked(F&& f) { AudioOutput::Instance().Locked(std::forward<F>(f)); }
+
+    void ReleaseNow() {
+        releaseWanted_ = false;
+        Locked([&] { synth_ = nullptr; });
+        // Off the render path now: the synthesizer is freed with the last reference to its load.
+        active_.reset();
+        load_.reset();
+        malloc_trim(0);
+    }
 
     // Waits for the SoundFont of the current path and puts its synthesizer on the output.
     MMRESULT UseSynth() {
@@ -678,6 +748,7 @@ private:
     MidiStreamHandle* open_ = nullptr;
     int outstanding_ = 0;
     bool attached_ = false;
+    bool releaseWanted_ = false;
     NotificationQueue notifications_;
 
     // Shared with the render path under the output lock.
@@ -801,6 +872,10 @@ MMRESULT midiStreamStop(HMIDISTRM handle) {
 void PreloadMidi() {
     if (Device().Available())
         Device().StartLoad();
+}
+
+void ReleaseMidi() {
+    Device().Release();
 }
 
 void SetMidiMessageHook(std::function<void(std::uint32_t msg, std::int64_t frame)> hook) {

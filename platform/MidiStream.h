@@ -131,7 +131,12 @@ MMRESULT midiStreamRestart(HMIDISTRM handle);
 MMRESULT midiStreamStop(HMIDISTRM handle);
 
 // Starts loading the SoundFont in the background, so that the first note need not wait for it.
+// Cancels a release still to come.
 void PreloadMidi();
+
+// Frees the synthesizer and its instruments, at once or when the open stream closes; the next
+// stream (or PreloadMidi) loads them again.
+void ReleaseMidi();
 
 // Tests: called on the render path with each short message the sequencer sends and the output
 // frame (AudioOutput::FramesRendered clock) at which it takes effect. Empty to remove.

@@ -5,14 +5,18 @@
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -39,12 +43,46 @@ constexpr std::uint32_t MinRate = 4000, MaxRate = 192000;
 constexpr std::uint32_t MinCodedBits = 4;
 constexpr std::uint32_t MaxChannels = 8;
 
+// A decoded sound at the output rate, kept as 16-bit samples at its own channel count (mono or
+// stereo): a quarter or an eighth of the memory of float stereo. Mixing converts it.
 struct Clip {
     QString name;
-    std::vector<float> samples; // interleaved stereo at the output rate
-    std::int64_t Frames() const { return std::int64_t(samples.size() / 2); }
+    int channels = 1;
+    std::vector<std::int16_t> samples; // interleaved
+    std::int64_t Frames() const { return std::int64_t(samples.size()) / channels; }
 };
 using ClipPtr = std::shared_ptr<const Clip>;
+
+// What decoding gave: a clip, or why there is none.
+struct Decoded {
+    ClipPtr clip;
+    QString problem;
+};
+
+// The scale of a stored sample: the same as SDL's own 16-bit to float conversion, so a 16-bit
+// recording at the output rate mixes exactly as it was recorded.
+constexpr float SampleScale = 1.0f / 32768.0f;
+
+std::int16_t ToSample(float value) {
+    return std::int16_t(std::lrint(std::clamp(value * 32768.0f, -32768.0f, 32767.0f)));
+}
+
+// Adds `frames` frames of `clip`, from frame `from`, to the stereo `mix`, times `gain`; a mono
+// clip sounds on both sides.
+void MixClip(const Clip& clip, std::int64_t from, std::int64_t frames, float* mix, float gain) {
+    const float scale = gain * SampleScale;
+    const std::int16_t* in = clip.samples.data() + from * clip.channels;
+    if (clip.channels == 1) {
+        for (std::int64_t i = 0; i < frames; ++i) {
+            const float value = scale * float(in[i]);
+            mix[2 * i] += value;
+            mix[2 * i + 1] += value;
+        }
+    } else {
+        for (std::int64_t i = 0; i < 2 * frames; ++i)
+            mix[i] += scale * float(in[i]);
+    }
+}
 
 std::uint32_t ReadLE32(const unsigned char* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
@@ -82,12 +120,16 @@ std::uint16_t ReadLE16(const unsigned char* p) {
 
 // Checks what the header of a RIFF WAVE image promises before anything is decoded: a sample rate
 // of a real recording, a sane channel count, and at most MaxClipFrames once converted to the output
-// rate. Expects the chunk lengths already cut to the bytes present.
-bool IsPlayableHeader(const QByteArray& image) {
+// rate. Expects the chunk lengths already cut to the bytes present. Empty when it may be decoded,
+// else what is wrong.
+QString HeaderProblem(const QByteArray& image) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
     const std::size_t size = std::size_t(image.size());
-    if (size < RiffHeaderBytes || std::memcmp(bytes + 8, "WAVE", 4) != 0)
-        return false;
+    if (size == 0)
+        return QStringLiteral("empty file");
+    if (size < RiffHeaderBytes || std::memcmp(bytes, "RIFF", 4) != 0 ||
+        std::memcmp(bytes + 8, "WAVE", 4) != 0)
+        return QStringLiteral("not a RIFF WAVE file");
     const unsigned char* format = nullptr;
     std::uint64_t dataBytes = 0;
     bool hasData = false;
@@ -102,64 +144,80 @@ bool IsPlayableHeader(const QByteArray& image) {
         at += 8 + length + (length & 1);
     }
     if (!format || !hasData)
-        return false;
+        return QStringLiteral("no format or no data chunk");
     const std::uint32_t channels = ReadLE16(format + 2);
     const std::uint32_t rate = ReadLE32(format + 4);
     const std::uint32_t bits = std::max<std::uint32_t>(ReadLE16(format + 14), MinCodedBits);
-    if (channels == 0 || channels > MaxChannels || rate < MinRate || rate > MaxRate)
-        return false;
+    if (channels == 0 || channels > MaxChannels)
+        return QStringLiteral("%1 channels").arg(channels);
+    if (rate < MinRate || rate > MaxRate)
+        return QStringLiteral("a sample rate of %1 Hz").arg(rate);
     // The most frames the data can hold, and what they become at the output rate.
     std::uint64_t frames = 0, converted = 0;
+    const QString tooLong = QStringLiteral("longer than ten minutes");
     if (__builtin_mul_overflow(dataBytes, 8u, &frames))
-        return false;
+        return tooLong;
     frames /= std::uint64_t(bits) * channels;
     if (__builtin_mul_overflow(frames, std::uint64_t(Rate), &converted))
-        return false;
-    return converted / rate <= std::uint64_t(MaxClipFrames);
+        return tooLong;
+    return converted / rate <= std::uint64_t(MaxClipFrames) ? QString() : tooLong;
+}
+
+QString SdlProblem() {
+    return QStringLiteral("undecodable (%1)").arg(QString::fromUtf8(SDL_GetError()));
 }
 
 // Converts with SDL_AudioCVT rather than SDL_AudioStream, which drops the last few milliseconds.
-ClipPtr Decode(QByteArray image, const QString& name) {
+// The rate is converted in float, as SDL does it, and the result rounded to 16 bits; more than
+// two channels are mixed down to stereo by SDL.
+Decoded Decode(QByteArray image, const QString& name) {
     ClampChunkLengths(image);
-    if (!IsPlayableHeader(image))
-        return nullptr;
+    if (QString problem = HeaderProblem(image); !problem.isEmpty())
+        return {nullptr, problem};
     SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
     if (!source)
-        return nullptr;
+        return {nullptr, SdlProblem()};
     SDL_AudioSpec audioFormat{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
     if (!SDL_LoadWAV_RW(source, 1, &audioFormat, &raw, &length))
-        return nullptr;
+        return {nullptr, SdlProblem()};
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(raw, &SDL_FreeWAV);
     const int frameBytes = SDL_AUDIO_BITSIZE(audioFormat.format) / 8 * audioFormat.channels;
     if (frameBytes <= 0 || audioFormat.freq <= 0)
-        return nullptr;
+        return {nullptr, QStringLiteral("no sample format")};
     const std::int64_t inFrames = length / Uint32(frameBytes);
-    if (inFrames == 0 || inFrames * Rate / audioFormat.freq > MaxClipFrames)
-        return nullptr;
+    const QString noSamples = QStringLiteral("no samples");
+    if (inFrames == 0)
+        return {nullptr, noSamples};
+    if (inFrames * Rate / audioFormat.freq > MaxClipFrames)
+        return {nullptr, QStringLiteral("longer than ten minutes")};
+    const int channels = audioFormat.channels == 1 ? 1 : 2;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS, 2,
-                          Rate) < 0)
-        return nullptr;
+    if (SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS,
+                          Uint8(channels), Rate) < 0)
+        return {nullptr, SdlProblem()};
     const std::int64_t inBytes = inFrames * frameBytes;
     if (inBytes * cvt.len_mult > INT_MAX)
-        return nullptr;
+        return {nullptr, QStringLiteral("too large to convert")};
     std::vector<Uint8> work(std::size_t(inBytes * cvt.len_mult));
     std::memcpy(work.data(), wav.get(), std::size_t(inBytes));
     cvt.buf = work.data();
     cvt.len = int(inBytes);
     if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
-        return nullptr;
+        return {nullptr, SdlProblem()};
     const int outBytes = cvt.needed ? cvt.len_cvt : cvt.len;
-    const std::size_t outSamples = std::size_t(outBytes) / sizeof(float) / 2 * 2;
+    const std::size_t outSamples =
+        std::size_t(outBytes) / sizeof(float) / std::size_t(channels) * std::size_t(channels);
     if (outSamples == 0)
-        return nullptr;
+        return {nullptr, noSamples};
     auto clip = std::make_shared<Clip>();
     clip->name = name;
+    clip->channels = channels;
     const auto* samples = reinterpret_cast<const float*>(work.data());
-    clip->samples.assign(samples, samples + outSamples);
-    return clip;
+    clip->samples.resize(outSamples);
+    std::transform(samples, samples + outSamples, clip->samples.begin(), ToSample);
+    return {clip, {}};
 }
 
 // A short soft beep: the sound that stands in for one that cannot be played.
@@ -169,11 +227,11 @@ ClipPtr DefaultSound() {
         constexpr int fade = Rate * 15 / 1000;
         auto clip = std::make_shared<Clip>();
         clip->name = QStringLiteral("<default>");
-        clip->samples.resize(std::size_t(frames) * 2);
+        clip->samples.resize(std::size_t(frames));
         for (int i = 0; i < frames; ++i) {
             const float envelope = std::min({1.0f, float(i) / fade, float(frames - 1 - i) / fade});
-            const float value = 0.25f * envelope * float(std::sin(2 * std::numbers::pi * 880 * i / Rate));
-            clip->samples[2 * std::size_t(i)] = clip->samples[2 * std::size_t(i) + 1] = value;
+            clip->samples[std::size_t(i)] =
+                ToSample(0.25f * envelope * float(std::sin(2 * std::numbers::pi * 880 * i / Rate)));
         }
         return clip;
     }();
@@ -190,16 +248,12 @@ public:
     void Render(float* mix, int frames) override {
         if (!playing_)
             return;
-        const float* samples = clip_->samples.data();
         const std::int64_t total = clip_->Frames();
         const float gain = SoundGain(TSoundKind::Voice);
         int done = 0;
         while (done < frames && playing_) {
             const std::int64_t n = std::min<std::int64_t>(frames - done, total - position_);
-            const float* from = samples + 2 * position_;
-            float* to = mix + 2 * std::int64_t(done);
-            for (std::int64_t i = 0; i < 2 * n; ++i)
-                to[i] += from[i] * gain;
+            MixClip(*clip_, position_, n, mix + 2 * std::int64_t(done), gain);
             done += int(n);
             position_ += n;
             if (position_ == total) {
@@ -208,6 +262,8 @@ public:
             }
         }
     }
+
+    bool IsBusy() const override { return playing_; }
 
     // Starts `clip` from its first sample; returns the number of this play, to wait on it.
     std::uint64_t Start(ClipPtr clip, bool loop) {
@@ -241,7 +297,7 @@ public:
         PlaySoundState state;
         AudioOutput::Instance().Locked([&] {
             if (clip_) {
-                state = {clip_->name, playing_, loop_, position_, clip_->Frames()};
+                state = {clip_->name, playing_, loop_, position_, clip_->Frames(), clip_->channels};
             }
         });
         return state;
@@ -260,14 +316,17 @@ Voice& TheVoice() {
     return voice;
 }
 
-QByteArray ReadImage(const QString& path, const QFileInfo& info) {
+Decoded DecodeFile(const QString& path, const QFileInfo& info) {
+    if (info.size() > MaxImageBytes)
+        return {nullptr, QStringLiteral("larger than %1 MB").arg(MaxImageBytes >> 20)};
     QFile file(path);
-    if (info.size() > MaxImageBytes || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(MaxImageBytes);
+    if (!file.open(QIODevice::ReadOnly))
+        return {nullptr, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
+    return Decode(file.read(MaxImageBytes), path);
 }
 
-// Decoded files by resolved name; an entry is used while the file keeps its size and time.
+// Decoded files by resolved name; an entry is used while the file keeps its size and time. A
+// file that cannot be played is written to the log, once.
 class ClipCache {
 public:
     ClipPtr Load(const QString& path) {
@@ -279,12 +338,15 @@ public:
                 found->modified == info.lastModified())
                 return found->clip;
         }
-        ClipPtr clip = Decode(ReadImage(path, info), path);
-        if (clip) {
-            const std::lock_guard guard(mutex_);
-            entries_.insert(path, {clip, info.size(), info.lastModified()});
+        const Decoded decoded = DecodeFile(path, info);
+        const std::lock_guard guard(mutex_);
+        if (decoded.clip)
+            entries_.insert(path, {decoded.clip, info.size(), info.lastModified()});
+        else if (!logged_.contains(path)) {
+            logged_.insert(path);
+            WriteLogLine(QStringLiteral("Recording %1 plays as silence: %2").arg(path, decoded.problem));
         }
-        return clip;
+        return decoded.clip;
     }
 
 private:
@@ -295,11 +357,58 @@ private:
     };
     std::mutex mutex_;
     QHash<QString, Entry> entries_;
+    QSet<QString> logged_;
 };
 
+// Decodes files into the cache on one background thread. Stopping asks the thread to end after
+// the file it is on and joins it.
+class Preloader {
+public:
+    explicit Preloader(ClipCache& cache) : cache_(cache) {}
+    ~Preloader() { Stop(); }
+
+    void Start(QStringList paths) {
+        Stop();
+        stop_ = false;
+        thread_ = std::thread([this, paths = std::move(paths)] {
+            for (const QString& path : paths) {
+                if (stop_)
+                    return;
+                cache_.Load(path);
+            }
+        });
+    }
+
+    void Stop() {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+private:
+    ClipCache& cache_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// The preloader is declared after the cache, so that at exit it has stopped before the cache goes.
+struct Sounds {
+    ClipCache cache;
+    Preloader preloader{cache};
+};
+
+Sounds& TheSounds() {
+    static Sounds sounds;
+    return sounds;
+}
+
 ClipCache& Cache() {
-    static ClipCache cache;
-    return cache;
+    return TheSounds().cache;
+}
+
+// Qt's own objects go before the program's statics: the preloader stops with the application.
+void StopPreloading() {
+    TheSounds().preloader.Stop();
 }
 
 // The game names its recordings like "sounds\clap.wav", relative to wherever it was started; a
@@ -333,7 +442,8 @@ ClipPtr LoadImage(const void* image) {
     const std::size_t length = ImageLength(static_cast<const unsigned char*>(image));
     if (length == 0)
         return nullptr;
-    return Decode(QByteArray(static_cast<const char*>(image), qsizetype(length)), QStringLiteral("<memory>"));
+    return Decode(QByteArray(static_cast<const char*>(image), qsizetype(length)), QStringLiteral("<memory>"))
+        .clip;
 }
 
 bool IsDefaultAlias(const char* alias) {
@@ -413,6 +523,19 @@ void PreloadSound(const QString& fileName) {
     const QString path = ResolveSoundFile(fileName);
     if (!path.isEmpty())
         Cache().Load(path);
+}
+
+void PreloadSounds(const QStringList& fileNames) {
+    // Names are resolved here, so the thread needs nothing but the cache.
+    QStringList paths;
+    for (const QString& name : fileNames)
+        if (const QString path = ResolveSoundFile(name); !path.isEmpty())
+            paths << path;
+    if (QCoreApplication::instance()) {
+        qRemovePostRoutine(&StopPreloading);
+        qAddPostRoutine(&StopPreloading);
+    }
+    TheSounds().preloader.Start(std::move(paths));
 }
 
 bool IsSafeSoundImage(const void* image, std::size_t size) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +23,8 @@ constexpr unsigned SND_SYNC = 0x0000, SND_ASYNC = 0x0001, SND_NODEFAULT = 0x0002
 // - SND_LOOP: repeat until stopped; a looped sound never blocks the caller.
 // - Without SND_ASYNC the call returns when the device has played the sound; offline (tests) it
 //   returns at once after queuing, as nothing plays until the test renders.
-// - A sound that cannot be played gives the default sound unless SND_NODEFAULT is set.
+// - A sound that cannot be played gives the default sound unless SND_NODEFAULT is set. A file
+//   that is there but cannot be played is named, with the reason, in the log (WriteLogLine), once.
 // - SND_NOWAIT has nothing to do: the one output is never busy.
 // `module` is not used: there are no resources to look it up in.
 bool PlaySoundA(const void* sound, void* module, unsigned flags);
@@ -33,6 +35,11 @@ void* ProgramInstance();
 // Decodes a sound file into the cache ahead of time, so its first play starts at once.
 // Safe to call from any thread.
 void PreloadSound(const QString& fileName);
+
+// Decodes the sound files into the cache on a background thread and returns at once. A later
+// call replaces the earlier list. The thread is stopped and joined when the application object
+// is destroyed, or at exit, so the program may end at any moment.
+void PreloadSounds(const QStringList& fileNames);
 
 // True when PlaySoundA(image, nullptr, SND_MEMORY) reads no byte past `size`: the image is either
 // no RIFF WAVE at all (rejected after its 12-byte header) or holds everything its header claims.
@@ -45,5 +52,6 @@ struct PlaySoundState {
     bool looped = false;
     std::int64_t position = 0; // frames played of the current sound
     std::int64_t frames = 0;   // its length in output frames
+    int channels = 0;          // the channels its samples are kept in
 };
 PlaySoundState CurrentVoice();

@@ -153,6 +153,36 @@ TEST_F(MidiStreamTest, NoteSoundsFromItsFirstFrameUntilItsNoteOffTwoSecondsLater
     EXPECT_LT(Rms(left, 4 * 44100, 5 * 44100), 0.001);
 }
 
+// Releasing the synthesizer waits for the open stream to close, so the note plays on; the next
+// stream loads it again and the same note sounds sample for sample the same.
+TEST_F(MidiStreamTest, ReleasedSynthesizerComesBackWithTheSameSound) {
+    const auto playNote = [this](bool releaseMidway) {
+        words.clear();
+        sent.clear();
+        Open();
+        Add(0, ShortMsg(0xB0, 121) | MEVT_F_CALLBACK);
+        Add(0, ShortMsg(0xC0, 0));
+        Add(0, ShortMsg(0x90, 67, 127));
+        Add(50, ShortMsg(0x90, 67, 0));
+        EXPECT_EQ(Queue(), MMSYSERR_NOERROR);
+        Start();
+        std::vector<float> left = Render(11025);
+        if (releaseMidway)
+            ReleaseMidi();
+        const std::vector<float> rest = Render(33075);
+        left.insert(left.end(), rest.begin(), rest.end());
+        Close();
+        RenderUntilSilent();
+        EXPECT_EQ(sent.size(), 4u);
+        return left;
+    };
+    ReleaseMidi(); // both notes from a freshly loaded synthesizer
+    const std::vector<float> first = playNote(true);
+    const std::vector<float> again = playNote(false);
+    EXPECT_GT(Rms(first, 11025, 22050), 0.02);
+    EXPECT_EQ(again, first);
+}
+
 TEST_F(MidiStreamTest, PianoVolumeReachesTheNotesAndTheVoiceVolumeLeavesThem) {
     SetSoundVolume(TSoundKind::Voice, 0.0f);
     SetSoundVolume(TSoundKind::Piano, 0.0f);

@@ -160,12 +160,23 @@ TEST_F(PlaySoundTest, ToneFilesPlayFromTheirFirstSampleForTheirWholeLength) {
     }
 }
 
-TEST_F(PlaySoundTest, SixteenBitStereoAtTheOutputRatePlaysUnchanged) {
-    const Tone tone{.frequency = 1000, .amplitude = 0.8};
-    ASSERT_TRUE(PlayFile(Write("exact.wav", PcmWav(tone))));
-    const std::vector<float> mix = Render(tone.Frames());
-    for (int i = 0; i < tone.Frames(); i += 37)
-        ASSERT_NEAR(mix[2 * std::size_t(i)], tone.Value(i), 1e-4) << "frame " << i;
+// 16-bit samples at the output rate reach the mix exactly, mono on both sides; a clip is kept
+// at its own channel count, more than two mixed down to stereo.
+TEST_F(PlaySoundTest, SixteenBitAtTheOutputRatePlaysUnchangedAndKeepsItsChannels) {
+    for (const int channels : {1, 2, 4}) {
+        SCOPED_TRACE(testing::Message() << channels << " channels");
+        const Tone tone{.channels = channels, .frequency = 1000, .amplitude = channels == 4 ? 0.4 : 0.8};
+        ASSERT_TRUE(PlayFile(Write("exact.wav", PcmWav(tone))));
+        EXPECT_EQ(CurrentVoice().channels, std::min(channels, 2));
+        const std::vector<float> mix = Render(tone.Frames());
+        for (int i = 0; i < tone.Frames(); i += 37) {
+            const float recorded = float(std::int16_t(std::lround(tone.Value(i) * 32767))) / 32768.0f;
+            if (channels <= 2) {
+                ASSERT_EQ(mix[2 * std::size_t(i)], recorded) << "frame " << i;
+            }
+            ASSERT_EQ(mix[2 * std::size_t(i)], mix[2 * std::size_t(i) + 1]) << "frame " << i;
+        }
+    }
 }
 
 TEST_F(PlaySoundTest, VoiceVolumeScalesTheAmplitudeAndMuteSilencesIt) {
@@ -320,6 +331,45 @@ TEST_F(PlaySoundTest, HeadersNoRecordingHasAreRefusedBeforeDecoding) {
     }
 }
 
+// A recording that is there but cannot be played is silent and named once in the log of the
+// state folder, with the reason; a missing or a good file leaves no line.
+TEST_F(PlaySoundTest, BrokenRecordingsAreNamedInTheLogOnce) {
+    QTemporaryDir state;
+    ASSERT_TRUE(state.isValid());
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    QFile huge(Write("huge.wav", PcmWav({})));
+    ASSERT_TRUE(huge.resize(qint64(2) << 30)); // sparse: takes no room on the disk
+    const struct {
+        QString name;
+        QString reason; // empty: plays or is missing, no line
+    } cases[] = {
+        {Write("garbage.wav", QByteArray(5000, 'x')), "not a RIFF WAVE file"},
+        {Write("empty.wav", {}), "empty file"},
+        {huge.fileName(), "larger than 64 MB"},
+        {Write("rate.wav", PcmWav({.rate = 1000})), "a sample rate of 1000 Hz"},
+        {Write("good.wav", PcmWav({})), ""},
+        {dir.filePath("missing.wav"), ""},
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& c : cases) {
+            EXPECT_EQ(PlayFile(c.name), c.reason.isEmpty() && QFile::exists(c.name)) << c.name.toStdString();
+            PreloadSound(c.name);
+        }
+    }
+    stateHome.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", stateHome);
+    QFile log(state.filePath("tovimar-plumkin/tovimar-plumkin.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList expected;
+    for (const auto& c : cases)
+        if (!c.reason.isEmpty())
+            expected << c.name + " plays as silence: " + c.reason;
+    ASSERT_EQ(lines.size(), expected.size()) << log.fileName().toStdString();
+    for (int i = 0; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].endsWith(expected[i])) << lines[i].toStdString();
+}
+
 TEST_F(PlaySoundTest, DefaultSoundStandsInOnlyWhenAllowed) {
     EXPECT_FALSE(PlayFile("missing.wav", SND_ASYNC));
     EXPECT_EQ(CurrentVoice().name, "<default>");
@@ -399,6 +449,37 @@ TEST_F(PlaySoundTest, ChangedFileIsDecodedAgain) {
     Write("changing.wav", PcmWav({.seconds = 0.3}));
     ASSERT_TRUE(PlayFile(path));
     EXPECT_NEAR(CurrentVoice().frames, Rate * 3 / 10, 2);
+}
+
+int ThreadsOfThisProcess() {
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+// Ending the program while recordings are decoded in the background: the thread has stopped once
+// the application object is gone, and an exit in the middle of the work is a clean one.
+TEST(PreloadSoundsDeathTest, TheProgramEndsCleanlyAtAnyMomentOfThePreload) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QStringList files;
+    for (int i = 0; i < 40; ++i) {
+        files << dir.filePath(QStringLiteral("slow%1.wav").arg(i));
+        WriteFile(files.back(), PcmWav({.rate = 8000, .channels = 1, .bits = 8, .seconds = 4}));
+    }
+    const auto quitWhilePreloading = [&files] {
+        int argc = 1;
+        char name[] = "test_platform";
+        char* argv[] = {name, nullptr};
+        const int before = ThreadsOfThisProcess();
+        {
+            QCoreApplication app(argc, argv);
+            PreloadSounds(files);
+        }
+        const bool stopped = ThreadsOfThisProcess() == before;
+        PreloadSounds(files);
+        std::exit(stopped ? 0 : 3);
+    };
+    EXPECT_EXIT(quitWhilePreloading(), testing::ExitedWithCode(0), "");
 }
 
 // The device itself, in a fresh process (this one renders offline): a synchronous play through
