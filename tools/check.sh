@@ -58,18 +58,25 @@ format_check() {
     end format
 }
 
-# The committed layouts are what tools/make_layouts.py writes.
+# Every layout tools/make_layouts.py writes is committed as it writes it. The parents' windows
+# (settings, quit question) carry no pictures and are written by hand, so they are not compared.
 layouts_check() {
     begin layouts
     generated=$(mktemp -d)
     python3 tools/make_layouts.py "$generated"
-    if ! diff -r resources/layouts "$generated" >/dev/null; then
-        diff -ru resources/layouts "$generated" | head -n 40
-        rm -rf "$generated"
+    differing=0
+    for file in "$generated"/*; do
+        committed=resources/layouts/$(basename "$file")
+        if ! cmp -s "$committed" "$file"; then
+            diff -u "$committed" "$file" | head -n 40
+            differing=1
+        fi
+    done
+    rm -rf "$generated"
+    if [ "$differing" -ne 0 ]; then
         echo "resources/layouts/ differs from what tools/make_layouts.py writes" >&2
         return 1
     fi
-    rm -rf "$generated"
     end layouts
 }
 
