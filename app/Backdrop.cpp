@@ -60,7 +60,9 @@ void TBackdrop::Switch(bool on) {
             window_ = new TBackdropWindow;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             window_->setGeometry(screen->geometry());
-        window_->showFullScreen();
+        // showFullScreen() would also ask to activate a window that never takes the focus.
+        window_->setWindowState(Qt::WindowFullScreen);
+        window_->show();
         qApp->installEventFilter(this);
     } else {
         qApp->removeEventFilter(this);
