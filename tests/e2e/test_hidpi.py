@@ -16,7 +16,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import harness  # noqa: E402  (first: it finds a Python with numpy)
 import numpy as np  # noqa: E402
-from test_transitions import record, same  # noqa: E402
+from test_transitions import old_screen_at_roll_start, record, same  # noqa: E402
 from xscreen import XScreen  # noqa: E402
 
 MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
@@ -99,19 +99,9 @@ class HighDensity(harness.GameTest):
         frames = record(self.screen, rect, 8.0, settle=0.8, min_time=2.5)
         rect = (0, 0) + rect[2:]
         w = rect[2]
-        old = harness.crop(before, window.geometry())
         final = harness.crop(frames[-1][1], rect)
         band = self.device(BAND)
-        # The old screen as the roll starts from it (the pressed level button included): right
-        # of the band in the first picture that shows the band.
-        for t, img in frames:
-            shown = harness.crop(img, rect)
-            new_cols = same(shown, final).mean(axis=0) > 0.999
-            if 0 < int(np.argmin(new_cols)) < w - 2 * band:
-                start = int(np.argmin(new_cols)) + band + 1
-                old = old.copy()
-                old[:, start:] = shown[:, start:]
-                break
+        old = old_screen_at_roll_start(frames, rect, harness.crop(before, window.geometry()), final, band)
         halfway = None
         positions = []
         for t, img in frames:

@@ -53,6 +53,21 @@ def same(a, b, tolerance=0):
     return np.all(np.abs(a.astype(np.int16) - b.astype(np.int16)) <= tolerance, axis=-1)
 
 
+def old_screen_at_roll_start(frames, rect, old, final, band):
+    """The old screen as the roll starts from it (the pressed level button included): right of
+    the band in the first picture that shows the band."""
+    w = rect[2]
+    for _, img in frames:
+        shown = harness.crop(img, rect)
+        new_cols = same(shown, final).mean(axis=0) > 0.999
+        if 0 < int(np.argmin(new_cols)) < w - 2 * band:
+            start = int(np.argmin(new_cols)) + band + 1
+            old = old.copy()
+            old[:, start:] = shown[:, start:]
+            break
+    return old
+
+
 def edges(size, count):
     return [0] + [int(np.rint(size / count * k)) for k in range(1, count)] + [size]
 
@@ -124,17 +139,8 @@ class TestRollThenQuestion(harness.GameTest):
         window = session.find_window("Colors: Black-White")
         rect = in_area(window)
         w = rect[2]
-        old, final = harness.crop(before, rect), harness.crop(frames[-1][1], rect)
-        # The old screen as the roll starts from it (the pressed level button included): right
-        # of the band in the first picture that shows the band.
-        for t, img in frames:
-            shown = harness.crop(img, rect)
-            new_cols = same(shown, final).mean(axis=0) > 0.999
-            if 0 < int(np.argmin(new_cols)) < w - 2 * BAND:
-                start = int(np.argmin(new_cols)) + BAND + 1
-                old = old.copy()
-                old[:, start:] = shown[:, start:]
-                break
+        final = harness.crop(frames[-1][1], rect)
+        old = old_screen_at_roll_start(frames, rect, harness.crop(before, rect), final, BAND)
         halfway = None
         positions = []
         for t, img in frames:
