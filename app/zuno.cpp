@@ -5,7 +5,12 @@
 #include "framework/Forms.h"
 #include "framework/Guard.h"
 
+#include <malloc.h>
+
 int main(int argc, char** argv) {
+    // Qt's, the sound's and the preload's threads allocate little: one heap for all of them, instead
+    // of a heap per thread that keeps its pages.
+    mallopt(M_ARENA_MAX, 1);
     TApplication application(argc, argv);
     const TStartOptions options = TStartOptions::From(QCoreApplication::arguments());
     if (AskRunningGame(options.Requests()))

@@ -21,6 +21,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <malloc.h>
 #include <memory>
 #include <mutex>
 #include <numbers>
@@ -376,6 +377,8 @@ public:
                     return;
                 cache_.Load(path);
             }
+            // Decoding leaves freed scratch behind: give it back rather than keep it for the run.
+            malloc_trim(0);
         });
     }
 
