@@ -610,6 +610,14 @@ QRegion TCanvas::Stroke(const QVector<TPoint>& points, bool closed) {
         return spans.ToRegion();
     }
     const std::vector<int> pattern = DashPattern(pen_.Style());
+    if (pattern.empty() && points.size() == 2 && !closed) {
+        // A solid line along a row or a column, as gradients draw them by the hundred: one box.
+        const TPoint a = points[0], b = points[1];
+        if (a.Y == b.Y)
+            return a.X < b.X ? QRect(a.X, a.Y, b.X - a.X, 1) : QRect(b.X + 1, a.Y, a.X - b.X, 1);
+        if (a.X == b.X)
+            return a.Y < b.Y ? QRect(a.X, a.Y, 1, b.Y - a.Y) : QRect(a.X, b.Y + 1, 1, a.Y - b.Y);
+    }
     int index = 0;
     const auto pixel = [&](int x, int y) {
         if (DashOn(pattern, index++))

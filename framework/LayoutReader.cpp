@@ -300,30 +300,36 @@ private:
         const int start = line_;
         ++pos_;
         Token token = Make(TokenKind::Binary);
+        // Pictures make most of a layout's bytes: the digits are decoded straight into a buffer
+        // sized for all of them.
+        const qsizetype close = text_.indexOf('}', pos_);
+        const qsizetype end = close < 0 ? text_.size() : close;
+        token.bytes.resize((end - pos_) / 2);
+        char* out = token.bytes.data();
+        const char* in = text_.constData();
         int high = -1;
-        for (;; ++pos_) {
-            if (AtEnd())
-                return Error(start, QStringLiteral("binary data without closing '}'"));
-            const char c = Peek();
-            if (c == '}')
-                break;
-            if (IsSpace(c)) {
-                line_ += c == '\n' ? 1 : 0;
-                continue;
-            }
+        for (; pos_ < end; ++pos_) {
+            const char c = in[pos_];
             const int digit = HexValue(c);
-            if (digit < 0)
-                return Error(line_, QStringLiteral("bad character '%1' in binary data").arg(Printable(c)));
-            if (high < 0) {
-                high = digit;
+            if (digit >= 0) {
+                if (high < 0) {
+                    high = digit;
+                } else {
+                    *out++ = char(high * 16 + digit);
+                    high = -1;
+                }
+            } else if (IsSpace(c)) {
+                line_ += c == '\n' ? 1 : 0;
             } else {
-                token.bytes += char(high * 16 + digit);
-                high = -1;
+                return Error(line_, QStringLiteral("bad character '%1' in binary data").arg(Printable(c)));
             }
         }
+        if (close < 0)
+            return Error(start, QStringLiteral("binary data without closing '}'"));
         ++pos_;
         if (high >= 0)
             return Error(start, QStringLiteral("binary data with an odd number of hex digits"));
+        token.bytes.truncate(out - token.bytes.constData());
         return token;
     }
 

@@ -246,7 +246,9 @@ TEST_P(LineEnd, LineLeavesOutItsEndPoint) {
 
 INSTANTIATE_TEST_SUITE_P(Directions, LineEnd,
                          ::testing::Values(LineCase{{2, 3}, {6, 3}, {{2, 3}, {3, 3}, {4, 3}, {5, 3}}, {6, 3}},
+                                           LineCase{{9, 2}, {6, 2}, {{9, 2}, {8, 2}, {7, 2}}, {6, 2}},
                                            LineCase{{4, 9}, {4, 6}, {{4, 9}, {4, 8}, {4, 7}}, {4, 6}},
+                                           LineCase{{3, 1}, {3, 4}, {{3, 1}, {3, 2}, {3, 3}}, {3, 4}},
                                            LineCase{{1, 1}, {5, 5}, {{1, 1}, {2, 2}, {3, 3}, {4, 4}}, {5, 5}},
                                            LineCase{{7, 7}, {7, 7}, {}, {7, 7}}));
 
