@@ -233,9 +233,25 @@ TTERenderWindow::TTERenderWindow(bool translucent)
 TTERenderWindow::~TTERenderWindow() = default;
 
 void TTERenderWindow::ShowOver(const QRect& screenRect, const QImage& image) {
-    setGeometry(screenRect);
-    store_.resize(screenRect.size());
-    shown_ = QImage(DeviceSize(screenRect.size(), devicePixelRatio()), QImage::Format_ARGB32_Premultiplied);
+    Present(screenRect, image);
+}
+
+bool TTERenderWindow::ShowInside(QWidget* window, const QRect& rect, const QImage& image) {
+    // A native child of the window, above everything the window paints itself.
+    window->winId();
+    QWindow* host = window->windowHandle();
+    if (!host)
+        return false;
+    setFlags(Qt::Widget | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setParent(host);
+    Present(rect, image);
+    return true;
+}
+
+void TTERenderWindow::Present(const QRect& rect, const QImage& image) {
+    setGeometry(rect);
+    store_.resize(rect.size());
+    shown_ = QImage(DeviceSize(rect.size(), devicePixelRatio()), QImage::Format_ARGB32_Premultiplied);
     shown_.fill(translucent_ ? QColor(Qt::transparent) : QColor(Qt::black));
     {
         QPainter painter(&shown_);
@@ -244,7 +260,7 @@ void TTERenderWindow::ShowOver(const QRect& screenRect, const QImage& image) {
         pixels.setDevicePixelRatio(1);
         painter.drawImage(0, 0, pixels);
     }
-    const QRect all(QPoint(0, 0), screenRect.size());
+    const QRect all(QPoint(0, 0), rect.size());
     store_.beginPaint(all);
     Put(all);
     store_.endPaint();
