@@ -128,8 +128,11 @@ void TForm::ApplyWindowFlags() {
 
 void TForm::SetWindowState(TWindowState state) {
     windowState_ = state;
-    if (!isVisible())
+    if (!isVisible()) {
+        if (state != wsMaximized)
+            RestoreNormalPlace();
         return;
+    }
     if (state == wsMaximized)
         showMaximized();
     else if (state == wsMinimized)
@@ -172,9 +175,6 @@ void TForm::WndProc(TMessage& message) {
 
 void TForm::ShowingChanged() {
     if (Visible()) {
-        // Un-maximized while hidden: back to its own place.
-        if (windowState_ != wsMaximized && normalBounds_)
-            RestoreNormalPlace();
         // Before the show handler, which places controls in the layout the size gives.
         AnnounceSize();
         DoShow();
