@@ -58,8 +58,11 @@ protected:
 // finished window, which then stays where it is.
 TEST_F(MaximizedLevel, RollsInAtItsMaximizedPlaceLaidOutForIt) {
     TfrmColors_BlackWhite* level = frmColors_BlackWhite;
-    ASSERT_GT(area_.width(), 642 + 10);
-    ASSERT_GT(area_.height(), 466 + 10);
+    Open();
+    const QRect own = level->geometry();
+    level->Hide();
+    ASSERT_GT(area_.width(), own.width() + 10);
+    ASSERT_GT(area_.height(), own.height() + 10);
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(opening);
         level->SetWindowState(wsMaximized);
@@ -84,7 +87,7 @@ TEST_F(MaximizedLevel, RollsInAtItsMaximizedPlaceLaidOutForIt) {
     // Un-maximized while hidden, it opens at its own size again.
     level->SetWindowState(wsNormal);
     Open();
-    EXPECT_EQ(QSize(level->ClientWidth(), level->ClientHeight()), QSize(642, 466));
+    EXPECT_EQ(level->geometry(), own);
     EXPECT_EQ(display_.last->place, level->geometry());
     ExpectCirclesOnTheField(level);
 }
@@ -97,13 +100,16 @@ TEST_F(MaximizedLevel, SizeGivenWhileHiddenIsLaidOutBeforeTheCirclesArePlaced) {
     Open();
     level->Hide();
     level->SetWindowState(wsNormal);
-    const QRect designed = level->BoundsRect().ToQRect();
-    level->SetBounds(designed.x(), designed.y(), designed.width() + 100, designed.height() + 60);
     Open();
-    EXPECT_EQ(display_.last->place.size(), designed.size() + QSize(100, 60));
-    for (TShape* circle : level->Shapes)
-        EXPECT_NEAR(circle->Width(), 170.0 * (642 + 100) / 642, 2);
+    const QRect own = level->BoundsRect().ToQRect();
+    const int circle = level->Shapes[0]->Width();
+    level->Hide();
+    level->SetBounds(own.x(), own.y(), own.width() + 100, own.height() + 60);
+    Open();
+    EXPECT_EQ(display_.last->place.size(), own.size() + QSize(100, 60));
+    for (TShape* shape : level->Shapes)
+        EXPECT_NEAR(shape->Width(), double(circle) * (own.width() + 100) / own.width(), 2);
     ExpectCirclesOnTheField(level);
     level->Hide();
-    level->SetBounds(designed.x(), designed.y(), designed.width(), designed.height());
+    level->SetBounds(own.x(), own.y(), own.width(), own.height());
 }
