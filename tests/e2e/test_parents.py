@@ -5,7 +5,7 @@ and place, and F11 again takes it away; the
 settings window (Ctrl+comma) halves the voices, which the sound output hears 6 dB quieter; with
 "ask before quitting" on, Exit asks, No keeps the game, a click right after the menu came back
 is no Exit, and Yes ends the game with exit code 0; "Show Hints" off and the last category
-survive a restart.
+survive a restart. Started with --settings, the game opens its settings in front of the menu.
 
     python3 tests/e2e/test_parents.py --exe build/tovimar-plumkin [--keep]
 """
@@ -60,9 +60,12 @@ def near(colour, expected, tolerance=6):
 class ParentsTest(harness.GameTest):
     SETTINGS = None  # settings.ini written before the game starts
 
+    ARGS = ()
+
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(name=cls.__name__, window_manager=True, start_program=False)
+        cls.session = harness.Session(name=cls.__name__, window_manager=True, start_program=False,
+                                      args=cls.ARGS)
         if cls.SETTINGS:
             folder = cls.session.config_dir / "tovimar-plumkin"
             folder.mkdir(parents=True)
@@ -277,6 +280,20 @@ class TestParentsSettings(ParentsTest):
                     "Show Hints is on again after a restart")
         self.expect(np.array_equal(self.main_window.grab(PAGE_RECT, img=screen), music_page),
                     "the Music page is not shown after a restart")
+
+
+class TestSettingsAtStart(ParentsTest):
+    ARGS = ("--settings",)
+
+    def test_settings_open_in_front_of_the_menu(self):
+        session = self.session
+        settings = session.find_window(SETTINGS_TITLE)
+        settings.wait_stable()
+        stacking = session.x(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"]).stdout
+        top = int(stacking.split()[-1].strip(","), 16)
+        self.expect(top == settings.id, f"the settings are not in front: {stacking.strip()}")
+        session.save("settings-at-start")
+        self.assert_no_problems()
 
 
 if __name__ == "__main__":
