@@ -89,12 +89,19 @@ bool HasExtension(xcb_connection_t* c, const QByteArray& name) {
     return present;
 }
 
-// Whether a window manager has taken `window` in: reparented it into its frame.
+// Whether a window manager has taken `window` in: reparented it into its frame and shown the
+// frame, which it does once the window has its place in it.
 bool Framed(xcb_connection_t* c, xcb_window_t window) {
     xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
-    const bool framed = reply && reply->parent != reply->root;
+    const bool reparented = reply && reply->parent != reply->root;
     std::free(reply);
-    return framed;
+    if (!reparented)
+        return false;
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+    const bool shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(attributes);
+    return shown;
 }
 
 std::optional<QPoint> RootPosition(xcb_connection_t* c, xcb_window_t window) {
