@@ -15,6 +15,7 @@
 #include "app/uShapes_CircleTriangle.h"
 #include "app/uShapes_CircleTriangleSquare.h"
 #include "framework/Forms.h"
+#include "transitions/TransEff.h"
 
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
@@ -28,6 +29,7 @@ namespace {
 
 const QString SettingsOption = QStringLiteral("--settings");
 const QString FullScreenOption = QStringLiteral("--full-screen");
+constexpr int SettingsRetryMs = 50;
 
 } // namespace
 
@@ -100,6 +102,16 @@ static void ApplyVolumes() {
     SetSoundMuted(values.Muted);
 }
 
+// A window being shown raises itself once its transition ends, above anything shown meanwhile;
+// the settings wait for that, so that they open in front.
+static void ShowSettingsInFront() {
+    if (TTransitionEffect::TransitionRunning()) {
+        QTimer::singleShot(SettingsRetryMs, ShowSettingsInFront);
+        return;
+    }
+    frmMain->ShowSettings();
+}
+
 void UseSettings(const TStartOptions& options) {
     Settings().Open(TSettingsStore::DefaultFileName());
     ApplyVolumes();
@@ -108,13 +120,12 @@ void UseSettings(const TStartOptions& options) {
     if (options.FullScreen || Settings().Values().FullScreen)
         FullScreenBackdrop().Switch(true);
     if (options.Settings)
-        // Once the main menu is up, in front of it.
-        QTimer::singleShot(0, frmMain, [] { frmMain->ShowSettings(); });
+        QTimer::singleShot(0, frmMain, ShowSettingsInFront);
 }
 
 void AnswerRequest(const QString& request) {
     if (request == FullScreenOption)
         FullScreenBackdrop().Switch(true);
     else if (request == SettingsOption)
-        frmMain->ShowSettings();
+        ShowSettingsInFront();
 }

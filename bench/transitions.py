@@ -43,9 +43,22 @@ def probes(rect, name):
     return [(x, y + int((r + 0.5) * h / rows), w, 1) for r in range(rows)]
 
 
+def still(screen, lines, quiet=0.3, limit=5.0):
+    """What `lines` show once they have not changed for `quiet` seconds: the window of the run
+    before may still be going away."""
+    last = [screen.grab(*line) for line in lines]
+    since = start = time.monotonic()
+    while time.monotonic() - since < quiet and time.monotonic() - start < limit:
+        time.sleep(0.01)
+        now = [screen.grab(*line) for line in lines]
+        if any(not np.array_equal(a, b) for a, b in zip(now, last)):
+            last, since = now, time.monotonic()
+    return last
+
+
 def watch(screen, lines, program, settle=0.6, limit=10.0):
     """Times of every change seen on `lines` after the program is told to go, and read times."""
-    last = [screen.grab(*line) for line in lines]
+    last = still(screen, lines)
     program.stdin.write("go\n")
     program.stdin.flush()
     changes, reads = [], []
@@ -71,6 +84,9 @@ def main():
           f"{'seen':>5s} {'max gap':>8s} {'read':>12s}  inside")
     for _ in range(args.runs):
         session = harness.Session(name="bench-transitions", start_program=False)
+        # A desktop of one colour, as a real one has: on Xvfb's black root the program would
+        # cover its place with the window's own colour first (it never shows black).
+        session.x(["xsetroot", "-solid", "#4a6f8f"])
         screen = XScreen(session.display)
         program = subprocess.Popen([args.exe], env=dict(session.env, QT_QPA_PLATFORM="xcb"), text=True,
                                    stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)

@@ -3,6 +3,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
+#include "framework/WindowFrame.h"
 
 #include <QBackingStore>
 #include <QCloseEvent>
@@ -11,8 +12,13 @@
 #include <QThread>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
+#include <utility>
 
 TApplication* Application = nullptr;
+
+std::function<QRect(const TForm&)> TForm::MaximizedArea = [](const TForm& form) {
+    return MaximizedClientArea(form.FrameMargins());
+};
 
 void HandleException(const std::exception& error) {
     if (Application)
@@ -122,8 +128,11 @@ void TForm::ApplyWindowFlags() {
 
 void TForm::SetWindowState(TWindowState state) {
     windowState_ = state;
-    if (!isVisible())
+    if (!isVisible()) {
+        if (state != wsMaximized)
+            RestoreNormalPlace();
         return;
+    }
     if (state == wsMaximized)
         showMaximized();
     else if (state == wsMinimized)
@@ -146,6 +155,7 @@ void TForm::ColorChanged() {
 void TForm::Loaded() {
     TWinControl::Loaded();
     ApplyWindowFlags();
+    reportedSize_ = QSize(ClientWidth(), ClientHeight());
 }
 
 void TForm::SetVisible(bool visible) {
@@ -165,8 +175,12 @@ void TForm::WndProc(TMessage& message) {
 
 void TForm::ShowingChanged() {
     if (Visible()) {
+        // Before the show handler, which places controls in the layout the size gives.
+        AnnounceSize();
         DoShow();
         PlaceOnScreen();
+        if (windowState_ == wsMaximized)
+            TakeMaximizedPlace();
         // In its place and about to be mapped: the last moment to cover that place. The show
         // event that follows belongs to the same showing and says nothing more.
         Perform(WM_SHOWWINDOW, 1);
@@ -174,6 +188,8 @@ void TForm::ShowingChanged() {
         const auto unannounce = qScopeGuard([this] { announcedShow_ = false; });
         if (windowState_ == wsMaximized)
             QWidget::showMaximized();
+        else if (windowState() & Qt::WindowMaximized)
+            QWidget::showNormal();
         else
             QWidget::show();
         raise();
@@ -199,6 +215,32 @@ void TForm::PlaceOnScreen() {
     const int left = area.left() + (area.width() - outer.width()) / 2 + FrameWidth / 2;
     const int top = area.top() + (area.height() - outer.height()) / 2 + FrameHeight - FrameWidth / 2;
     SetBounds(std::max(area.left(), left), std::max(area.top(), top), ClientWidth(), ClientHeight());
+}
+
+void TForm::TakeMaximizedPlace() {
+    if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
+        return;
+    const QRect area = MaximizedArea ? MaximizedArea(*this) : QRect();
+    const QRect bounds = BoundsRect().ToQRect();
+    if (area.isEmpty() || area == bounds)
+        return;
+    if (!normalBounds_)
+        normalBounds_ = bounds;
+    SetBounds(area.left(), area.top(), area.width(), area.height());
+    AnnounceSize();
+}
+
+void TForm::RestoreNormalPlace() {
+    // The window manager puts a window that was mapped maximized back where it was mapped;
+    // the form goes back where it was before it took that place.
+    const std::optional<QRect> bounds = std::exchange(normalBounds_, std::nullopt);
+    if (bounds)
+        SetBounds(bounds->left(), bounds->top(), bounds->width(), bounds->height());
+}
+
+void TForm::AnnounceSize() {
+    if (reportedSize_ && *reportedSize_ != QSize(ClientWidth(), ClientHeight()))
+        SizeMessage();
 }
 
 void TForm::Show() {
@@ -289,7 +331,12 @@ void TForm::enterEvent(QEnterEvent* event) {
 }
 
 void TForm::SizeMessage() {
-    const unsigned type = isMinimized() ? SIZE_MINIMIZED : isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    // Until it is mapped, the form's own state says how it will be shown.
+    const bool mapped = isVisible();
+    const bool minimized = mapped ? isMinimized() : windowState_ == wsMinimized;
+    const bool maximized = mapped ? isMaximized() : windowState_ == wsMaximized;
+    const unsigned type = minimized ? SIZE_MINIMIZED : maximized ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    reportedSize_ = size();
     Perform(WM_SIZE, type, MakeSizeParam(width(), height()));
 }
 
@@ -324,6 +371,8 @@ void TForm::WindowStateMessages(Qt::WindowStates oldState) {
         Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
     else if (oldState & (Qt::WindowMinimized | Qt::WindowMaximized))
         Perform(WM_SYSCOMMAND, SC_RESTORE);
+    if (windowState_ == wsNormal && (oldState & Qt::WindowMaximized))
+        RestoreNormalPlace();
     SizeMessage();
 }
 

@@ -10,7 +10,9 @@
 #include <QIcon>
 #include <QMargins>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -61,6 +63,8 @@ public:
     // The frame that outer sizes count with: the nominal frame of the layouts, whatever frame
     // the window manager draws, so that a layout's outer and client sizes always agree.
     QMargins FrameMargins() const;
+    // Where a maximized form's client area goes (screen coordinates); tests replace it.
+    static std::function<QRect(const TForm&)> MaximizedArea;
     // Frame position and outer size, as the window system reports them once shown.
     int Left() const;
     int Top() const;
@@ -136,6 +140,12 @@ protected:
 
 private:
     void ShowingChanged();
+    // A form shown maximized takes its maximized place before it is mapped, so that it
+    // appears there at once, laid out for that size.
+    void TakeMaximizedPlace();
+    void RestoreNormalPlace();
+    // Size changes made while the form was hidden reach the components when it shows.
+    void AnnounceSize();
     // Window-system changes passed on as the messages that components hooking the form know.
     void SizeMessage();
     void SizeMoveStep(QSize oldSize);
@@ -160,6 +170,10 @@ private:
     QTimer sizeMoveEnd_;
     bool sizeMoving_ = false;
     QElapsedTimer stateChanged_;
+    // The client size the last size message reported; none before the layout is loaded.
+    std::optional<QSize> reportedSize_;
+    // Where the form was before it took its maximized place itself.
+    std::optional<QRect> normalBounds_;
 };
 
 class TApplication : public QObject {

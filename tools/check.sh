@@ -22,10 +22,7 @@ tools/setup.sh
 export CC=clang CXX=clang++
 # Optimised a little, with line tables for the reports: builds and runs fastest under the sanitizers.
 flags="-O1 -gline-tables-only"
-launcher=""
-if command -v ccache >/dev/null 2>&1; then
-    launcher="-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
-fi
+. tools/ccache.sh
 
 export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"

@@ -10,7 +10,7 @@ bool transitionRunning = false;
 bool allDisabled = false;
 
 // How far from where it asked to be a compositor's shell put the last window it placed; it
-// places a window only after the transition, and the next one the same way.
+// places a window only once the window has shown a picture, and the next one the same way.
 QPoint shellOffset;
 } // namespace
 
@@ -169,11 +169,16 @@ bool TTransitionEffect::Prepare(QWidget* target, const TRect& rect) {
     ratio_ = TransitionDisplay().Ratio(window);
     try {
         renderWindow_ = TransitionDisplay().CreateRenderWindow();
+        const bool composited = TransitionDisplay().Composited();
+        if (composited)
+            HideTarget(window);
         const QImage beneath =
             ComposeOldImage(screenRect_, ratio_, window, window->palette().color(QPalette::Window));
-        renderWindow_->ShowOver(screenRect_, beneath);
-        if (TransitionDisplay().Composited())
-            HideTarget(window);
+        // A compositor's shell may put the window elsewhere than asked, and only once it has
+        // shown a picture: drawn inside the window, the frames are where the window is.
+        inside_ = composited && renderWindow_->ShowInside(window, targetRect_, beneath);
+        if (!inside_)
+            renderWindow_->ShowOver(screenRect_, beneath);
         prepared_ = true;
         transitionRunning = true;
         if (!Disabled() && NeedsOldImage())
@@ -197,15 +202,19 @@ void TTransitionEffect::FollowPlacement() {
     screenRect_ = targetRect_.translated(placed.topLeft());
     const QImage beneath =
         ComposeOldImage(screenRect_, ratio_, target_, target_->palette().color(QPalette::Window));
-    renderWindow_->ShowOver(screenRect_, beneath);
+    if (inside_)
+        renderWindow_->ShowInside(target_, targetRect_, beneath);
+    else
+        renderWindow_->ShowOver(screenRect_, beneath);
     if (!oldImage_.isNull())
         oldImage_ = Sized(beneath);
 }
 
 void TTransitionEffect::HideTarget(QWidget* window) {
     // Under a compositor the render window lets through what lies beneath it, which must be
-    // the desktop, not the window: until it paints itself, a window with an alpha channel
-    // shows nothing. Once it paints, it fills its background as before.
+    // the desktop: until it paints itself, a window with an alpha channel shows nothing, and
+    // neither do the parts of the render window inside it not yet revealed. Once it paints, it
+    // fills its background as before.
     if (!window->testAttribute(Qt::WA_WState_Created)) {
         window->setAttribute(Qt::WA_TranslucentBackground);
         window->setAttribute(Qt::WA_NoSystemBackground, false);
@@ -224,6 +233,7 @@ void TTransitionEffect::Unprepare() {
         renderWindow_->Hide();
         renderWindow_.reset();
     }
+    inside_ = false;
     if (prepared_) {
         prepared_ = false;
         transitionRunning = false;

@@ -186,8 +186,8 @@ public:
     // Switches every transition off (nothing in the program sets it).
     static bool AllDisabled();
     static void SetAllDisabled(bool disabled);
-    // How far from where it asked to be a compositor's shell put the last window shown, once
-    // the transition was over; windows are revealed that far from where they ask to be.
+    // How far from where it asked to be a compositor's shell put the last window shown; what
+    // lies beneath a window is taken from that far from where it asks to be.
     static void SetShellOffset(QPoint offset);
     // The flicker-free cut that windows without a show transition of their own use.
     static TTransitionEffect* DefaultTransition();
@@ -239,7 +239,8 @@ private:
     QImage Sized(const QImage& image) const;
     QSize DeviceSize() const;
     // Before the first frame: where the window manager really put the target, and the render
-    // window moved there when it differs from the place asked for.
+    // window (or, inside the target, what it shows) moved there when it differs from the place
+    // asked for.
     void FollowPlacement();
     void HideTarget(QWidget* window);
 
@@ -265,6 +266,8 @@ private:
     TTEChrono abortChrono_;
     double abortCheckInterval_ = 300;
     std::unique_ptr<TTERenderSurface> renderWindow_;
+    // The render window is a part of the target's window, not a window of its own.
+    bool inside_ = false;
     bool fromScreen_ = false;
     QRegion region_;
 };

@@ -121,9 +121,13 @@ void TFormTransitions::ShowWithTransition(TMessage& message, TTransitionEffect* 
     if (form_->isVisible() && !form_->isActiveWindow())
         QApplication::setActiveWindow(form_);
     if (enabled_ && form_->Visible()) {
+        // The shell may place the form as soon as the transition shows its first frame in it.
+        const bool composited = TransitionDisplay().Composited();
         askedAt_ = form_->geometry().topLeft();
+        if (composited)
+            placementDue_ = QDeadlineTimer(QDeadlineTimer::Forever);
         effect->Execute();
-        if (TransitionDisplay().Composited())
+        if (!placementDue_.hasExpired())
             placementDue_ = QDeadlineTimer(kPlacementDue);
     }
 }

@@ -89,12 +89,19 @@ bool HasExtension(xcb_connection_t* c, const QByteArray& name) {
     return present;
 }
 
-// Whether a window manager has taken `window` in: reparented it into its frame.
+// Whether a window manager has taken `window` in: reparented it into its frame and shown the
+// frame, which it does once the window has its place in it.
 bool Framed(xcb_connection_t* c, xcb_window_t window) {
     xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
-    const bool framed = reply && reply->parent != reply->root;
+    const bool reparented = reply && reply->parent != reply->root;
     std::free(reply);
-    return framed;
+    if (!reparented)
+        return false;
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+    const bool shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(attributes);
+    return shown;
 }
 
 std::optional<QPoint> RootPosition(xcb_connection_t* c, xcb_window_t window) {
@@ -233,9 +240,25 @@ TTERenderWindow::TTERenderWindow(bool translucent)
 TTERenderWindow::~TTERenderWindow() = default;
 
 void TTERenderWindow::ShowOver(const QRect& screenRect, const QImage& image) {
-    setGeometry(screenRect);
-    store_.resize(screenRect.size());
-    shown_ = QImage(DeviceSize(screenRect.size(), devicePixelRatio()), QImage::Format_ARGB32_Premultiplied);
+    Present(screenRect, image);
+}
+
+bool TTERenderWindow::ShowInside(QWidget* window, const QRect& rect, const QImage& image) {
+    // A native child of the window, above everything the window paints itself.
+    window->winId();
+    QWindow* host = window->windowHandle();
+    if (!host)
+        return false;
+    setFlags(Qt::Widget | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setParent(host);
+    Present(rect, image);
+    return true;
+}
+
+void TTERenderWindow::Present(const QRect& rect, const QImage& image) {
+    setGeometry(rect);
+    store_.resize(rect.size());
+    shown_ = QImage(DeviceSize(rect.size(), devicePixelRatio()), QImage::Format_ARGB32_Premultiplied);
     shown_.fill(translucent_ ? QColor(Qt::transparent) : QColor(Qt::black));
     {
         QPainter painter(&shown_);
@@ -244,7 +267,7 @@ void TTERenderWindow::ShowOver(const QRect& screenRect, const QImage& image) {
         pixels.setDevicePixelRatio(1);
         painter.drawImage(0, 0, pixels);
     }
-    const QRect all(QPoint(0, 0), screenRect.size());
+    const QRect all(QPoint(0, 0), rect.size());
     store_.beginPaint(all);
     Put(all);
     store_.endPaint();

@@ -33,6 +33,10 @@ public:
     // Covers `screenRect` and shows `image` there (what lay beneath) at once; transparent
     // pixels of `image` let the desktop show through where a compositor runs.
     virtual void ShowOver(const QRect& screenRect, const QImage& image) = 0;
+    // Covers `rect` of `window` (in the window's own logical coordinates) from inside the
+    // window, as a part of it, showing `image`: wherever a compositor's shell puts the window,
+    // the frames go with it. False, and nothing done, where a surface cannot.
+    virtual bool ShowInside(QWidget*, const QRect&, const QImage&) { return false; }
     // Copies the parts `rects` of `source` onto the surface, leaving out `excluded`, and puts
     // them on screen.
     virtual void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) = 0;
@@ -91,6 +95,7 @@ public:
     ~TTERenderWindow() override;
 
     void ShowOver(const QRect& screenRect, const QImage& image) override;
+    bool ShowInside(QWidget* window, const QRect& rect, const QImage& image) override;
     void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override;
     void WaitShown() override;
     void Raise() override;
@@ -111,6 +116,8 @@ private:
     // this window and key presses; the rest waits for the message loop.
     void TakeInput();
     void FlushAll();
+    // Takes `image` as what it shows over `rect` and shows it.
+    void Present(const QRect& rect, const QImage& image);
     // The device pixels under `logical` from what the window shows onto the backing store.
     void Put(const QRect& logical);
 

@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """End to end under openbox: what a parent sets up. F11 puts a backdrop over the whole screen with
-the menu centred in front and a Colors level maximized over it, and F11 again takes it away; the
+the menu centred in front and a Colors level maximized over it, rolled in at its maximized size
+and place, and F11 again takes it away; the
 settings window (Ctrl+comma) halves the voices, which the sound output hears 6 dB quieter; with
 "ask before quitting" on, Exit asks, No keeps the game, a click right after the menu came back
 is no Exit, and Yes ends the game with exit code 0; "Show Hints" off and the last category
-survive a restart.
+survive a restart. Started with --settings, the game opens its settings in front of the menu.
 
     python3 tests/e2e/test_parents.py --exe build/tovimar-plumkin [--keep]
 """
@@ -17,6 +18,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import harness  # noqa: E402
 import numpy as np  # noqa: E402
+from test_transitions import record, same  # noqa: E402
 from xscreen import XScreen  # noqa: E402
 
 MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
@@ -58,9 +60,12 @@ def near(colour, expected, tolerance=6):
 class ParentsTest(harness.GameTest):
     SETTINGS = None  # settings.ini written before the game starts
 
+    ARGS = ()
+
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(name=cls.__name__, window_manager=True, start_program=False)
+        cls.session = harness.Session(name=cls.__name__, window_manager=True, start_program=False,
+                                      args=cls.ARGS)
         if cls.SETTINGS:
             folder = cls.session.config_dir / "tovimar-plumkin"
             folder.mkdir(parents=True)
@@ -105,14 +110,13 @@ class TestFullScreen(ParentsTest):
                     "the menu is not whole in front of the backdrop")
         session.save("menu-on-backdrop", screen)
 
-        self.open_level("Colors", 1, LEVEL_TITLE)
-        level = session.find_window(LEVEL_TITLE)
-
-        def maximized():
-            lx, ly, lw, lh = level.geometry()
-            return "MAXIMIZED_VERT" in wm_state(level) and lw >= sw - 10 and lh >= sh - 60
-        harness.wait_until(maximized, what="the level to open maximized")
+        level, frames = self.open_level_recording_the_roll(screen)
+        self.expect("MAXIMIZED_VERT" in wm_state(level), "the level did not open maximized")
+        x, y, w, h = place = level.geometry()
+        self.expect(w >= sw - 10 and h >= sh - 60, f"the level opened at {place}, not maximized")
+        self.check_roll_at_the_final_place(frames, place)
         level_image = level.wait_stable(timeout=15)
+        self.expect(level.geometry() == place, f"the level moved from {place} to {level.geometry()} after its roll")
         session.save("level-on-backdrop")
         self.expect(len(harness.find_blobs(level_image, harness.BLACK, min_area=5000)) >= 1,
                     "no black circle on the maximized level")
@@ -127,6 +131,35 @@ class TestFullScreen(ParentsTest):
         self.expect(self.main_window.geometry() == before, "the menu moved")
         session.check_running()
         self.assert_no_problems()
+
+
+    def open_level_recording_the_roll(self, before):
+        """Opens Colors 1 and records the screen until the roll is over."""
+        screen = XScreen(self.session.display)
+        try:
+            self.main_window.click(self.CATEGORY_BUTTONS["Colors"][0] + 85, self.CATEGORY_BUTTONS["Colors"][1] + 25)
+            time.sleep(0.3)
+            self.main_window.click(self.PAGE_LEFT + 45 + 132, self.LEVEL_TOPS["Colors"][0] + 17)
+            frames = record(screen, (0, 0) + self.session.screen_size, 8.0, settle=0.8, min_time=2.5)
+        finally:
+            screen.close()
+        return self.session.find_window(LEVEL_TITLE), frames
+
+    def check_roll_at_the_final_place(self, frames, place):
+        """Half-way through the roll, the columns left of the band are the finished window at its
+        place: the level rolls in at its maximized size, not at its designed one."""
+        x, y, w, h = place
+        final = harness.crop(frames[-1][1], place)
+        lefts = []
+        for t, img in frames:
+            new_cols = same(harness.crop(img, place), final).mean(axis=0) > 0.999
+            left = w if new_cols.all() else int(np.argmin(new_cols))
+            lefts.append((round(t, 2), left))
+            if 0.3 * w < left < 0.7 * w:
+                self.session.save("level-roll-halfway", img)
+                return
+        path = self.session.save("level-roll-middle", frames[len(frames) // 2][1])
+        self.fail(f"no picture half-way through the roll shows the finished window left of the band: {lefts} ({path})")
 
 
 class TestParentsSettings(ParentsTest):
@@ -247,6 +280,20 @@ class TestParentsSettings(ParentsTest):
                     "Show Hints is on again after a restart")
         self.expect(np.array_equal(self.main_window.grab(PAGE_RECT, img=screen), music_page),
                     "the Music page is not shown after a restart")
+
+
+class TestSettingsAtStart(ParentsTest):
+    ARGS = ("--settings",)
+
+    def test_settings_open_in_front_of_the_menu(self):
+        session = self.session
+        settings = session.find_window(SETTINGS_TITLE)
+        settings.wait_stable()
+        stacking = session.x(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"]).stdout
+        top = int(stacking.split()[-1].strip(","), 16)
+        self.expect(top == settings.id, f"the settings are not in front: {stacking.strip()}")
+        session.save("settings-at-start")
+        self.assert_no_problems()
 
 
 if __name__ == "__main__":

@@ -37,6 +37,13 @@ public:
         visible = true;
         ++shown;
     }
+    bool ShowInside(QWidget* window, const QRect& rect, const QImage& image) override {
+        if (!canHost)
+            return false;
+        ShowOver(rect, image);
+        host = window;
+        return true;
+    }
     void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override {
         QPainter painter(&screen);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -64,8 +71,10 @@ public:
         qint64 source;
         QList<TRect> rects;
     };
-    QRect place;
-    QImage screen; // device pixels, as the screen shows them
+    bool canHost = false;
+    QWidget* host = nullptr; // the window it is a part of, or null
+    QRect place;             // on the screen, or in `host`
+    QImage screen;           // device pixels, as the screen shows them
     QImage shownOver;
     bool visible = false;
     int shown = 0;
@@ -80,6 +89,9 @@ public:
     explicit Lent(FakeSurface* surface) : s_(surface) {}
     ~Lent() override { s_->Hide(); }
     void ShowOver(const QRect& rect, const QImage& image) override { s_->ShowOver(rect, image); }
+    bool ShowInside(QWidget* window, const QRect& rect, const QImage& image) override {
+        return s_->ShowInside(window, rect, image);
+    }
     void Copy(const QImage& source, const QList<TRect>& rects, const TRect& excluded) override {
         s_->Copy(source, rects, excluded);
     }
@@ -128,6 +140,7 @@ public:
         surfaces.push_back(std::make_unique<FakeSurface>());
         last = surfaces.back().get();
         last->onCopy = onCopy;
+        last->canHost = hosting;
         return std::make_unique<Lent>(last);
     }
 
@@ -135,6 +148,7 @@ public:
     QImage rendered;
     double ratio = 1;
     bool composited = false;
+    bool hosting = false; // render windows can be a part of the window they cover
     QRect placed;
     FakeSurface* last = nullptr;
     std::vector<std::unique_ptr<FakeSurface>> surfaces;

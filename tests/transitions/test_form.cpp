@@ -190,6 +190,34 @@ TEST_F(FormShow, UnderACompositorsShellTheNextWindowIsRevealedWhereTheLastOneWas
     TTransitionEffect::SetShellOffset({});
 }
 
+TEST_F(FormShow, UnderACompositorTheFramesAreDrawnInsideTheWindowWhereverItsShellPutsIt) {
+    display.composited = true;
+    display.hosting = true;
+    RollingForm menu(QRect(100, 100, 300, 200), 0x0000FF);
+    menu.form->Show();
+    EXPECT_EQ(display.last->host, menu.form.get());
+    EXPECT_EQ(display.last->place, QRect(0, 0, 300, 200));
+    // Nothing of ours lay beneath: the desktop shows through the parts not yet revealed.
+    EXPECT_EQ(display.last->shownOver.pixel(150, 100), 0u);
+    EXPECT_EQ(display.last->screen, menu.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    // Its shell put it 6 right and 27 lower than asked, seen once the transition was over.
+    menu.form->setGeometry(106, 127, 300, 200);
+    QCoreApplication::processEvents();
+
+    // The next window stays the render window's host; what lay beneath it is taken where the
+    // shell will put it: over the menu's x 356 to 405 the menu, beyond it nothing.
+    RollingForm level(QRect(350, 150, 100, 100), 0xFF00FF);
+    level.form->Show();
+    EXPECT_EQ(display.last->host, level.form.get());
+    EXPECT_EQ(display.last->place, QRect(0, 0, 100, 100));
+    const QImage old = display.last->shownOver;
+    EXPECT_EQ(old.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(old.pixel(49, 99), 0xFFFF0000u);
+    EXPECT_EQ(old.pixel(50, 0), 0u);
+    EXPECT_EQ(display.last->screen, level.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    TTransitionEffect::SetShellOffset({});
+}
+
 TEST_F(FormShow, SecondComponentOnAFormIsRefused) {
     RollingForm f(QRect(10, 10, 80, 40));
     try {
