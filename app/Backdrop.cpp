@@ -3,14 +3,13 @@
 #include "app/FieldActivity.h"
 #include "app/Settings.h"
 #include "framework/Forms.h"
+#include "framework/X11.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
-
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -42,13 +41,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override {}
     void mouseDoubleClickEvent(QMouseEvent*) override {}
 };
-
-xcb_connection_t* X11Connection() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 } // namespace
 
@@ -112,7 +104,7 @@ void TBackdrop::Release() {
 // The window manager keeps a window in front of the one it belongs to (WM_TRANSIENT_FOR), and a
 // full-screen window above the task bars while one of its own windows has the focus.
 void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
-    xcb_connection_t* connection = X11Connection();
+    xcb_connection_t* connection = XConnection();
     if (!connection || !window_)
         return;
     const xcb_window_t id = xcb_window_t(window->winId());

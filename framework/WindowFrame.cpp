@@ -1,54 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/WindowFrame.h"
+#include "framework/X11.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtGui/qguiapplication_platform.h>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
-#include <xcb/xcb.h>
 
 namespace {
 
 // The answer comes within a round trip or two; a window manager that does not know the
 // request never answers.
 constexpr int kAnswerWait = 200;
-
-xcb_connection_t* XConnection() {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
-
-int ScreenNumber() {
-    const QByteArray display = qgetenv("DISPLAY");
-    const int dot = display.lastIndexOf('.');
-    const int colon = display.lastIndexOf(':');
-    return dot > colon ? display.mid(dot + 1).toInt() : 0;
-}
-
-bool WindowManagerRuns(xcb_connection_t* c) {
-    const xcb_atom_t selection = Atom(c, ("WM_S" + QByteArray::number(ScreenNumber())).constData());
-    if (selection == XCB_ATOM_NONE)
-        return false;
-    xcb_get_selection_owner_reply_t* reply =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
-    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
-    std::free(reply);
-    return owned;
-}
 
 std::optional<QMargins> FrameExtentsOf(xcb_connection_t* c, xcb_window_t window, xcb_atom_t extents) {
     xcb_get_property_reply_t* reply =
@@ -66,29 +31,29 @@ std::optional<QMargins> FrameExtentsOf(xcb_connection_t* c, xcb_window_t window,
 // Asks the window manager about a stand-in window that is never mapped: a normal window in
 // the maximized state, decorated as the game's sizeable windows are.
 std::optional<QMargins> AskWindowManager(xcb_connection_t* c) {
-    if (!WindowManagerRuns(c))
+    if (!XScreenSelectionOwned(c, "WM_S"))
         return std::nullopt;
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     const xcb_window_t window = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 100, 100, 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-    const xcb_atom_t state[] = {Atom(c, "_NET_WM_STATE_MAXIMIZED_VERT"),
-                                Atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ")};
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, Atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2,
+    const xcb_atom_t state[] = {XAtom(c, "_NET_WM_STATE_MAXIMIZED_VERT"),
+                                XAtom(c, "_NET_WM_STATE_MAXIMIZED_HORZ")};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XAtom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2,
                         state);
-    const xcb_atom_t normal = Atom(c, "_NET_WM_WINDOW_TYPE_NORMAL");
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, Atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32,
+    const xcb_atom_t normal = XAtom(c, "_NET_WM_WINDOW_TYPE_NORMAL");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XAtom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32,
                         1, &normal);
     xcb_client_message_event_t request{};
     request.response_type = XCB_CLIENT_MESSAGE;
     request.format = 32;
     request.window = window;
-    request.type = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
+    request.type = XAtom(c, "_NET_REQUEST_FRAME_EXTENTS");
     xcb_send_event(c, 0, screen->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&request));
     xcb_flush(c);
-    const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
+    const xcb_atom_t extents = XAtom(c, "_NET_FRAME_EXTENTS");
     std::optional<QMargins> answer;
     QElapsedTimer waited;
     waited.start();

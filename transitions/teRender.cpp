@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transitions/teRender.h"
 #include "framework/Thread.h"
+#include "framework/X11.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,10 +13,8 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 #include <optional>
 #include <thread>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -43,42 +42,8 @@ int StackingRank(const QWidget* widget) {
     return rank < 0 ? -1 : rank;
 }
 
-// The X connection, when the program runs on X11 (also XWayland).
-xcb_connection_t* XConnection() {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 xcb_window_t RootWindow(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-int ScreenNumber() {
-    const QByteArray display = qgetenv("DISPLAY");
-    const int dot = display.lastIndexOf('.');
-    const int colon = display.lastIndexOf(':');
-    return dot > colon ? display.mid(dot + 1).toInt() : 0;
-}
-
-xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, std::uint16_t(name.size()), name.constData()), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
-
-bool SelectionOwned(xcb_connection_t* c, const QByteArray& name) {
-    const xcb_atom_t atom = Atom(c, name);
-    if (atom == XCB_ATOM_NONE)
-        return false;
-    xcb_get_selection_owner_reply_t* reply =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom), nullptr);
-    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
-    std::free(reply);
-    return owned;
 }
 
 bool HasExtension(xcb_connection_t* c, const QByteArray& name) {
@@ -130,16 +95,14 @@ public:
     bool Composited() const override {
         // XWayland always composites; on X11 a compositor owns the screen's selection.
         xcb_connection_t* c = XConnection();
-        return c && (HasExtension(c, "XWAYLAND") ||
-                     SelectionOwned(c, "_NET_WM_CM_S" + QByteArray::number(ScreenNumber())));
+        return c && (HasExtension(c, "XWAYLAND") || XScreenSelectionOwned(c, "_NET_WM_CM_S"));
     }
     QRect Placement(QWidget* widget, const QRect&) override {
         // A compositor's shell (Weston) places a window only once it has shown a picture of
         // it, after the window manager has framed it somewhere else first: there is no telling
         // where it goes before the transition.
         xcb_connection_t* c = XConnection();
-        if (!c || !widget->windowHandle() || Composited() ||
-            !SelectionOwned(c, "WM_S" + QByteArray::number(ScreenNumber())))
+        if (!c || !widget->windowHandle() || Composited() || !XScreenSelectionOwned(c, "WM_S"))
             return {};
         const auto window = xcb_window_t(widget->winId());
         // A window manager frames the window as soon as it is mapped; a short wait at most.

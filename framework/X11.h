@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the windows ask the X server directly, beyond what Qt says: atoms, selections, the
+// connection itself. Every function is safe to call off X11 (the connection is then null).
+#pragma once
+
+#include <QByteArray>
+#include <xcb/xcb.h>
+
+// The X connection, when the program runs on X11 (also XWayland); null otherwise.
+xcb_connection_t* XConnection();
+
+// The screen of the display the program was started on (DISPLAY's ".n", else 0).
+int XScreenNumber();
+
+xcb_atom_t XAtom(xcb_connection_t* c, const QByteArray& name);
+
+// Whether a client owns the selection `name` followed by the screen's number, such as
+// "WM_S" (a window manager) or "_NET_WM_CM_S" (a compositor).
+bool XScreenSelectionOwned(xcb_connection_t* c, const QByteArray& name);
