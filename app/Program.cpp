@@ -17,9 +17,7 @@
 #include "framework/Forms.h"
 #include "transitions/TransEff.h"
 
-#include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
-#include "platform/PlaySound.h"
 #include "platform/Volume.h"
 
 #include <QFontDatabase>
@@ -81,18 +79,6 @@ void CreateWindows(TApplication& application) {
     application.CreateForm(frmMusic_FC);
     application.CreateForm(frmMusic_FAC);
     application.CreateForm(frmMusic_FGABC);
-}
-
-void WarmUpSound() {
-    // Late enough not to hold up the main menu's first frame.
-    QTimer::singleShot(200, [] {
-        AudioOutput::Instance().Open();
-        QStringList recordings;
-        for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle",
-                                 "triangle", "square", "E", "F", "G", "A", "B", "C", "D"})
-            recordings << QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name));
-        PreloadSounds(recordings);
-    });
 }
 
 static void ApplyVolumes() {

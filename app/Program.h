@@ -21,9 +21,6 @@ struct TStartOptions {
 void PrepareProgram(TApplication& application);
 // Creates every window, the main menu first.
 void CreateWindows(TApplication& application);
-// Once the main menu is up: opens the sound output and readies the recordings in the
-// background, so that the first question sounds without delay.
-void WarmUpSound();
 // Reads the parents' settings from the user's configuration folder and puts them to use: hints,
 // category page, volumes, full screen; then does what `options` ask.
 void UseSettings(const TStartOptions& options);

@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
             for (const QString& request : requests)
                 Guarded([&] { AnswerRequest(request); });
         });
-        WarmUpSound();
     } catch (const std::exception& error) {
         application.HandleException(error);
         return 1;

@@ -5,12 +5,11 @@
 // disk driver writing to /dev/null, which paces its callback like a sound card. Goal: < 30 ms.
 #include "platform/AudioOutput.h"
 #include "platform/PlaySound.h"
+#include "platform/SdlLibrary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <SDL.h>
 
 #include <algorithm>
 #include <atomic>
@@ -163,7 +162,8 @@ int main() {
         setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     }
     AudioOutput::Instance().Open();
-    std::printf("audio driver: %s\n", SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "none");
+    const char* driver = OpenSdl() ? sdl::SDL_GetCurrentAudioDriver() : nullptr;
+    std::printf("audio driver: %s\n", driver ? driver : "none");
     MeasureDecoding();
     MeasureLatency(100, false);
     MeasureLatency(50, true);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AudioOutput.h"
+#include "platform/SdlLibrary.h"
 
 #include <QCoreApplication>
 #include <QThread>
 #include <QTimer>
-
-#include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +16,12 @@ AudioOutput& AudioOutput::Instance() {
 }
 
 AudioOutput::~AudioOutput() {
+    const std::lock_guard lock(deviceMutex_);
     Close();
 }
 
 void AudioOutput::Open() {
+    const std::lock_guard lock(deviceMutex_);
     if (offline_)
         return;
     if (tried_) {
@@ -28,25 +29,40 @@ void AudioOutput::Open() {
         return;
     }
     tried_ = true;
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Tovimar Plumkin");
+    // Without the library there is no sound, as without a device.
+    if (!OpenSdl())
+        return;
+    sdl::SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Tovimar Plumkin");
     // SDL would turn SIGINT and SIGTERM into events nobody reads, and the program could not be ended.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Our end-to-end tests name the disk driver's output SDL_DISK_FILE; SDL 2 reads SDL_DISKAUDIOFILE.
-    if (const char* file = SDL_getenv("SDL_DISK_FILE"); file && !SDL_getenv("SDL_DISKAUDIOFILE"))
-        SDL_setenv("SDL_DISKAUDIOFILE", file, 0);
+    sdl::SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // SDL_AUDIODRIVER, when set, picks the driver here.
     if (InitAudio())
         device_ = OpenDevice();
     if (device_ == 0) {
         // No sound card or sound server: keep the timing of a real device, without sound.
         QuitAudio();
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        sdl::SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (InitAudio())
             device_ = OpenDevice();
     }
     if (device_ != 0)
-        SDL_PauseAudioDevice(device_, 0);
+        sdl::SDL_PauseAudioDevice(device_, 0);
     ScheduleSuspend();
+}
+
+bool AudioOutput::IsOffline() const {
+    const std::lock_guard lock(deviceMutex_);
+    return offline_;
+}
+
+bool AudioOutput::IsAvailable() const {
+    const std::lock_guard lock(deviceMutex_);
+    return offline_ || device_ != 0 || suspended_;
+}
+
+bool AudioOutput::IsSuspended() const {
+    const std::lock_guard lock(deviceMutex_);
+    return suspended_;
 }
 
 void AudioOutput::Resume() {
@@ -54,30 +70,37 @@ void AudioOutput::Resume() {
         suspended_ = false;
         device_ = OpenDevice();
         if (device_ != 0)
-            SDL_PauseAudioDevice(device_, 0);
+            sdl::SDL_PauseAudioDevice(device_, 0);
     }
     ScheduleSuspend();
 }
 
 void AudioOutput::Suspend() {
+    const std::lock_guard lock(deviceMutex_);
     if (device_ == 0)
         return;
     // Waits for a running callback; must not be called with mutex_ held.
-    SDL_CloseAudioDevice(device_);
+    sdl::SDL_CloseAudioDevice(device_);
     device_ = 0;
     suspended_ = true;
 }
 
 // The check runs on the application's thread, only while the device is open: once it is
-// suspended, nothing of the output runs at all.
+// suspended, nothing of the output runs at all. An Open on another thread asks that thread for
+// an Open of its own, which schedules the check.
 // SDL's disk driver stands for a recording of the output (the end-to-end tests read its file as
 // the sound's timeline); it is never suspended, as each reopening would start the file anew.
 void AudioOutput::ScheduleSuspend() {
     lastBusyFrame_ = FramesRendered();
     QCoreApplication* app = QCoreApplication::instance();
-    const char* driver = SDL_GetCurrentAudioDriver();
-    if (device_ == 0 || !app || QThread::currentThread() != app->thread() ||
-        (driver && std::strcmp(driver, "disk") == 0))
+    if (device_ == 0 || !app)
+        return;
+    if (QThread::currentThread() != app->thread()) {
+        QMetaObject::invokeMethod(
+            app, [this] { Open(); }, Qt::QueuedConnection);
+        return;
+    }
+    if (const char* driver = sdl::SDL_GetCurrentAudioDriver(); driver && std::strcmp(driver, "disk") == 0)
         return;
     if (!suspendTimer_) {
         suspendTimer_ = new QTimer(app);
@@ -107,10 +130,11 @@ std::uint32_t AudioOutput::OpenDevice() {
     callbackMix_.assign(std::size_t(BufferFrames) * Channels, 0.0f);
     // No allowed changes: SDL converts to the hardware format itself, so the callback always
     // sees exactly this format.
-    return SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    return sdl::SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
 }
 
 void AudioOutput::UseOffline() {
+    const std::lock_guard lock(deviceMutex_);
     Close();
     offline_ = true;
 }
@@ -118,7 +142,7 @@ void AudioOutput::UseOffline() {
 void AudioOutput::Close() {
     if (device_ != 0) {
         // Waits for a running callback; must not be called with mutex_ held.
-        SDL_CloseAudioDevice(device_);
+        sdl::SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
     suspended_ = false;
@@ -126,13 +150,13 @@ void AudioOutput::Close() {
 }
 
 bool AudioOutput::InitAudio() {
-    audioInitialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    audioInitialised_ = sdl::SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     return audioInitialised_;
 }
 
 void AudioOutput::QuitAudio() {
     if (audioInitialised_)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl::SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audioInitialised_ = false;
 }
 

@@ -35,17 +35,18 @@ public:
     // driver when no real device opens, so timing behaves the same and the program is silent. Call
     // it before every sound: with an application object, the device is suspended again once it
     // has been idle for SuspendAfterMs after the last call and the last busy source (not on SDL's
-    // disk driver, whose file is the output's timeline). Never throws.
+    // disk driver, whose file is the output's timeline). Never throws. The first call loads SDL
+    // and may come from any thread, so that the application's thread need not wait for that.
     void Open();
     // Closes the device, so that no audio thread runs while nothing sounds; Open resumes it.
     void Suspend();
     static constexpr int SuspendAfterMs = 3000;
     // Tests: never open a device; the mix is produced only by RenderOffline.
     void UseOffline();
-    bool IsOffline() const { return offline_; }
+    bool IsOffline() const;
     // True when sound can be produced: offline, or a device (real or dummy) is open.
-    bool IsAvailable() const { return offline_ || device_ != 0 || suspended_; }
-    bool IsSuspended() const { return suspended_; }
+    bool IsAvailable() const;
+    bool IsSuspended() const;
 
     void Attach(AudioSource* source); // thread-safe against the callback
     void Detach(AudioSource* source); // after it returns, the callback no longer touches source
@@ -102,8 +103,10 @@ private:
     Limiter limiter_;
     std::atomic<std::int64_t> framesRendered_{0};
     std::atomic<std::int64_t> lastBusyFrame_{0}; // the output clock when a source last was busy
+    // Guards the device's state below; never taken by the callback, and taken before mutex_.
+    mutable std::mutex deviceMutex_;
     std::uint32_t device_ = 0;
-    QPointer<QTimer> suspendTimer_;
+    QPointer<QTimer> suspendTimer_; // used on the application's thread only
     bool suspended_ = false;
     bool tried_ = false;
     bool audioInitialised_ = false;

@@ -228,9 +228,9 @@ private:
     std::vector<std::thread> threads_;
 };
 
-// Made after the audio output (a load is only asked for once the output is open), so it goes
-// before the output at exit.
+// Made after the audio output, so that it goes before the output at exit.
 LoaderThreads& Loaders() {
+    AudioOutput::Instance();
     static LoaderThreads threads;
     return threads;
 }
@@ -267,8 +267,18 @@ public:
 
 private:
     void Run() {
+        fluid_settings_t* settings = nullptr;
+        fluid_synth_t* synth = OpenFluidSynth() ? NewSynth(settings) : nullptr;
+        std::lock_guard lock(mutex_);
+        settings_ = settings;
+        synth_ = synth;
+        done_ = true;
+        done_changed_.notify_all();
+    }
+
+    fluid_synth_t* NewSynth(fluid_settings_t*& settings) {
         LoadOnThisThreadOnly();
-        fluid_settings_t* settings = new_fluid_settings();
+        settings = new_fluid_settings();
         fluid_settings_setnum(settings, "synth.sample-rate", AudioOutput::SampleRate);
         fluid_settings_setnum(settings, "synth.gain", SynthGain);
         // Every call is serialised by the output lock already.
@@ -285,11 +295,7 @@ private:
         }
         // Reading the font leaves megabytes of freed scratch memory behind.
         malloc_trim(0);
-        std::lock_guard lock(mutex_);
-        settings_ = settings;
-        synth_ = synth;
-        done_ = true;
-        done_changed_.notify_all();
+        return synth;
     }
 
     // FluidSynth reads the samples in an OpenMP parallel region. One thread loads as fast here and
@@ -870,8 +876,8 @@ MMRESULT midiStreamStop(HMIDISTRM handle) {
 }
 
 void PreloadMidi() {
-    if (Device().Available())
-        Device().StartLoad();
+    // The library too loads on the loader's thread: the caller is about to show a window.
+    Device().StartLoad();
 }
 
 void ReleaseMidi() {

@@ -130,8 +130,8 @@ MMRESULT midiStreamRestart(HMIDISTRM handle);
 // Stops, releases all notes and returns every queued buffer as done.
 MMRESULT midiStreamStop(HMIDISTRM handle);
 
-// Starts loading the SoundFont in the background, so that the first note need not wait for it.
-// Cancels a release still to come.
+// Starts loading the synthesizer's library and the SoundFont in the background, so that the first
+// note need not wait for them, and returns at once. Cancels a release still to come.
 void PreloadMidi();
 
 // Frees the synthesizer and its instruments, at once or when the open stream closes; the next

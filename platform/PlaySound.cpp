@@ -4,6 +4,7 @@
 
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
+#include "platform/SdlLibrary.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,13 +14,12 @@
 #include <QHash>
 #include <QSet>
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
 #include <malloc.h>
 #include <memory>
@@ -165,7 +165,7 @@ QString HeaderProblem(const QByteArray& image) {
 }
 
 QString SdlProblem() {
-    return QStringLiteral("undecodable (%1)").arg(QString::fromUtf8(SDL_GetError()));
+    return QStringLiteral("undecodable (%1)").arg(QString::fromUtf8(sdl::SDL_GetError()));
 }
 
 // Converts with SDL_AudioCVT rather than SDL_AudioStream, which drops the last few milliseconds.
@@ -175,15 +175,17 @@ Decoded Decode(QByteArray image, const QString& name) {
     ClampChunkLengths(image);
     if (QString problem = HeaderProblem(image); !problem.isEmpty())
         return {nullptr, problem};
-    SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
+    if (!OpenSdl())
+        return {nullptr, QStringLiteral("the sound library (SDL 2) cannot be opened")};
+    SDL_RWops* source = sdl::SDL_RWFromConstMem(image.constData(), int(image.size()));
     if (!source)
         return {nullptr, SdlProblem()};
     SDL_AudioSpec audioFormat{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &audioFormat, &raw, &length))
+    if (!sdl::SDL_LoadWAV_RW(source, 1, &audioFormat, &raw, &length))
         return {nullptr, SdlProblem()};
-    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(raw, &SDL_FreeWAV);
+    const std::unique_ptr<Uint8, decltype(sdl::SDL_FreeWAV)> wav(raw, sdl::SDL_FreeWAV);
     const int frameBytes = SDL_AUDIO_BITSIZE(audioFormat.format) / 8 * audioFormat.channels;
     if (frameBytes <= 0 || audioFormat.freq <= 0)
         return {nullptr, QStringLiteral("no sample format")};
@@ -195,8 +197,8 @@ Decoded Decode(QByteArray image, const QString& name) {
         return {nullptr, QStringLiteral("longer than ten minutes")};
     const int channels = audioFormat.channels == 1 ? 1 : 2;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS,
-                          Uint8(channels), Rate) < 0)
+    if (sdl::SDL_BuildAudioCVT(&cvt, audioFormat.format, audioFormat.channels, audioFormat.freq, AUDIO_F32SYS,
+                               Uint8(channels), Rate) < 0)
         return {nullptr, SdlProblem()};
     const std::int64_t inBytes = inFrames * frameBytes;
     if (inBytes * cvt.len_mult > INT_MAX)
@@ -205,7 +207,7 @@ Decoded Decode(QByteArray image, const QString& name) {
     std::memcpy(work.data(), wav.get(), std::size_t(inBytes));
     cvt.buf = work.data();
     cvt.len = int(inBytes);
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
+    if (cvt.needed && sdl::SDL_ConvertAudio(&cvt) != 0)
         return {nullptr, SdlProblem()};
     const int outBytes = cvt.needed ? cvt.len_cvt : cvt.len;
     const std::size_t outSamples =
@@ -361,17 +363,21 @@ private:
     QSet<QString> logged_;
 };
 
-// Decodes files into the cache on one background thread. Stopping asks the thread to end after
-// the file it is on and joins it.
+// Decodes files into the cache on one background thread, after opening the output there when
+// asked to. Stopping asks the thread to end after the file it is on and joins it.
 class Preloader {
 public:
     explicit Preloader(ClipCache& cache) : cache_(cache) {}
     ~Preloader() { Stop(); }
 
-    void Start(QStringList paths) {
+    void Start(QStringList paths, bool openOutput, std::chrono::milliseconds delay) {
         Stop();
-        stop_ = false;
-        thread_ = std::thread([this, paths = std::move(paths)] {
+        SetStop(false);
+        thread_ = std::thread([this, paths = std::move(paths), openOutput, delay] {
+            if (StoppedWithin(delay))
+                return;
+            if (openOutput)
+                AudioOutput::Instance().Open();
             for (const QString& path : paths) {
                 if (stop_)
                     return;
@@ -383,19 +389,37 @@ public:
     }
 
     void Stop() {
-        stop_ = true;
+        SetStop(true);
         if (thread_.joinable())
             thread_.join();
     }
 
 private:
+    void SetStop(bool stop) {
+        {
+            const std::lock_guard guard(mutex_);
+            stop_ = stop;
+        }
+        stopChanged_.notify_all();
+    }
+
+    // Waits `delay`, or less when stopped meanwhile; true when stopped.
+    bool StoppedWithin(std::chrono::milliseconds delay) {
+        std::unique_lock lock(mutex_);
+        return stopChanged_.wait_for(lock, delay, [this] { return stop_.load(); });
+    }
+
     ClipCache& cache_;
+    std::mutex mutex_;
+    std::condition_variable stopChanged_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 
-// The preloader is declared after the cache, so that at exit it has stopped before the cache goes.
+// The preloader is declared after the cache, so that at exit it has stopped before the cache goes;
+// the output it may open comes first of all.
 struct Sounds {
+    AudioOutput& output = AudioOutput::Instance();
     ClipCache cache;
     Preloader preloader{cache};
 };
@@ -488,6 +512,19 @@ void WaitForEnd(Voice& voice, std::uint64_t play) {
     }
 }
 
+void StartPreloading(const QStringList& fileNames, bool openOutput, std::chrono::milliseconds delay) {
+    // Names are resolved here, so the thread needs nothing but the cache.
+    QStringList paths;
+    for (const QString& name : fileNames)
+        if (const QString path = ResolveSoundFile(name); !path.isEmpty())
+            paths << path;
+    if (QCoreApplication::instance()) {
+        qRemovePostRoutine(&StopPreloading);
+        qAddPostRoutine(&StopPreloading);
+    }
+    TheSounds().preloader.Start(std::move(paths), openOutput, delay);
+}
+
 } // namespace
 
 bool PlaySoundA(const void* sound, void*, unsigned flags) {
@@ -529,16 +566,11 @@ void PreloadSound(const QString& fileName) {
 }
 
 void PreloadSounds(const QStringList& fileNames) {
-    // Names are resolved here, so the thread needs nothing but the cache.
-    QStringList paths;
-    for (const QString& name : fileNames)
-        if (const QString path = ResolveSoundFile(name); !path.isEmpty())
-            paths << path;
-    if (QCoreApplication::instance()) {
-        qRemovePostRoutine(&StopPreloading);
-        qAddPostRoutine(&StopPreloading);
-    }
-    TheSounds().preloader.Start(std::move(paths));
+    StartPreloading(fileNames, false, {});
+}
+
+void WarmUpSound(const QStringList& fileNames, std::chrono::milliseconds delay) {
+    StartPreloading(fileNames, true, delay);
 }
 
 bool IsSafeSoundImage(const void* image, std::size_t size) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 
@@ -40,6 +41,11 @@ void PreloadSound(const QString& fileName);
 // call replaces the earlier list. The thread is stopped and joined when the application object
 // is destroyed, or at exit, so the program may end at any moment.
 void PreloadSounds(const QStringList& fileNames);
+
+// Everything the first sound needs, none of it on the caller's thread: after `delay`, opens the
+// output (loading the sound library) on the background thread, then decodes the files there as
+// PreloadSounds does. Returns at once.
+void WarmUpSound(const QStringList& fileNames, std::chrono::milliseconds delay);
 
 // True when PlaySoundA(image, nullptr, SND_MEMORY) reads no byte past `size`: the image is either
 // no RIFF WAVE at all (rejected after its 12-byte header) or holds everything its header claims.

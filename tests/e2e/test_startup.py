@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """End to end: how a start ends when it cannot or need not open the game. Without a display the
 program says so in one line and exits with status 1; a second start on the display of a running
-game brings that game's main menu to the front and exits, leaving one main menu.
+game brings that game's main menu to the front and exits, leaving one main menu. The main menu
+makes no sound and loads no sound library; the first level asked for does both.
 
     python3 tests/e2e/test_startup.py --exe build/tovimar-plumkin [--keep]
 """
@@ -87,6 +88,24 @@ class TestStartAfterAKilledGame(harness.GameTest):
         self.assertEqual(start_again(session).returncode, 0)
         time.sleep(0.5)
         self.assertEqual(len(session.visible_windows(MAIN_TITLE)), 1)
+
+
+def sound_library_loaded(session):
+    return "/libSDL2-2.0.so" in Path(f"/proc/{session.program.pid}/maps").read_text()
+
+
+class TestSoundWaitsForTheFirstLevel(harness.GameTest):
+    def test_the_menu_loads_no_sound_library_and_the_first_level_does(self):
+        session = self.session
+        time.sleep(0.5)
+        self.assertFalse(sound_library_loaded(session), "SDL is loaded at the idle main menu")
+        self.assertFalse(session.audio_path.exists(), "the sound device opened at the main menu")
+        self.open_level("Colors", 1, "Colors: Black-White")
+        session.wait_sound(self.opened_at)
+        session.wait_quiet()
+        self.assertTrue(sound_library_loaded(session))
+        found = session.output().find(harness.recording("black"), 0.6)
+        self.assertTrue(found, "the first question was not heard")
 
 
 if __name__ == "__main__":

@@ -12,6 +12,7 @@ this process through one X connection while the game animates:
 """
 
 import sys
+import threading
 import time
 from pathlib import Path
 
@@ -41,6 +42,32 @@ def record(screen, rect, seconds, settle=0.4, min_time=0.0):
             last_change = now
         if now - start > seconds or (now - start > min_time and now - last_change > settle and len(frames) > 1):
             return frames
+
+
+class OutputStart(threading.Thread):
+    """Where a moment lies in the sound output: the game opens its sound device when the first
+    level is asked for, so a click before that has no place in the output's file yet. Watches for
+    the file to appear; position(t) is negative for a wall time t before the device opened."""
+
+    def __init__(self, session):
+        super().__init__(daemon=True)
+        self.path = session.audio_path
+        # (wall time, output position) of one moment; read now when the device is open already.
+        self.anchor = (time.monotonic(), session.audio_clock()) if self.path.exists() else None
+        self.start()
+
+    def run(self):
+        deadline = time.monotonic() + harness.TIMEOUT
+        while self.anchor is None and time.monotonic() < deadline:
+            if self.path.exists():
+                self.anchor = (time.monotonic(), 0.0)
+            time.sleep(0.005)
+
+    def position(self, t):
+        self.join()
+        assert self.anchor is not None, "the sound device never opened"
+        wall, position = self.anchor
+        return position + (t - wall)
 
 
 def in_area(window):
@@ -132,7 +159,9 @@ class TestRollThenQuestion(harness.GameTest):
         self.main_window.click(bx + 85, by + 25)
         time.sleep(0.4)
         before = screen.grab(*AREA)
-        clicked = session.mark("open Colors 1")
+        output = OutputStart(session)
+        session.mark("open Colors 1")
+        clicked_at = time.monotonic()
         self.main_window.click(self.PAGE_LEFT + 45 + 132, self.LEVEL_TOPS["Colors"][0] + 17)
         frames = record(screen, AREA, 5.0, settle=0.3, min_time=1.0)
         done = None
@@ -167,8 +196,9 @@ class TestRollThenQuestion(harness.GameTest):
         # The prompt starts once the roll is over, not during it.
         self.assertIsNotNone(done)
         session.wait_quiet()
+        clicked = output.position(clicked_at)
         out = session.output()
-        found = out.find(harness.recording("black"), 0.6, start=clicked, end=clicked + 5)
+        found = out.find(harness.recording("black"), 0.6, start=max(0.0, clicked), end=clicked + 5)
         self.assertTrue(found, "the question was not heard")
         spoken = found[0].time - clicked
         self.assertGreater(spoken, 1.4, f"the question started {spoken:.2f} s after the click, "

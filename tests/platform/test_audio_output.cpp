@@ -175,11 +175,11 @@ public:
         }
         oldDriver_ = qgetenv("SDL_AUDIODRIVER");
         qputenv("SDL_AUDIODRIVER", driver);
-        qputenv("SDL_DISK_FILE", QFile::encodeName(RawFile()));
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(RawFile()));
     }
     ~DeviceRun() {
         oldDriver_.isNull() ? qunsetenv("SDL_AUDIODRIVER") : qputenv("SDL_AUDIODRIVER", oldDriver_);
-        qunsetenv("SDL_DISK_FILE");
+        qunsetenv("SDL_DISKAUDIOFILE");
         qunsetenv("TP_DEVICE_TEST_DIR");
     }
     QString RawFile() const { return folder_ + "/out.raw"; }

@@ -2,6 +2,7 @@
 // The waveform voice, rendered offline: what plays, from which sample, for how long, and what
 // stays silent.
 #include "platform/AudioOutput.h"
+#include "platform/MidiStream.h"
 #include "platform/PlaySound.h"
 #include "platform/Volume.h"
 #include "tests/platform/core_app.h"
@@ -16,6 +17,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <dlfcn.h>
+#include <link.h>
 #include <numbers>
 #include <optional>
 #include <thread>
@@ -504,7 +507,7 @@ TEST(PlaySoundDeathTest, SynchronousPlayOnTheDiskDriverWaitsForTheWholeSound) {
     WriteFile(wav, PcmWav(tone));
     const QByteArray oldDriver = qgetenv("SDL_AUDIODRIVER");
     qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISK_FILE", QFile::encodeName(raw));
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(raw));
     EXPECT_EXIT(
         {
             const bool played =
@@ -514,7 +517,7 @@ TEST(PlaySoundDeathTest, SynchronousPlayOnTheDiskDriverWaitsForTheWholeSound) {
         },
         testing::ExitedWithCode(0), "");
     oldDriver.isNull() ? qunsetenv("SDL_AUDIODRIVER") : qputenv("SDL_AUDIODRIVER", oldDriver);
-    qunsetenv("SDL_DISK_FILE");
+    qunsetenv("SDL_DISKAUDIOFILE");
     qunsetenv("TP_DISK_TEST_DIR");
 
     QFile file(raw);
@@ -527,6 +530,52 @@ TEST(PlaySoundDeathTest, SynchronousPlayOnTheDiskDriverWaitsForTheWholeSound) {
     EXPECT_NEAR(end - first, tone.OutputFrames(), 12);
     EXPECT_NEAR(mix[2 * std::size_t(first)], tone.amplitude, 0.05);
     EXPECT_NEAR(mix[2 * std::size_t(first) + 1], tone.amplitude, 0.05);
+}
+
+// Without a usable SDL, in a fresh process: the library the program opens is looked for in
+// LD_LIBRARY_PATH first, where a file that is no library, or a library without SDL's calls, stands
+// in for it. Nothing sounds, nothing fails: no output, no voice, no MIDI device.
+TEST(PlaySoundDeathTest, WithoutAUsableSoundLibraryEverythingIsSilent) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::optional<QTemporaryDir> made;
+    QString folder = qEnvironmentVariable("TP_NO_SDL_TEST_DIR");
+    if (folder.isEmpty()) {
+        made.emplace();
+        ASSERT_TRUE(made->isValid());
+        folder = made->path();
+        qputenv("TP_NO_SDL_TEST_DIR", QFile::encodeName(folder));
+    }
+    const QString wav = folder + "/tone.wav";
+    WriteFile(wav, PcmWav({}));
+    void* stub = dlopen("libdl.so.2", RTLD_NOW);
+    link_map* stubFile = nullptr;
+    ASSERT_TRUE(stub && dlinfo(stub, RTLD_DI_LINKMAP, &stubFile) == 0);
+    const QString noLibrary = folder + "/no-library", noCalls = folder + "/no-calls";
+    WriteFile(noLibrary + "/libSDL2-2.0.so.0", "not a library");
+    QDir().mkpath(noCalls);
+    QFile::remove(noCalls + "/libSDL2-2.0.so.0");
+    ASSERT_TRUE(QFile::copy(QFile::decodeName(stubFile->l_name), noCalls + "/libSDL2-2.0.so.0"));
+    const QByteArray oldPath = qgetenv("LD_LIBRARY_PATH");
+    for (const QString& stand : {noLibrary, noCalls}) {
+        SCOPED_TRACE(stand.toStdString());
+        qputenv("LD_LIBRARY_PATH", QFile::encodeName(stand));
+        EXPECT_EXIT(
+            {
+                WarmUpSound({wav}, {});
+                AudioOutput& output = AudioOutput::Instance();
+                output.Open();
+                const QByteArray image = PcmWav({});
+                const bool silent =
+                    !output.IsAvailable() &&
+                    !PlaySoundA(QFile::encodeName(wav).constData(), nullptr, SND_FILENAME | SND_ASYNC) &&
+                    !PlaySoundA(image.constData(), nullptr, SND_MEMORY | SND_ASYNC) &&
+                    CurrentVoice().name.isEmpty() && midiOutGetNumDevs() == 0;
+                std::exit(silent ? 0 : 1);
+            },
+            testing::ExitedWithCode(0), "");
+    }
+    oldPath.isNull() ? qunsetenv("LD_LIBRARY_PATH") : qputenv("LD_LIBRARY_PATH", oldPath);
+    qunsetenv("TP_NO_SDL_TEST_DIR");
 }
 
 } // namespace
