@@ -21,6 +21,9 @@ struct TStartOptions {
 void PrepareProgram(TApplication& application);
 // Creates every window, the main menu first.
 void CreateWindows(TApplication& application);
+// Once the main menu is up: gives the memory that building the windows used and freed back to the
+// system, rather than keep it for the whole run.
+void ReleaseStartUpMemory();
 // Reads the parents' settings from the user's configuration folder and puts them to use: hints,
 // category page, volumes, full screen; then does what `options` ask.
 void UseSettings(const TStartOptions& options);

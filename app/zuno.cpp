@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
             for (const QString& request : requests)
                 Guarded([&] { AnswerRequest(request); });
         });
+        ReleaseStartUpMemory();
     } catch (const std::exception& error) {
         application.HandleException(error);
         return 1;
