@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 #include <thread>
 
@@ -133,11 +134,11 @@ bool UniformlyBlack(const QImage& image) {
     if (image.isNull())
         return true;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            if ((line[x] & 0xFFFFFF) != 0)
-                return false;
+        if (std::any_of(line, line + width, [](QRgb pixel) { return (pixel & 0xFFFFFF) != 0; }))
+            return false;
     }
     return true;
 }
