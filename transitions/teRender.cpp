@@ -86,6 +86,12 @@ public:
         QScreen* screen = QGuiApplication::primaryScreen();
         if (!screen)
             return {};
+        // Read straight from the X server, the grab costs a fraction of what Qt's does.
+        const double factor = screen->devicePixelRatio();
+        const QRect device(QPoint(qRound(r.x() * factor), qRound(r.y() * factor)),
+                           QSize(qRound(r.width() * factor), qRound(r.height() * factor)));
+        if (QImage image = XGrabScreen(XConnection(), device); !image.isNull())
+            return image;
         return screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
     }
     QImage Render(QWidget* widget, const QRect& rect) override { return widget->grab(rect).toImage(); }
