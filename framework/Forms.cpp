@@ -3,6 +3,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
+#include "framework/StdCtrls.h"
 #include "framework/WindowFrame.h"
 
 #include <QBackingStore>
@@ -161,6 +162,11 @@ void TForm::Loaded() {
 void TForm::SetVisible(bool visible) {
     if (visible == Visible())
         return;
+    if (visible && !shownBefore_) {
+        shownBefore_ = true;
+        for (TLabel* label : findChildren<TLabel*>())
+            label->AdjustPendingBounds();
+    }
     TControl::SetVisible(visible);
     Perform(CM_SHOWINGCHANGED);
 }

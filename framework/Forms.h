@@ -65,6 +65,8 @@ public:
     QMargins FrameMargins() const;
     // Where a maximized form's client area goes (screen coordinates); tests replace it.
     static std::function<QRect(const TForm&)> MaximizedArea;
+    // False until the form is first made visible: what only a shown form needs can wait for it.
+    bool ShownBefore() const { return shownBefore_; }
     // Frame position and outer size, as the window system reports them once shown.
     int Left() const;
     int Top() const;
@@ -165,6 +167,7 @@ private:
     int pixelsPerInch_ = 96;
     TWindowState windowState_ = wsNormal;
     bool placed_ = false;
+    bool shownBefore_ = false;
     // WM_SHOWWINDOW went out for the showing now being mapped.
     bool announcedShow_ = false;
     QTimer sizeMoveEnd_;

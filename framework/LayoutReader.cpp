@@ -13,14 +13,16 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QMutex>
-#include <QStringList>
+#include <QVarLengthArray>
 #include <QVariant>
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -71,27 +73,30 @@ TComponentFactory FindFactory(const QString& className) {
 
 enum class TokenKind { End, Error, Identifier, Integer, Float, String, Binary, Symbol };
 
+// Identifiers stay views into the layout text, which outlives the tree built from it.
 struct Token {
     TokenKind kind = TokenKind::End;
     int line = 1;
-    QString text; // identifier, symbol, string contents or error message
+    char symbol = 0;
+    std::string_view word; // identifier
+    QString text;          // string contents or error message
     qint64 integer = 0;
     bool hex = false;
     double real = 0;
     QByteArray bytes;
 };
 
-bool IsLetter(char c) {
+constexpr bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
-bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool IsSpace(char c) {
+constexpr bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
 }
 
-int HexValue(char c) {
+constexpr int HexValue(char c) {
     if (IsDigit(c))
         return c - '0';
     if (c >= 'A' && c <= 'F')
@@ -114,6 +119,38 @@ QString Printable(char c) {
     return QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
 }
 
+QString ToString(std::string_view word) {
+    return QString::fromLatin1(word.data(), qsizetype(word.size()));
+}
+
+// Keywords and True/False are matched without regard to case; identifiers are ASCII.
+bool SameWord(std::string_view word, std::string_view keyword) {
+    if (word.size() != keyword.size())
+        return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+        if ((word[i] | 0x20) != (keyword[i] | 0x20))
+            return false;
+    }
+    return true;
+}
+
+// What a character of binary data is: a hex digit's value, or one of the two markers.
+constexpr signed char kBinarySpace = 16;
+constexpr signed char kBinaryBad = 17;
+
+struct BinaryClasses {
+    signed char of[256];
+    constexpr BinaryClasses() : of() {
+        for (int c = 0; c < 256; ++c) {
+            const int digit = HexValue(char(c));
+            of[c] = digit >= 0         ? static_cast<signed char>(digit)
+                    : IsSpace(char(c)) ? kBinarySpace
+                                       : kBinaryBad;
+        }
+    }
+};
+constexpr BinaryClasses kBinaryClasses;
+
 // Splits the text into tokens. Errors become an Error token, so that the parser reports
 // them with the property it is reading at that point.
 class Lexer {
@@ -123,48 +160,46 @@ public:
             pos_ = 3;
     }
 
-    Token Next() {
-        if (error_.kind == TokenKind::Error)
-            return error_;
+    void Next(Token& token) {
+        if (error_.kind == TokenKind::Error) {
+            token = error_;
+            return;
+        }
         SkipSpace();
-        if (AtEnd())
-            return Make(TokenKind::End);
+        token.line = line_;
+        if (AtEnd()) {
+            token.kind = TokenKind::End;
+            return;
+        }
         const char c = Peek();
         if (IsLetter(c))
-            return Identifier();
-        if (IsDigit(c) || (c == '-' && IsDigit(Peek(1))))
-            return Number();
-        if (c == '$')
-            return HexNumber();
-        if (c == '\'' || c == '#')
-            return String();
-        if (c == '{')
-            return Binary();
-        if (std::string_view("=:[],+.<>()").find(c) != std::string_view::npos) {
+            Identifier(token);
+        else if (IsDigit(c) || (c == '-' && IsDigit(Peek(1))))
+            Number(token);
+        else if (c == '$')
+            HexNumber(token);
+        else if (c == '\'' || c == '#')
+            String(token);
+        else if (c == '{')
+            Binary(token);
+        else if (std::string_view("=:[],+.<>()").find(c) != std::string_view::npos) {
             ++pos_;
-            Token token = Make(TokenKind::Symbol);
-            token.text = QString(QLatin1Char(c));
-            return token;
+            token.kind = TokenKind::Symbol;
+            token.symbol = c;
+        } else {
+            Error(token, line_, QStringLiteral("unexpected character '%1'").arg(Printable(c)));
         }
-        return Error(line_, QStringLiteral("unexpected character '%1'").arg(Printable(c)));
     }
 
 private:
     bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek(qsizetype ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
 
-    Token Make(TokenKind kind) const {
-        Token token;
-        token.kind = kind;
-        token.line = line_;
-        return token;
-    }
-
-    Token Error(int line, const QString& message) {
-        error_ = Make(TokenKind::Error);
+    void Error(Token& token, int line, const QString& message) {
+        error_.kind = TokenKind::Error;
         error_.line = line;
         error_.text = message;
-        return error_;
+        token = error_;
     }
 
     void SkipSpace() {
@@ -179,17 +214,16 @@ private:
             ++pos_;
     }
 
-    Token Identifier() {
+    void Identifier(Token& token) {
         const qsizetype start = pos_;
         while (IsLetter(Peek()) || IsDigit(Peek()))
             ++pos_;
-        Token token = Make(TokenKind::Identifier);
-        token.text = QString::fromLatin1(text_.mid(start, pos_ - start));
-        return token;
+        token.kind = TokenKind::Identifier;
+        token.word = std::string_view(text_.constData() + start, size_t(pos_ - start));
     }
 
     // Decimal integers and floating numbers ("700.000000000000000000", "1.5E-3").
-    Token Number() {
+    void Number(Token& token) {
         const qsizetype start = pos_;
         if (Peek() == '-')
             ++pos_;
@@ -206,13 +240,14 @@ private:
             pos_ += 2;
             SkipDigits();
         }
-        const QByteArray digits = text_.mid(start, pos_ - start);
+        const QByteArrayView digits(text_.constData() + start, pos_ - start);
         if (IsLetter(Peek()) || Peek() == '$' || Peek() == '.')
-            return Error(
-                line_,
-                QStringLiteral("bad number '%1%2'").arg(QString::fromLatin1(digits), Printable(Peek())));
+            return Error(token, line_,
+                         QStringLiteral("bad number '%1%2'")
+                             .arg(QString::fromLatin1(digits.data(), digits.size()), Printable(Peek())));
         bool ok = false;
-        Token token = Make(real ? TokenKind::Float : TokenKind::Integer);
+        token.kind = real ? TokenKind::Float : TokenKind::Integer;
+        token.hex = false;
         if (real) {
             token.real = digits.toDouble(&ok);
             ok = ok && std::isfinite(token.real);
@@ -220,60 +255,71 @@ private:
             token.integer = digits.toLongLong(&ok);
         }
         if (!ok)
-            return Error(line_, QStringLiteral("number %1 out of range").arg(QString::fromLatin1(digits)));
-        return token;
+            Error(token, line_,
+                  QStringLiteral("number %1 out of range")
+                      .arg(QString::fromLatin1(digits.data(), digits.size())));
     }
 
     // "$FF00000F": at most 32 bits, as the layouts write colours.
-    Token HexNumber() {
+    void HexNumber(Token& token) {
         ++pos_;
         quint64 value = 0;
         int digits = 0;
         for (; HexValue(Peek()) >= 0; ++pos_, ++digits) {
             value = value * 16 + unsigned(HexValue(Peek()));
             if (value > 0xFFFFFFFFu)
-                return Error(line_, QStringLiteral("hexadecimal number out of range"));
+                return Error(token, line_, QStringLiteral("hexadecimal number out of range"));
         }
         if (digits == 0 || IsLetter(Peek()) || Peek() == '.')
-            return Error(line_, QStringLiteral("bad hexadecimal number"));
-        Token token = Make(TokenKind::Integer);
+            return Error(token, line_, QStringLiteral("bad hexadecimal number"));
+        token.kind = TokenKind::Integer;
         token.integer = qint64(value);
         token.hex = true;
-        return token;
     }
 
     // Quoted parts ('' is a quote) and #nn character codes written next to each other.
-    Token String() {
-        Token token = Make(TokenKind::String);
+    void String(Token& token) {
+        token.kind = TokenKind::String;
+        token.text.clear();
         for (;;) {
             if (Peek() == '\'') {
                 if (!QuotedPart(token.text))
-                    return Error(line_, QStringLiteral("unterminated string"));
+                    return Error(token, line_, QStringLiteral("unterminated string"));
             } else if (Peek() == '#') {
                 if (!CharacterCode(token.text))
-                    return Error(line_, QStringLiteral("bad character code"));
+                    return Error(token, line_, QStringLiteral("bad character code"));
             } else {
-                return token;
+                return;
             }
         }
     }
 
+    // A part is decoded as a whole, so that a doubled quote never splits a UTF-8 sequence.
     bool QuotedPart(QString& out) {
         ++pos_;
-        QByteArray part;
+        const char* in = text_.constData();
+        const qsizetype start = pos_;
+        bool doubled = false;
         for (;;) {
-            if (AtEnd() || Peek() == '\n' || Peek() == '\r')
+            if (AtEnd() || in[pos_] == '\n' || in[pos_] == '\r')
                 return false;
-            const char c = Peek();
-            ++pos_;
-            if (c == '\'') {
-                if (Peek() != '\'')
+            if (in[pos_] == '\'') {
+                if (Peek(1) != '\'')
                     break;
+                doubled = true;
                 ++pos_;
             }
-            part += c;
+            ++pos_;
         }
-        out += QString::fromUtf8(part);
+        const QByteArrayView part(in + start, pos_ - start);
+        ++pos_;
+        if (!doubled) {
+            out += QString::fromUtf8(part);
+            return true;
+        }
+        QByteArray unquoted = part.toByteArray();
+        unquoted.replace("''", "'");
+        out += QString::fromUtf8(unquoted);
         return true;
     }
 
@@ -296,41 +342,62 @@ private:
         return true;
     }
 
-    Token Binary() {
+    // Pictures make most of a layout's bytes: the digits are decoded straight into a buffer
+    // sized for all of them.
+    void Binary(Token& token) {
         const int start = line_;
         ++pos_;
-        Token token = Make(TokenKind::Binary);
-        // Pictures make most of a layout's bytes: the digits are decoded straight into a buffer
-        // sized for all of them.
         const qsizetype close = text_.indexOf('}', pos_);
         const qsizetype end = close < 0 ? text_.size() : close;
-        token.bytes.resize((end - pos_) / 2);
-        char* out = token.bytes.data();
-        const char* in = text_.constData();
+        QByteArray bytes((end - pos_) / 2, Qt::Uninitialized);
+        auto* out = reinterpret_cast<unsigned char*>(bytes.data());
+        const auto* in = reinterpret_cast<const unsigned char*>(text_.constData());
+        const auto* const stop = in + end;
+        const signed char* const classes = kBinaryClasses.of;
         int high = -1;
-        for (; pos_ < end; ++pos_) {
-            const char c = in[pos_];
-            const int digit = HexValue(c);
-            if (digit >= 0) {
+        int line = line_;
+        const unsigned char* p = in + pos_;
+        while (p < stop) {
+            if (high < 0) {
+                // Runs of digit pairs, nearly all of the data.
+                for (; p + 1 < stop; p += 2) {
+                    const int first = classes[p[0]];
+                    const int second = classes[p[1]];
+                    if ((first | second) >= 16)
+                        break;
+                    *out++ = static_cast<unsigned char>(first * 16 + second);
+                }
+                if (p == stop)
+                    break;
+            }
+            const int kind = classes[*p];
+            if (kind < 16) {
                 if (high < 0) {
-                    high = digit;
+                    high = kind;
                 } else {
-                    *out++ = char(high * 16 + digit);
+                    *out++ = static_cast<unsigned char>(high * 16 + kind);
                     high = -1;
                 }
-            } else if (IsSpace(c)) {
-                line_ += c == '\n' ? 1 : 0;
+            } else if (kind == kBinarySpace) {
+                line += *p == '\n' ? 1 : 0;
             } else {
-                return Error(line_, QStringLiteral("bad character '%1' in binary data").arg(Printable(c)));
+                line_ = line;
+                return Error(token, line_,
+                             QStringLiteral("bad character '%1' in binary data").arg(Printable(char(*p))));
             }
+            ++p;
         }
+        pos_ = end;
+        line_ = line;
         if (close < 0)
-            return Error(start, QStringLiteral("binary data without closing '}'"));
+            return Error(token, start, QStringLiteral("binary data without closing '}'"));
         ++pos_;
         if (high >= 0)
-            return Error(start, QStringLiteral("binary data with an odd number of hex digits"));
-        token.bytes.truncate(out - token.bytes.constData());
-        return token;
+            return Error(token, start, QStringLiteral("binary data with an odd number of hex digits"));
+        bytes.truncate(reinterpret_cast<char*>(out) - bytes.constData());
+        token.kind = TokenKind::Binary;
+        token.line = start;
+        token.bytes = std::move(bytes);
     }
 
     const QByteArray& text_;
@@ -346,14 +413,35 @@ struct Value {
     qint64 integer = 0;
     bool hex = false;
     double real = 0;
-    QString text; // string contents or identifier
-    QStringList elements;
+    std::string_view word; // identifier
+    QString text;          // string contents
+    std::vector<std::string_view> elements;
     QByteArray bytes;
 };
 
+// "Font.Height": the parts of a dotted name; one more than allowed, so that the message
+// about too many parts can name them all.
+struct PropertyPath {
+    std::array<std::string_view, kMaxPathParts + 1> parts;
+    qsizetype size = 0;
+
+    std::string_view operator[](qsizetype i) const { return parts[size_t(i)]; }
+    std::string_view Last() const { return parts[size_t(size - 1)]; }
+
+    QString Join(qsizetype count) const {
+        QString name;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (i > 0)
+                name += QLatin1Char('.');
+            name += QLatin1String(parts[size_t(i)].data(), qsizetype(parts[size_t(i)].size()));
+        }
+        return name;
+    }
+    QString Name() const { return Join(size); }
+};
+
 struct PropertyNode {
-    QString name; // "Font.Height"
-    QStringList path;
+    PropertyPath path;
     int line = 0;
     Value value;
 };
@@ -366,30 +454,25 @@ struct ObjectNode {
     std::vector<ObjectNode> children;
 };
 
-bool SameWord(const QString& word, const char* keyword) {
-    return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
-}
-
 class Parser {
 public:
     Parser(const QByteArray& text, const QString& file) : lexer_(text), file_(file) {}
 
-    ObjectNode ParseLayout() {
+    void ParseLayout(ObjectNode& root) {
         Advance();
         CheckHeader();
         if (!IsKeyword("object"))
             Unexpected(QStringLiteral("'object'"));
-        ObjectNode root = ParseObject(0);
+        ParseObject(root, 0);
         if (token_.kind != TokenKind::End)
             Unexpected(QStringLiteral("the end of the file after the last 'end'"));
-        return root;
     }
 
 private:
-    void Advance() { token_ = lexer_.Next(); }
+    void Advance() { lexer_.Next(token_); }
 
     [[noreturn]] void Fail(int line, const QString& message) const {
-        throw ELayoutError(file_, line, property_, message);
+        throw ELayoutError(file_, line, property_ ? property_->path.Name() : QString(), message);
     }
 
     [[noreturn]] void Unexpected(const QString& expected) const {
@@ -406,8 +489,9 @@ private:
     static QString Describe(const Token& token) {
         switch (token.kind) {
         case TokenKind::Identifier:
+            return QStringLiteral("'%1'").arg(ToString(token.word));
         case TokenKind::Symbol:
-            return QStringLiteral("'%1'").arg(token.text);
+            return QStringLiteral("'%1'").arg(QLatin1Char(token.symbol));
         case TokenKind::Integer:
         case TokenKind::Float:
             return QStringLiteral("number");
@@ -418,9 +502,9 @@ private:
         }
     }
 
-    bool IsSymbol(char c) const { return token_.kind == TokenKind::Symbol && token_.text == QLatin1Char(c); }
-    bool IsKeyword(const char* keyword) const {
-        return token_.kind == TokenKind::Identifier && SameWord(token_.text, keyword);
+    bool IsSymbol(char c) const { return token_.kind == TokenKind::Symbol && token_.symbol == c; }
+    bool IsKeyword(std::string_view keyword) const {
+        return token_.kind == TokenKind::Identifier && SameWord(token_.word, keyword);
     }
 
     void ExpectSymbol(char c) {
@@ -429,72 +513,71 @@ private:
         Advance();
     }
 
-    QString ExpectIdentifier(const QString& what) {
+    std::string_view ExpectIdentifier(const char* what) {
         if (token_.kind != TokenKind::Identifier)
-            Unexpected(what);
-        const QString text = token_.text;
+            Unexpected(QLatin1String(what));
+        const std::string_view word = token_.word;
         Advance();
-        return text;
+        return word;
     }
 
     // Inherited and inline blocks describe forms built from other forms; no window does that.
     void CheckHeader() const {
         if (IsKeyword("inherited") || IsKeyword("inline"))
-            Fail(token_.line, QStringLiteral("'%1' blocks are not supported").arg(token_.text));
+            Fail(token_.line, QStringLiteral("'%1' blocks are not supported").arg(ToString(token_.word)));
     }
 
-    ObjectNode ParseObject(int depth) {
+    // Nodes are parsed in place, so that nothing is copied into the tree.
+    void ParseObject(ObjectNode& node, int depth) {
         if (depth > kMaxDepth)
             Fail(token_.line, QStringLiteral("objects nested deeper than %1 levels").arg(kMaxDepth));
         if (++objects_ > kMaxObjects)
             Fail(token_.line, QStringLiteral("more than %1 objects in one layout").arg(kMaxObjects));
-        ObjectNode node;
         node.line = token_.line;
         Advance();
-        node.name = ExpectIdentifier(QStringLiteral("an object name"));
+        node.name = ToString(ExpectIdentifier("an object name"));
         ExpectSymbol(':');
-        node.className = ExpectIdentifier(QStringLiteral("a class name"));
+        node.className = ToString(ExpectIdentifier("a class name"));
         for (;;) {
-            property_.clear();
+            property_ = nullptr;
             CheckHeader();
-            if (IsKeyword("end")) {
-                Advance();
-                return node;
-            }
-            if (IsKeyword("object"))
-                node.children.push_back(ParseObject(depth + 1));
-            else if (token_.kind == TokenKind::Identifier)
-                node.properties.push_back(ParseProperty());
-            else if (token_.kind == TokenKind::End)
+            if (token_.kind == TokenKind::Identifier) {
+                if (IsKeyword("end")) {
+                    Advance();
+                    return;
+                }
+                if (IsKeyword("object"))
+                    ParseObject(node.children.emplace_back(), depth + 1);
+                else
+                    ParseProperty(node.properties.emplace_back());
+            } else if (token_.kind == TokenKind::End) {
                 Fail(token_.line,
                      QStringLiteral("unexpected end of file, 'end' of object '%1' (line %2) is missing")
                          .arg(node.name)
                          .arg(node.line));
-            else
+            } else {
                 Unexpected(QStringLiteral("a property, 'object' or 'end'"));
+            }
         }
     }
 
-    PropertyNode ParseProperty() {
-        PropertyNode node;
+    void ParseProperty(PropertyNode& node) {
         node.line = token_.line;
-        node.path << ExpectIdentifier(QStringLiteral("a property name"));
-        property_ = node.path.first();
+        PropertyPath& path = node.path;
+        path.parts[0] = ExpectIdentifier("a property name");
+        path.size = 1;
+        property_ = &node;
         while (IsSymbol('.')) {
             Advance();
-            node.path << ExpectIdentifier(QStringLiteral("a property name"));
-            property_ = node.path.join(QLatin1Char('.'));
-            if (node.path.size() > kMaxPathParts)
+            path.parts[size_t(path.size)] = ExpectIdentifier("a property name");
+            if (++path.size > kMaxPathParts)
                 Fail(node.line, QStringLiteral("property name with more than %1 parts").arg(kMaxPathParts));
         }
-        node.name = property_;
         ExpectSymbol('=');
-        node.value = ParseValue();
-        return node;
+        ParseValue(node.value);
     }
 
-    Value ParseValue() {
-        Value value;
+    void ParseValue(Value& value) {
         switch (token_.kind) {
         case TokenKind::Integer:
             value.kind = Value::Integer;
@@ -506,32 +589,30 @@ private:
             value.real = token_.real;
             break;
         case TokenKind::String:
-            return ParseString();
+            return ParseString(value);
         case TokenKind::Identifier:
             value.kind = Value::Identifier;
-            value.text = token_.text;
+            value.word = token_.word;
             break;
         case TokenKind::Binary:
             value.kind = Value::Binary;
-            value.bytes = token_.bytes;
+            value.bytes = std::move(token_.bytes);
             break;
         default:
             if (IsSymbol('['))
-                return ParseSet();
+                return ParseSet(value);
             if (IsSymbol('<') || IsSymbol('('))
-                Fail(token_.line,
-                     QStringLiteral("collections and lists ('%1') are not supported").arg(token_.text));
+                Fail(token_.line, QStringLiteral("collections and lists ('%1') are not supported")
+                                      .arg(QLatin1Char(token_.symbol)));
             Unexpected(QStringLiteral("a value"));
         }
         Advance();
-        return value;
     }
 
     // 'one' + 'two', also across lines.
-    Value ParseString() {
-        Value value;
+    void ParseString(Value& value) {
         value.kind = Value::String;
-        value.text = token_.text;
+        value.text = std::move(token_.text);
         Advance();
         while (IsSymbol('+')) {
             Advance();
@@ -540,22 +621,20 @@ private:
             value.text += token_.text;
             Advance();
         }
-        return value;
     }
 
-    Value ParseSet() {
-        Value value;
+    void ParseSet(Value& value) {
         value.kind = Value::Set;
         Advance();
         if (IsSymbol(']')) {
             Advance();
-            return value;
+            return;
         }
         for (;;) {
-            value.elements << ExpectIdentifier(QStringLiteral("a set element"));
+            value.elements.push_back(ExpectIdentifier("a set element"));
             if (IsSymbol(']')) {
                 Advance();
-                return value;
+                return;
             }
             ExpectSymbol(',');
         }
@@ -564,7 +643,7 @@ private:
     Lexer lexer_;
     Token token_;
     QString file_;
-    QString property_; // the property whose value is being read, for messages
+    const PropertyNode* property_ = nullptr; // the property whose value is being read, for messages
     int objects_ = 0;
 };
 
@@ -579,7 +658,7 @@ QString DescribeValue(const Value& value) {
     case Value::String:
         return QStringLiteral("a string");
     case Value::Identifier:
-        return QStringLiteral("identifier '%1'").arg(value.text);
+        return QStringLiteral("identifier '%1'").arg(ToString(value.word));
     case Value::Set:
         return QStringLiteral("a set");
     case Value::Binary:
@@ -589,13 +668,13 @@ QString DescribeValue(const Value& value) {
 }
 
 // Font character sets; layouts name them like colours and cursors.
-bool IdentToCharset(const QString& ident, int& value) {
+bool IdentToCharset(std::string_view ident, int& value) {
     static const struct {
         const char* name;
         int value;
     } charsets[] = {{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}};
     for (const auto& charset : charsets) {
-        if (ident == QLatin1String(charset.name)) {
+        if (ident == charset.name) {
             value = charset.value;
             return true;
         }
@@ -603,8 +682,23 @@ bool IdentToCharset(const QString& ident, int& value) {
     return false;
 }
 
-bool IdentToInt(const QString& ident, int& value) {
-    return IdentToColor(ident, value) || IdentToCursor(ident, value) || IdentToCharset(ident, value);
+bool IdentToInt(std::string_view ident, int& value) {
+    const QString name = ToString(ident);
+    return IdentToColor(name, value) || IdentToCursor(name, value) || IdentToCharset(ident, value);
+}
+
+// QMetaEnum wants a terminated key; identifiers are views into the text.
+int KeyToValue(const QMetaEnum& meta, std::string_view key, bool* ok) {
+    QVarLengthArray<char, 64> name(key.begin(), key.end());
+    name.append('\0');
+    return meta.keyToValue(name.constData(), ok);
+}
+
+// As QMetaObject::indexOfProperty, without a string made for each name.
+int IndexOfProperty(const QMetaObject* meta, std::string_view name) {
+    QVarLengthArray<char, 64> key(name.begin(), name.end());
+    key.append('\0');
+    return meta->indexOfProperty(key.constData());
 }
 
 struct IntegerRange {
@@ -646,20 +740,46 @@ bool IsPicture(const QObject* object) {
 
 // ---- Building --------------------------------------------------------------------------
 
+// Property indices along a dotted name; a picture's data sorts after its holder's values.
+struct OrderKey {
+    std::array<int, kMaxPathParts + 1> index{};
+    size_t size = 0;
+
+    void Append(int value) { index[size++] = value; }
+    bool operator<(const OrderKey& other) const {
+        return std::lexicographical_compare(index.begin(), index.begin() + size, other.index.begin(),
+                                            other.index.begin() + other.size);
+    }
+};
+
+// A property name of a class, for looking each up once per layout.
+struct PropertyKey {
+    const QMetaObject* meta;
+    std::string_view name;
+    bool operator==(const PropertyKey&) const = default;
+};
+
+struct PropertyKeyHash {
+    size_t operator()(const PropertyKey& key) const noexcept {
+        return std::hash<std::string_view>{}(key.name) ^ std::hash<const void*>{}(key.meta);
+    }
+};
+
 // The property a dotted name ends at, the object that has it, and its place in the
 // declared order of each level.
 struct Target {
     QObject* holder = nullptr;
     QMetaProperty property;
-    std::vector<int> key;
+    OrderKey key;
 };
 
 // A property write waiting for the object's values to be put in declared order.
 struct Assignment {
     enum Kind { Write, PictureData } kind = Write;
     const PropertyNode* node = nullptr;
-    std::vector<int> key;
+    OrderKey key;
     QVariant value;
+    QMetaProperty property; // of the object itself, for a name of one part
 };
 
 struct Binding {
@@ -710,15 +830,19 @@ private:
     [[noreturn]] void Fail(int line, const QString& property, const QString& message) const {
         throw ELayoutError(file_, line, property, message);
     }
+    [[noreturn]] void Fail(const PropertyNode& node, const QString& message) const {
+        Fail(node.line, node.path.Name(), message);
+    }
 
-    // Component code reports bad values by exceptions; they become layout errors.
-    template <class F> void Guard(int line, const QString& property, F&& call) const {
+    // Component code reports bad values by exceptions; they become layout errors naming the
+    // property, if any.
+    template <class F> void Guard(int line, const PropertyNode* property, F&& call) const {
         try {
             call();
         } catch (const ELayoutError&) {
             throw;
         } catch (const std::exception& e) {
-            Fail(line, property, QString::fromUtf8(e.what()));
+            Fail(line, property ? property->path.Name() : QString(), QString::fromUtf8(e.what()));
         }
     }
 
@@ -734,7 +858,7 @@ private:
         if (!factory)
             Fail(node.line, {}, QStringLiteral("unknown class %1").arg(node.className));
         QObject* object = nullptr;
-        Guard(node.line, {}, [&] { object = factory(root_); });
+        Guard(node.line, nullptr, [&] { object = factory(root_); });
         TComponentBase* component = object ? TComponentBase::From(object) : nullptr;
         if (!component) {
             delete object;
@@ -743,7 +867,7 @@ private:
         names_.insert(node.name, object);
         created_.push_back({object, &node});
         component->SetName(node.name);
-        Guard(node.line, {}, [&] { component->SetParentComponent(parent); });
+        Guard(node.line, nullptr, [&] { component->SetParentComponent(parent); });
         component->BeginLoading();
         ApplyProperties(object, node);
         return object;
@@ -752,14 +876,15 @@ private:
     // Values in declared order, then binary data the component reads itself, then events.
     void ApplyProperties(QObject* object, const ObjectNode& node) {
         ObjectPlan plan;
+        plan.assignments.reserve(node.properties.size());
         for (const PropertyNode& property : node.properties)
-            Guard(property.line, property.name, [&] { Plan(object, property, plan); });
+            Guard(property.line, &property, [&] { Plan(object, property, plan); });
         std::stable_sort(plan.assignments.begin(), plan.assignments.end(),
                          [](const Assignment& a, const Assignment& b) { return a.key < b.key; });
         for (const Assignment& assignment : plan.assignments)
-            Guard(assignment.node->line, assignment.node->name, [&] { Apply(object, assignment); });
+            Guard(assignment.node->line, assignment.node, [&] { Apply(object, assignment); });
         for (const PropertyNode* property : plan.binaries)
-            Guard(property->line, property->name, [&] { ReadBinary(object, *property); });
+            Guard(property->line, property, [&] { ReadBinary(object, *property); });
         for (const Binding& binding : plan.bindings)
             Bind(binding);
     }
@@ -767,40 +892,40 @@ private:
     // Checks and converts one value, in the order of the text, so that the first error
     // reported is the first one written.
     void Plan(QObject* object, const PropertyNode& node, ObjectPlan& plan) {
-        const bool published = object->metaObject()->indexOfProperty(node.path.first().toLatin1()) >= 0;
-        const bool single = node.path.size() == 1;
+        const int first = IndexOf(object->metaObject(), node.path[0]);
+        const bool published = first >= 0;
+        const bool single = node.path.size == 1;
         if (node.value.kind == Value::Binary && !(published && single)) {
-            PlanBinary(object, node, published, plan);
+            PlanBinary(object, node, first, plan);
             return;
         }
-        TEventBase* event = !published && single ? FindEvent(object, node.name) : nullptr;
+        TEventBase* event = !published && single ? FindEvent(object, node.path.Name()) : nullptr;
         if (event) {
             plan.bindings.push_back(PlanBinding(node, event));
             return;
         }
-        Target target = Resolve(object, node, node.path.size());
+        Target target = Resolve(object, node, node.path.size, first);
         if (!target.property.isWritable())
-            Fail(node.line, node.name,
-                 QStringLiteral("read-only property of %1").arg(ClassName(target.holder)));
+            Fail(node, QStringLiteral("read-only property of %1").arg(ClassName(target.holder)));
         if (IsReference(target.property)) {
             if (node.value.kind != Value::Identifier)
                 WrongType(node, QStringLiteral("the name of a component"));
             references_.push_back({object, &node});
             return;
         }
-        plan.assignments.push_back(
-            {Assignment::Write, &node, std::move(target.key), Convert(target.property, node)});
+        plan.assignments.push_back({Assignment::Write, &node, target.key, Convert(target.property, node),
+                                    single ? target.property : QMetaProperty()});
     }
 
     // "Picture.Data" and "Glyph.Data" go to the picture or graphic the path names, in the
     // place of that property; other binary data is the component's own ("FileData").
-    void PlanBinary(QObject* object, const PropertyNode& node, bool published, ObjectPlan& plan) const {
-        const qsizetype parent = node.path.size() - 1;
-        if (published && node.path.last() == QLatin1String("Data")) {
-            Target target = Resolve(object, node, parent);
+    void PlanBinary(QObject* object, const PropertyNode& node, int first, ObjectPlan& plan) const {
+        const qsizetype parent = node.path.size - 1;
+        if (first >= 0 && node.path.Last() == "Data") {
+            Target target = Resolve(object, node, parent, first);
             if (IsPicture(SubObject(target, node, parent))) {
-                target.key.push_back(std::numeric_limits<int>::max());
-                plan.assignments.push_back({Assignment::PictureData, &node, std::move(target.key), {}});
+                target.key.Append(std::numeric_limits<int>::max());
+                plan.assignments.push_back({Assignment::PictureData, &node, target.key, {}, {}});
                 return;
             }
         }
@@ -812,30 +937,37 @@ private:
         return component ? component->FindEvent(name) : nullptr;
     }
 
-    // Follows a dotted name through sub-object properties, `parts` names deep.
-    Target Resolve(QObject* object, const PropertyNode& node, qsizetype parts) const {
+    int IndexOf(const QMetaObject* meta, std::string_view name) const {
+        const auto [found, added] = indices_.try_emplace({meta, name}, 0);
+        if (added)
+            found->second = IndexOfProperty(meta, name);
+        return found->second;
+    }
+
+    // Follows a dotted name through sub-object properties, `parts` names deep; `first` is the
+    // index of the first name when it is already known.
+    Target Resolve(QObject* object, const PropertyNode& node, qsizetype parts, int first = -1) const {
         Target target;
         target.holder = object;
         for (qsizetype i = 0; i < parts; ++i) {
             if (i > 0)
                 target.holder = SubObject(target, node, i);
             const QMetaObject* meta = target.holder->metaObject();
-            const int index = meta->indexOfProperty(node.path[i].toLatin1());
+            const int index = i == 0 && first >= 0 ? first : IndexOf(meta, node.path[i]);
             if (index < 0)
                 UnknownProperty(object, target.holder, node, i);
             target.property = meta->property(index);
-            target.key.push_back(index);
+            target.key.Append(index);
         }
         return target;
     }
 
     QObject* SubObject(const Target& target, const PropertyNode& node, qsizetype part) const {
-        const QString name = node.path.mid(0, part).join(QLatin1Char('.'));
         if (!(target.property.metaType().flags() & QMetaType::PointerToQObject))
-            Fail(node.line, node.name, QStringLiteral("%1 is not an object with properties").arg(name));
+            Fail(node, QStringLiteral("%1 is not an object with properties").arg(node.path.Join(part)));
         QObject* sub = ReadObject(target.holder, target.property);
         if (!sub)
-            Fail(node.line, node.name, QStringLiteral("%1 holds no object").arg(name));
+            Fail(node, QStringLiteral("%1 holds no object").arg(node.path.Join(part)));
         return sub;
     }
 
@@ -843,40 +975,41 @@ private:
                                       qsizetype part) const {
         QString message = QStringLiteral("unknown property of %1").arg(ClassName(object));
         if (part > 0)
-            message += QStringLiteral(": %1 has no property '%2'").arg(ClassName(holder), node.path[part]);
-        Fail(node.line, node.name, message);
+            message +=
+                QStringLiteral(": %1 has no property '%2'").arg(ClassName(holder), ToString(node.path[part]));
+        Fail(node, message);
     }
 
     [[noreturn]] void WrongType(const PropertyNode& node, const QString& expected) const {
-        Fail(node.line, node.name,
-             QStringLiteral("wrong value type: expected %1, found %2")
-                 .arg(expected, DescribeValue(node.value)));
+        Fail(node, QStringLiteral("wrong value type: expected %1, found %2")
+                       .arg(expected, DescribeValue(node.value)));
     }
 
-    // Earlier setters may have replaced sub-objects, so the path is followed again.
+    // A name of one part is the object's own property; a longer one is followed again, as
+    // earlier setters may have replaced sub-objects.
     void Apply(QObject* object, const Assignment& assignment) const {
         const PropertyNode& node = *assignment.node;
         if (assignment.kind == Assignment::Write) {
-            const Target target = Resolve(object, node, node.path.size());
+            const Target target = assignment.property.isValid() ? Target{object, assignment.property, {}}
+                                                                : Resolve(object, node, node.path.size);
             if (!target.property.write(target.holder, assignment.value))
-                Fail(node.line, node.name, QStringLiteral("the value could not be written"));
+                Fail(node, QStringLiteral("the value could not be written"));
             return;
         }
-        const Target target = Resolve(object, node, node.path.size() - 1);
-        QObject* sub = SubObject(target, node, node.path.size() - 1);
+        const Target target = Resolve(object, node, node.path.size - 1);
+        QObject* sub = SubObject(target, node, node.path.size - 1);
         if (auto* picture = qobject_cast<TPicture*>(sub))
             picture->ReadData(node.value.bytes);
         else if (auto* graphic = qobject_cast<TGraphic*>(sub))
             graphic->ReadData(node.value.bytes);
         else
-            Fail(node.line, node.name, QStringLiteral("%1 is no longer a picture").arg(ClassName(sub)));
+            Fail(node, QStringLiteral("%1 is no longer a picture").arg(ClassName(sub)));
     }
 
     void ReadBinary(QObject* object, const PropertyNode& node) const {
         TComponentBase* component = TComponentBase::From(object);
-        if (!component || !component->ReadBinaryProperty(node.name, node.value.bytes))
-            Fail(node.line, node.name,
-                 QStringLiteral("unknown binary property of %1").arg(ClassName(object)));
+        if (!component || !component->ReadBinaryProperty(node.path.Name(), node.value.bytes))
+            Fail(node, QStringLiteral("unknown binary property of %1").arg(ClassName(object)));
     }
 
     QVariant Convert(const QMetaProperty& property, const PropertyNode& node) const {
@@ -896,15 +1029,15 @@ private:
         }
         if (const IntegerRange* range = FindIntegerRange(type))
             return FromInteger(property, node, IntegerValue(*range, node));
-        Fail(node.line, node.name,
+        Fail(node,
              QStringLiteral("properties of type %1 cannot be set from a layout").arg(property.typeName()));
     }
 
     QVariant BoolValue(const PropertyNode& node) const {
         const Value& value = node.value;
-        if (value.kind == Value::Identifier && SameWord(value.text, "True"))
+        if (value.kind == Value::Identifier && SameWord(value.word, "True"))
             return true;
-        if (value.kind == Value::Identifier && SameWord(value.text, "False"))
+        if (value.kind == Value::Identifier && SameWord(value.word, "False"))
             return false;
         WrongType(node, QStringLiteral("True or False"));
     }
@@ -917,7 +1050,7 @@ private:
         if (property.metaType().id() == QMetaType::Double)
             return real;
         if (std::fabs(real) > FLT_MAX)
-            Fail(node.line, node.name, QStringLiteral("number out of range"));
+            Fail(node, QStringLiteral("number out of range"));
         return float(real);
     }
 
@@ -925,8 +1058,8 @@ private:
         const Value& value = node.value;
         if (value.kind == Value::Identifier && range.type == QMetaType::Int) {
             int number = 0;
-            if (!IdentToInt(value.text, number))
-                Fail(node.line, node.name, QStringLiteral("unknown identifier '%1'").arg(value.text));
+            if (!IdentToInt(value.word, number))
+                Fail(node, QStringLiteral("unknown identifier '%1'").arg(ToString(value.word)));
             return number;
         }
         if (value.kind != Value::Integer)
@@ -936,7 +1069,7 @@ private:
         if (value.hex && range.type == QMetaType::Int)
             number = qint32(quint32(number));
         if (number < range.min || number > range.max)
-            Fail(node.line, node.name, QStringLiteral("number %1 out of range").arg(number));
+            Fail(node, QStringLiteral("number %1 out of range").arg(number));
         return number;
     }
 
@@ -945,11 +1078,10 @@ private:
         if (node.value.kind != Value::Identifier)
             WrongType(node, QStringLiteral("a value of %1").arg(QLatin1String(meta.name())));
         bool ok = false;
-        const int number = meta.keyToValue(node.value.text.toLatin1().constData(), &ok);
+        const int number = KeyToValue(meta, node.value.word, &ok);
         if (!ok)
-            Fail(node.line, node.name,
-                 QStringLiteral("unknown identifier '%1' for %2")
-                     .arg(node.value.text, QLatin1String(meta.name())));
+            Fail(node, QStringLiteral("unknown identifier '%1' for %2")
+                           .arg(ToString(node.value.word), QLatin1String(meta.name())));
         return number;
     }
 
@@ -958,12 +1090,12 @@ private:
         if (node.value.kind != Value::Set)
             WrongType(node, QStringLiteral("a set of %1").arg(QLatin1String(meta.name())));
         qint64 bits = 0;
-        for (const QString& element : node.value.elements) {
+        for (const std::string_view element : node.value.elements) {
             bool ok = false;
-            bits |= meta.keyToValue(element.toLatin1().constData(), &ok);
+            bits |= KeyToValue(meta, element, &ok);
             if (!ok)
-                Fail(node.line, node.name,
-                     QStringLiteral("bad set element '%1' for %2").arg(element, QLatin1String(meta.name())));
+                Fail(node, QStringLiteral("bad set element '%1' for %2")
+                               .arg(ToString(element), QLatin1String(meta.name())));
         }
         return bits;
     }
@@ -988,27 +1120,42 @@ private:
             return QVariant(type, &number);
         default:
             Fail(
-                node.line, node.name,
+                node,
                 QStringLiteral("properties of type %1 cannot be set from a layout").arg(property.typeName()));
         }
     }
 
-    // Handlers are the window's public slots; overloads are tried in turn.
+    struct Handler {
+        QByteArray name;
+        QMetaMethod method;
+    };
+
+    // Handlers are the window's public slots, listed once per layout.
+    const std::vector<Handler>& Handlers() const {
+        if (handlers_.empty()) {
+            const QMetaObject* meta = root_->metaObject();
+            for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+                const QMetaMethod method = meta->method(i);
+                if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Public)
+                    handlers_.push_back({method.name(), method});
+            }
+        }
+        return handlers_;
+    }
+
+    // Overloads are tried in turn.
     Binding PlanBinding(const PropertyNode& node, TEventBase* event) const {
         if (node.value.kind != Value::Identifier)
             WrongType(node, QStringLiteral("the name of an event handler"));
         Binding binding{&node, event, {}};
-        const QMetaObject* meta = root_->metaObject();
-        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
-            const QMetaMethod method = meta->method(i);
-            if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Public &&
-                QLatin1String(method.name()) == node.value.text)
-                binding.handlers.push_back(method);
+        for (const Handler& handler : Handlers()) {
+            if (QByteArrayView(handler.name) ==
+                QByteArrayView(node.value.word.data(), qsizetype(node.value.word.size())))
+                binding.handlers.push_back(handler.method);
         }
         if (binding.handlers.empty())
-            Fail(node.line, node.name,
-                 QStringLiteral("unknown event handler '%1': %2 has no public slot of that name")
-                     .arg(node.value.text, ClassName(root_)));
+            Fail(node, QStringLiteral("unknown event handler '%1': %2 has no public slot of that name")
+                           .arg(ToString(node.value.word), ClassName(root_)));
         return binding;
     }
 
@@ -1021,37 +1168,37 @@ private:
             if (error.isEmpty())
                 error = result;
         }
-        Fail(binding.node->line, binding.node->name, error);
+        Fail(*binding.node, error);
     }
 
     // References may name components written further down, so they wait for the whole layout.
     void ResolveReferences() const {
         for (const Reference& reference : references_) {
             const PropertyNode& node = *reference.node;
-            Guard(node.line, node.name, [&] { SetReference(reference.object, node); });
+            Guard(node.line, &node, [&] { SetReference(reference.object, node); });
         }
     }
 
     void SetReference(QObject* object, const PropertyNode& node) const {
-        QObject* component = names_.value(node.value.text);
+        const QString name = ToString(node.value.word);
+        QObject* component = names_.value(name);
         if (!component)
-            Fail(node.line, node.name, QStringLiteral("unknown component '%1'").arg(node.value.text));
-        const Target target = Resolve(object, node, node.path.size());
+            Fail(node, QStringLiteral("unknown component '%1'").arg(name));
+        const Target target = Resolve(object, node, node.path.size);
         const QMetaObject* wanted = target.property.metaType().metaObject();
         if (!wanted || !component->metaObject()->inherits(wanted))
-            Fail(node.line, node.name,
-                 QStringLiteral("component '%1' is a %2, not a %3")
-                     .arg(node.value.text, ClassName(component),
-                          wanted ? QLatin1String(wanted->className()) : QLatin1String("known class")));
+            Fail(node, QStringLiteral("component '%1' is a %2, not a %3")
+                           .arg(name, ClassName(component),
+                                wanted ? QLatin1String(wanted->className()) : QLatin1String("known class")));
         if (!target.property.write(target.holder, QVariant(target.property.metaType(), &component)))
-            Fail(node.line, node.name, QStringLiteral("the value could not be written"));
+            Fail(node, QStringLiteral("the value could not be written"));
     }
 
     void CallLoaded(const ObjectNode& rootNode) const {
         for (const Created& created : created_)
-            Guard(created.node->line, {}, [&] { TComponentBase::From(created.object)->Loaded(); });
+            Guard(created.node->line, nullptr, [&] { TComponentBase::From(created.object)->Loaded(); });
         if (TComponentBase* root = TComponentBase::From(root_))
-            Guard(rootNode.line, {}, [&] { root->Loaded(); });
+            Guard(rootNode.line, nullptr, [&] { root->Loaded(); });
     }
 
     QObject* root_;
@@ -1059,6 +1206,8 @@ private:
     QHash<QString, QObject*> names_;
     std::vector<Created> created_;
     std::vector<Reference> references_;
+    mutable std::vector<Handler> handlers_;
+    mutable std::unordered_map<PropertyKey, int, PropertyKeyHash> indices_;
 };
 
 } // namespace
@@ -1092,6 +1241,7 @@ void ReadLayoutText(QObject* root, const QByteArray& text, const QString& fileNa
     if (text.size() > kMaxLayoutSize)
         throw ELayoutError(fileName, 0, {},
                            QStringLiteral("layout larger than %1 bytes").arg(kMaxLayoutSize));
-    const ObjectNode tree = Parser(text, fileName).ParseLayout();
+    ObjectNode tree;
+    Parser(text, fileName).ParseLayout(tree);
     Builder(root, fileName).Build(tree);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/StdCtrls.h"
 #include "framework/ComCtrls.h"
+#include "framework/Forms.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 
@@ -106,13 +107,25 @@ unsigned TLabel::TextFlags() const {
     return flags;
 }
 
+// Every distinct font costs a font load when it is first measured, and most windows are shown
+// long after start-up, if at all: a label on a form that was never shown waits for its showing.
+// A word-wrapped label's measure depends on the width the last one left, so it is never put off.
 void TLabel::AdjustBounds() {
     if (!autoSize_ || IsLoading())
+        return;
+    const auto* form = qobject_cast<const TForm*>(window());
+    boundsPending_ = form && !form->ShownBefore() && !wordWrap_;
+    if (boundsPending_)
         return;
     const TRect r =
         MeasureText(*Font(), Caption(), wordWrap_ ? Width() : 0, TextFlags() & ~(DT_CENTER | DT_RIGHT));
     const int left = alignment_ == taRightJustify ? Left() + Width() - r.Width() : Left();
     SetBounds(left, Top(), r.Width(), r.Height());
+}
+
+void TLabel::AdjustPendingBounds() {
+    if (boundsPending_)
+        AdjustBounds();
 }
 
 void TLabel::Paint() {

@@ -32,6 +32,8 @@ public:
     void SetWordWrap(bool wordWrap);
 
     void Loaded() override;
+    // Measures the text the label left unmeasured while its form had never been shown.
+    void AdjustPendingBounds();
 
 protected:
     void Paint() override;
@@ -48,6 +50,7 @@ private:
     bool showAccelChar_ = true;
     bool transparent_ = false;
     bool wordWrap_ = false;
+    bool boundsPending_ = false;
 };
 
 class TImage : public TGraphicControl {

@@ -4,6 +4,10 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
+#include <cstring>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
 
 xcb_connection_t* XConnection() {
     if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -36,4 +40,104 @@ bool XScreenSelectionOwned(xcb_connection_t* c, const QByteArray& name) {
     const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
     std::free(reply);
     return owned;
+}
+
+namespace {
+
+const xcb_screen_t* XScreen(xcb_connection_t* c) {
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int n = XScreenNumber(); it.rem > 0 && n > 0; --n)
+        xcb_screen_next(&it);
+    return it.rem > 0 ? it.data : nullptr;
+}
+
+// Pixels as QImage::Format_RGB32 holds them: 32 bits each, blue in the lowest byte.
+bool PlainColour(const xcb_setup_t* setup, const xcb_screen_t* screen) {
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || screen->root_depth != 24)
+        return false;
+    bool wholeWords = false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f))
+        if (f.data->depth == screen->root_depth)
+            wholeWords = f.data->bits_per_pixel == 32;
+    for (auto d = xcb_screen_allowed_depths_iterator(screen); d.rem > 0; xcb_depth_next(&d))
+        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem > 0; xcb_visualtype_next(&v))
+            if (v.data->visual_id == screen->root_visual)
+                return wholeWords && v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR &&
+                       v.data->red_mask == 0xFF0000 && v.data->green_mask == 0xFF00 &&
+                       v.data->blue_mask == 0xFF;
+    return false;
+}
+
+void DetachSegment(void* memory) {
+    shmdt(memory);
+}
+
+// One request and one short reply, instead of the pixels passing through the socket.
+QImage GrabShared(xcb_connection_t* c, xcb_window_t root, const QRect& area) {
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(c, &xcb_shm_id);
+    if (!shm || !shm->present)
+        return {};
+    const int id =
+        shmget(IPC_PRIVATE, std::size_t(area.width()) * std::size_t(area.height()) * 4, IPC_CREAT | 0600);
+    if (id < 0)
+        return {};
+    void* memory = shmat(id, nullptr, 0);
+    const xcb_shm_seg_t segment = xcb_generate_id(c);
+    xcb_generic_error_t* refused = memory == reinterpret_cast<void*>(-1)
+                                       ? nullptr
+                                       : xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
+    // Gone once both sides let go of it.
+    shmctl(id, IPC_RMID, nullptr);
+    if (memory == reinterpret_cast<void*>(-1))
+        return {};
+    if (refused) {
+        std::free(refused);
+        shmdt(memory);
+        return {};
+    }
+    xcb_shm_get_image_reply_t* reply =
+        xcb_shm_get_image_reply(c,
+                                xcb_shm_get_image(c, root, std::int16_t(area.x()), std::int16_t(area.y()),
+                                                  std::uint16_t(area.width()), std::uint16_t(area.height()),
+                                                  ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
+                                nullptr);
+    xcb_shm_detach(c, segment);
+    xcb_flush(c);
+    if (!reply) {
+        shmdt(memory);
+        return {};
+    }
+    std::free(reply);
+    return QImage(static_cast<uchar*>(memory), area.width(), area.height(), area.width() * 4,
+                  QImage::Format_RGB32, &DetachSegment, memory);
+}
+
+QImage GrabOverSocket(xcb_connection_t* c, xcb_window_t root, const QRect& area) {
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, std::int16_t(area.x()), std::int16_t(area.y()),
+                      std::uint16_t(area.width()), std::uint16_t(area.height()), ~0u),
+        nullptr);
+    QImage image;
+    const std::size_t bytes = std::size_t(area.width()) * std::size_t(area.height()) * 4;
+    if (reply && std::size_t(xcb_get_image_data_length(reply)) >= bytes) {
+        image = QImage(area.width(), area.height(), QImage::Format_RGB32);
+        for (int y = 0; y < area.height(); ++y)
+            std::memcpy(image.scanLine(y), xcb_get_image_data(reply) + std::size_t(y) * area.width() * 4,
+                        std::size_t(area.width()) * 4);
+    }
+    std::free(reply);
+    return image;
+}
+
+} // namespace
+
+QImage XGrabScreen(xcb_connection_t* c, const QRect& area) {
+    const xcb_screen_t* screen = c ? XScreen(c) : nullptr;
+    if (!screen || area.isEmpty() ||
+        !QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels).contains(area) ||
+        !PlainColour(xcb_get_setup(c), screen))
+        return {};
+    QImage image = GrabShared(c, screen->root, area);
+    return image.isNull() ? GrabOverSocket(c, screen->root, area) : image;
 }

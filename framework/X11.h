@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
+#include <QRect>
 #include <xcb/xcb.h>
 
 // The X connection, when the program runs on X11 (also XWayland); null otherwise.
@@ -17,3 +19,8 @@ xcb_atom_t XAtom(xcb_connection_t* c, const QByteArray& name);
 // Whether a client owns the selection `name` followed by the screen's number, such as
 // "WM_S" (a window manager) or "_NET_WM_CM_S" (a compositor).
 bool XScreenSelectionOwned(xcb_connection_t* c, const QByteArray& name);
+
+// The screen's pixels in `area` (device pixels), read straight into shared memory where the
+// server offers it. Null when `area` is not wholly on the screen, when the screen's pixels are
+// not plain 24-bit colour, or when the server refuses.
+QImage XGrabScreen(xcb_connection_t* c, const QRect& area);

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 #include <thread>
 
@@ -85,6 +86,12 @@ public:
         QScreen* screen = QGuiApplication::primaryScreen();
         if (!screen)
             return {};
+        // Read straight from the X server, the grab costs a fraction of what Qt's does.
+        const double factor = screen->devicePixelRatio();
+        const QRect device(QPoint(qRound(r.x() * factor), qRound(r.y() * factor)),
+                           QSize(qRound(r.width() * factor), qRound(r.height() * factor)));
+        if (QImage image = XGrabScreen(XConnection(), device); !image.isNull())
+            return image;
         return screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
     }
     QImage Render(QWidget* widget, const QRect& rect) override { return widget->grab(rect).toImage(); }
@@ -133,11 +140,11 @@ bool UniformlyBlack(const QImage& image) {
     if (image.isNull())
         return true;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            if ((line[x] & 0xFFFFFF) != 0)
-                return false;
+        if (std::any_of(line, line + width, [](QRgb pixel) { return (pixel & 0xFFFFFF) != 0; }))
+            return false;
     }
     return true;
 }

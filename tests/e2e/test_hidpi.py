@@ -34,8 +34,9 @@ class HighDensity(harness.GameTest):
         cls.session = harness.Session(name=cls.__name__, start_program=False, screen=SCREEN)
         subprocess.run(["xrdb", "-merge"], input=f"Xft.dpi: {cls.DPI}\n", text=True, env=cls.session.env,
                        check=True, timeout=harness.TIMEOUT)
-        # A desktop of some colour: a screen that reads back all black counts as unreadable.
-        cls.session.x(["xsetroot", "-solid", "#4a6f8f"])
+        # A patterned desktop: a screen that reads back all black counts as unreadable, and a
+        # pattern shows whether what lies beneath comes back in its place.
+        cls.session.x(["xsetroot", "-mod", "5", "7", "-fg", "#4a6f8f", "-bg", "#c8d4de"])
         cls.screen = XScreen(cls.session.display)
         # The middle of the screen, where the centred windows lie, in device pixels.
         w, h = 1500, 1150

@@ -103,8 +103,9 @@ class TestMainMenuReveal(harness.GameTest):
     @classmethod
     def setUpClass(cls):
         cls.session = harness.Session(name=cls.__name__, start_program=False)
-        # A desktop of some colour: a screen that reads back all black counts as unreadable.
-        cls.session.x(["xsetroot", "-solid", "#4a6f8f"])
+        # A patterned desktop: a screen that reads back all black counts as unreadable, and a
+        # pattern shows whether what lies beneath comes back in its place.
+        cls.session.x(["xsetroot", "-mod", "5", "7", "-fg", "#4a6f8f", "-bg", "#c8d4de"])
         cls.screen = XScreen(cls.session.display)
         cls.before = cls.screen.grab(*AREA)
         cls.session.start_program()

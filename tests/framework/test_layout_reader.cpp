@@ -345,6 +345,20 @@ TEST_F(LayoutReader, HandsBinaryDataToTheComponentAfterItsProperties) {
     EXPECT_TRUE(Widget("empty")->FileData().isEmpty());
 }
 
+// Digits of one byte may stand apart, and a doubled quote may sit between multi-byte characters.
+TEST_F(LayoutReader, ReadsBytesAndCharactersWhateverTheirSpacing) {
+    Read("object frmTest: TfrmTest\n"
+         "  Caption = '\xC3\xA9''\xC3\xBC' + ''''\n"
+         "  object w: TTestWidget\n"
+         "    FileData = {0\n"
+         "      3 4142\n"
+         "      4\t3 44}\n"
+         "  end\n"
+         "end\n");
+    EXPECT_EQ(root->Caption(), QString::fromUtf8("\xC3\xA9'\xC3\xBC'"));
+    EXPECT_EQ(Widget("w")->FileData(), QByteArray::fromHex("0341424344"));
+}
+
 TEST_F(LayoutReader, HandsPictureDataToThePictureOrGraphicItNames) {
     Read("object frmTest: TfrmTest\n"
          "  object img: TTestWidget\n"
