@@ -16,29 +16,29 @@ namespace {
 // sound library meanwhile would hold that up, so the sound's work waits this long.
 constexpr std::chrono::milliseconds SoundAfterSetUp{100};
 
-// The first time a level is asked for, the sound output opens and the recordings are decoded in
-// the background while its window rolls in, so that the first question sounds at once. The main
-// menu makes no sound: until then no sound library is loaded at all.
-void ReadySoundForTheFirstLevel() {
-    static bool ready = false;
-    if (ready)
+} // namespace
+
+// The first time a level is asked for, its recordings and the applause are decoded in the
+// background while its window rolls in (the first level also opens the sound output), so that
+// its questions sound at once. The main menu makes no sound: until a level is asked for, no
+// sound library is loaded at all, and only the recordings of levels asked for are kept.
+void TActivityForm::ReadySound() {
+    if (soundReady_)
         return;
-    ready = true;
-    QStringList recordings;
-    for (const char* name : {"clap", "black", "white", "blue", "red", "yellow", "green", "circle", "triangle",
-                             "square", "E", "F", "G", "A", "B", "C", "D"})
-        recordings << QStringLiteral("sounds\\%1.wav").arg(QLatin1String(name));
+    soundReady_ = true;
+    QStringList recordings{QStringLiteral("sounds\\clap.wav")};
+    for (int row = 0; row < QuestionCount(); ++row)
+        if (!recordings.contains(Sound(row)))
+            recordings << Sound(row);
     WarmUpSound(recordings, SoundAfterSetUp);
 }
-
-} // namespace
 
 TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
     OnActivate = [this](QObject*) { CatchUpWithCounter(); };
 }
 
 void TActivityForm::FormShow(TObject*) {
-    ReadySoundForTheFirstLevel();
+    ReadySound();
     InitForm();
     shownStep_ = CurrentStep;
 }

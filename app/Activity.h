@@ -30,6 +30,8 @@ public Q_SLOTS:
 
 protected:
     virtual int QuestionCount() const = 0;
+    // The recording of the question in table row `row`.
+    virtual QString Sound(int row) const = 0;
     // The row of the question table for CurrentStep, or -1 outside the table.
     int Row() const;
     // A click on the target of question `step`: ignored out of turn; otherwise the next
@@ -43,5 +45,8 @@ protected:
     bool StillOpenAfterRoll();
 
 private:
+    void ReadySound();
+
     int shownStep_ = 0; // CurrentStep when the question on show was prepared
+    bool soundReady_ = false;
 };

@@ -35,8 +35,6 @@ protected:
     virtual void BindControls() = 0;
     // The answer figures in the order of their numbers.
     virtual std::vector<TControl*> PlacedFigures() const = 0;
-    // The recording of a row of the question table.
-    virtual QString Sound(int row) const = 0;
     void PlaceFigures();
     // shpShape1 ... shpShapeN.
     template <class T> void BindFigures(std::vector<T*>& figures) {

@@ -44,6 +44,7 @@ protected:
     // so that the layout's handlers reach the window's own methods.
     void CreateFromLayout();
     int QuestionCount() const override { return int(questions_.size()); }
+    QString Sound(int row) const override { return questions_[std::size_t(row)].Sound; }
 
 private:
     QString layout_;
