@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
@@ -376,6 +377,11 @@ public:
         thread_ = std::thread([this, paths = std::move(paths), openOutput, delay] {
             if (StoppedWithin(delay))
                 return;
+            // SDL keeps data for every thread that calls it; this thread is not one of its own.
+            const auto releaseSdlData = qScopeGuard([] {
+                if (OpenSdl())
+                    sdl::SDL_TLSCleanup();
+            });
             if (openOutput)
                 AudioOutput::Instance().Open();
             for (const QString& path : paths) {

@@ -12,7 +12,7 @@
     F(SDL_GetError) F(SDL_SetHint) F(SDL_SetHintWithPriority) F(SDL_InitSubSystem)                   \
     F(SDL_QuitSubSystem) F(SDL_GetCurrentAudioDriver) F(SDL_OpenAudioDevice) F(SDL_PauseAudioDevice) \
     F(SDL_CloseAudioDevice) F(SDL_RWFromConstMem) F(SDL_LoadWAV_RW) F(SDL_FreeWAV)                   \
-    F(SDL_BuildAudioCVT) F(SDL_ConvertAudio)
+    F(SDL_BuildAudioCVT) F(SDL_ConvertAudio) F(SDL_TLSCleanup)
 // clang-format on
 
 namespace sdl {
