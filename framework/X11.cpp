@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
-#include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 #include <xcb/shm.h>
@@ -82,14 +81,14 @@ QImage GrabShared(xcb_connection_t* c, xcb_window_t root, const QRect& area) {
     if (id < 0)
         return {};
     void* memory = shmat(id, nullptr, 0);
+    if (memory == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return {};
+    }
     const xcb_shm_seg_t segment = xcb_generate_id(c);
-    xcb_generic_error_t* refused = memory == reinterpret_cast<void*>(-1)
-                                       ? nullptr
-                                       : xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
+    xcb_generic_error_t* refused = xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
     // Gone once both sides let go of it.
     shmctl(id, IPC_RMID, nullptr);
-    if (memory == reinterpret_cast<void*>(-1))
-        return {};
     if (refused) {
         std::free(refused);
         shmdt(memory);
@@ -120,12 +119,11 @@ QImage GrabOverSocket(xcb_connection_t* c, xcb_window_t root, const QRect& area)
         nullptr);
     QImage image;
     const std::size_t bytes = std::size_t(area.width()) * std::size_t(area.height()) * 4;
-    if (reply && std::size_t(xcb_get_image_data_length(reply)) >= bytes) {
-        image = QImage(area.width(), area.height(), QImage::Format_RGB32);
-        for (int y = 0; y < area.height(); ++y)
-            std::memcpy(image.scanLine(y), xcb_get_image_data(reply) + std::size_t(y) * area.width() * 4,
-                        std::size_t(area.width()) * 4);
-    }
+    // 32-bit pixels leave no padding at the end of a row.
+    if (reply && std::size_t(xcb_get_image_data_length(reply)) >= bytes)
+        image = QImage(xcb_get_image_data(reply), area.width(), area.height(), area.width() * 4,
+                       QImage::Format_RGB32)
+                    .copy();
     std::free(reply);
     return image;
 }

@@ -488,19 +488,26 @@ TEST(PreloadSoundsDeathTest, TheProgramEndsCleanlyAtAnyMomentOfThePreload) {
     EXPECT_EXIT(quitWhilePreloading(), testing::ExitedWithCode(0), "");
 }
 
+// A death test's child runs the test body again: it takes the parent's folder, named in the
+// environment variable `variable`, instead of making one (`made`) as the parent does. Empty when
+// no folder can be made.
+QString FolderSharedWithChild(const char* variable, std::optional<QTemporaryDir>& made) {
+    if (const QString folder = qEnvironmentVariable(variable); !folder.isEmpty())
+        return folder;
+    made.emplace();
+    if (!made->isValid())
+        return {};
+    qputenv(variable, QFile::encodeName(made->path()));
+    return made->path();
+}
+
 // The device itself, in a fresh process (this one renders offline): a synchronous play through
 // SDL's disk driver returns once the device has taken every sample, and the file holds the tone.
 TEST(PlaySoundDeathTest, SynchronousPlayOnTheDiskDriverWaitsForTheWholeSound) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    // The child runs this body again: it takes the parent's folder from the environment.
     std::optional<QTemporaryDir> made;
-    QString folder = qEnvironmentVariable("TP_DISK_TEST_DIR");
-    if (folder.isEmpty()) {
-        made.emplace();
-        ASSERT_TRUE(made->isValid());
-        folder = made->path();
-        qputenv("TP_DISK_TEST_DIR", QFile::encodeName(folder));
-    }
+    const QString folder = FolderSharedWithChild("TP_DISK_TEST_DIR", made);
+    ASSERT_FALSE(folder.isEmpty());
     const Tone tone{.rate = 22050, .channels = 1, .bits = 16, .amplitude = 0.6};
     const QString wav = folder + "/tone.wav";
     const QString raw = folder + "/out.raw";
@@ -538,13 +545,8 @@ TEST(PlaySoundDeathTest, SynchronousPlayOnTheDiskDriverWaitsForTheWholeSound) {
 TEST(PlaySoundDeathTest, WithoutAUsableSoundLibraryEverythingIsSilent) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     std::optional<QTemporaryDir> made;
-    QString folder = qEnvironmentVariable("TP_NO_SDL_TEST_DIR");
-    if (folder.isEmpty()) {
-        made.emplace();
-        ASSERT_TRUE(made->isValid());
-        folder = made->path();
-        qputenv("TP_NO_SDL_TEST_DIR", QFile::encodeName(folder));
-    }
+    const QString folder = FolderSharedWithChild("TP_NO_SDL_TEST_DIR", made);
+    ASSERT_FALSE(folder.isEmpty());
     const QString wav = folder + "/tone.wav";
     WriteFile(wav, PcmWav({}));
     void* stub = dlopen("libdl.so.2", RTLD_NOW);
