@@ -21,6 +21,7 @@
 #include "platform/Volume.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <malloc.h>
@@ -107,6 +108,10 @@ static void ShowSettingsInFront() {
 
 void UseSettings(const TStartOptions& options) {
     Settings().Open(TSettingsStore::DefaultFileName());
+    // A change made just before the end is kept: at the program's end, and when the session ends
+    // (its manager may end the game without waiting).
+    QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, &Settings(), &TSettingsStore::Flush);
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &Settings(), &TSettingsStore::Flush);
     ApplyVolumes();
     QObject::connect(&Settings(), &TSettingsStore::Changed, &Settings(), ApplyVolumes);
     frmMain->UseSettings();

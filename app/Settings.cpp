@@ -2,36 +2,64 @@
 #include "app/Settings.h"
 
 #include <QDir>
-#include <QSettings>
-#include <QStandardPaths>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-const QString ShowHintsKey = QStringLiteral("ShowHints");
-const QString FullScreenKey = QStringLiteral("FullScreen");
-const QString AskBeforeQuittingKey = QStringLiteral("AskBeforeQuitting");
-const QString VoiceVolumeKey = QStringLiteral("VoiceVolume");
-const QString PianoVolumeKey = QStringLiteral("PianoVolume");
-const QString MutedKey = QStringLiteral("Muted");
-const QString LastPageKey = QStringLiteral("LastPage");
+const QByteArray ShowHintsKey = "ShowHints";
+const QByteArray FullScreenKey = "FullScreen";
+const QByteArray AskBeforeQuittingKey = "AskBeforeQuitting";
+const QByteArray VoiceVolumeKey = "VoiceVolume";
+const QByteArray PianoVolumeKey = "PianoVolume";
+const QByteArray MutedKey = "Muted";
+const QByteArray LastPageKey = "LastPage";
+// Where the toolkit's ini files keep keys written without a group.
+const QByteArray GeneralSection = "[General]";
 constexpr int PageCount = 3;
 
-// What the file holds under `key`, or `fallback` when it holds nothing of the kind.
-bool ReadBool(const QSettings& file, const QString& key, bool fallback) {
-    const QString text = file.value(key).toString().trimmed().toLower();
-    if (text == QLatin1String("true") || text == QLatin1String("1"))
-        return true;
-    if (text == QLatin1String("false") || text == QLatin1String("0"))
-        return false;
-    return fallback;
+void ReadBool(const QByteArray& text, bool& value) {
+    const QByteArray word = text.toLower();
+    if (word == "true" || word == "1")
+        value = true;
+    else if (word == "false" || word == "0")
+        value = false;
 }
 
-int ReadInt(const QSettings& file, const QString& key, int fallback) {
+void ReadInt(const QByteArray& text, int& value) {
     bool ok = false;
-    const int value = file.value(key).toString().trimmed().toInt(&ok);
-    return ok ? value : fallback;
+    const int read = text.toInt(&ok);
+    if (ok)
+        value = read;
+}
+
+void ReadValue(TParentSettings& values, const QByteArray& key, const QByteArray& text) {
+    if (key == ShowHintsKey)
+        ReadBool(text, values.ShowHints);
+    else if (key == FullScreenKey)
+        ReadBool(text, values.FullScreen);
+    else if (key == AskBeforeQuittingKey)
+        ReadBool(text, values.AskBeforeQuitting);
+    else if (key == VoiceVolumeKey)
+        ReadInt(text, values.VoiceVolume);
+    else if (key == PianoVolumeKey)
+        ReadInt(text, values.PianoVolume);
+    else if (key == MutedKey)
+        ReadBool(text, values.Muted);
+    else if (key == LastPageKey)
+        ReadInt(text, values.LastPage);
+}
+
+QByteArray Line(const QByteArray& key, int value) {
+    return key + '=' + QByteArray::number(value) + '\n';
+}
+
+QByteArray Line(const QByteArray& key, bool value) {
+    return key + (value ? "=true\n" : "=false\n");
 }
 
 } // namespace
@@ -43,11 +71,48 @@ void TParentSettings::Clamp() {
         LastPage = NoPage;
 }
 
-TSettingsStore::TSettingsStore(const QString& fileName) : fileName_(fileName) {
+TParentSettings TParentSettings::FromIni(const QByteArray& text) {
+    TParentSettings values;
+    // Lines before any section header belong to [General] too.
+    bool inGeneral = true;
+    for (const QByteArray& rawLine : text.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('[')) {
+            inGeneral = line == GeneralSection;
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (inGeneral && equals > 0)
+            ReadValue(values, line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    values.Clamp();
+    return values;
+}
+
+QByteArray TParentSettings::ToIni() const {
+    return GeneralSection + '\n' + Line(AskBeforeQuittingKey, AskBeforeQuitting) +
+           Line(FullScreenKey, FullScreen) + Line(LastPageKey, LastPage) + Line(MutedKey, Muted) +
+           Line(PianoVolumeKey, PianoVolume) + Line(ShowHintsKey, ShowHints) +
+           Line(VoiceVolumeKey, VoiceVolume);
+}
+
+TSettingsStore::TSettingsStore() {
+    writeTimer_.setSingleShot(true);
+    writeTimer_.setInterval(WriteDelay);
+    connect(&writeTimer_, &QTimer::timeout, this, &TSettingsStore::Flush);
+}
+
+TSettingsStore::TSettingsStore(const QString& fileName) : TSettingsStore() {
+    fileName_ = fileName;
     Read();
 }
 
+TSettingsStore::~TSettingsStore() {
+    Flush();
+}
+
 void TSettingsStore::Open(const QString& fileName) {
+    Flush();
     fileName_ = fileName;
     values_ = {};
     Read();
@@ -62,37 +127,22 @@ QString TSettingsStore::DefaultFileName() {
 }
 
 void TSettingsStore::Read() {
-    const QSettings file(fileName_, QSettings::IniFormat);
-    // A file that does not parse is as good as none; single values that do not are skipped.
-    if (file.status() != QSettings::NoError)
+    QFile file(fileName_);
+    if (fileName_.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
-    TParentSettings read;
-    read.ShowHints = ReadBool(file, ShowHintsKey, read.ShowHints);
-    read.FullScreen = ReadBool(file, FullScreenKey, read.FullScreen);
-    read.AskBeforeQuitting = ReadBool(file, AskBeforeQuittingKey, read.AskBeforeQuitting);
-    read.VoiceVolume = ReadInt(file, VoiceVolumeKey, read.VoiceVolume);
-    read.PianoVolume = ReadInt(file, PianoVolumeKey, read.PianoVolume);
-    read.Muted = ReadBool(file, MutedKey, read.Muted);
-    read.LastPage = ReadInt(file, LastPageKey, read.LastPage);
-    read.Clamp();
-    values_ = read;
+    const QByteArray text = file.read(MaxFileSize + 1);
+    if (text.size() <= MaxFileSize)
+        values_ = TParentSettings::FromIni(text);
 }
 
 void TSettingsStore::Write() const {
-    if (fileName_.isEmpty())
+    if (fileName_.isEmpty() || !QDir().mkpath(QFileInfo(fileName_).absolutePath()))
         return;
-    // QSettings writes the ini file through a temporary file that replaces it, so a run that
-    // ends half way leaves the old file whole; a read-only place leaves it as it was.
-    QSettings file(fileName_, QSettings::IniFormat);
-    file.clear();
-    file.setValue(ShowHintsKey, values_.ShowHints);
-    file.setValue(FullScreenKey, values_.FullScreen);
-    file.setValue(AskBeforeQuittingKey, values_.AskBeforeQuitting);
-    file.setValue(VoiceVolumeKey, values_.VoiceVolume);
-    file.setValue(PianoVolumeKey, values_.PianoVolume);
-    file.setValue(MutedKey, values_.Muted);
-    file.setValue(LastPageKey, values_.LastPage);
-    file.sync();
+    // The new text goes to a temporary file that then replaces the old one, so a run that ends
+    // half way leaves the old file whole; a read-only place leaves it as it was.
+    QSaveFile file(fileName_);
+    if (file.open(QIODevice::WriteOnly) && file.write(values_.ToIni()) >= 0)
+        file.commit();
 }
 
 void TSettingsStore::Update(const std::function<void(TParentSettings&)>& change) {
@@ -102,8 +152,16 @@ void TSettingsStore::Update(const std::function<void(TParentSettings&)>& change)
     if (changed == values_)
         return;
     values_ = changed;
-    Write();
+    unwritten_ = true;
+    writeTimer_.start();
     Q_EMIT Changed();
+}
+
+void TSettingsStore::Flush() {
+    writeTimer_.stop();
+    if (!std::exchange(unwritten_, false))
+        return;
+    Write();
 }
 
 TSettingsStore& Settings() {

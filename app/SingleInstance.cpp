@@ -3,52 +3,101 @@
 #include "app/uMain.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 // A plain Unix socket: the hand-over is a few bytes once per start, and Qt's network module
 // would add a dozen libraries to every start.
+//
+// A later start connects, sends its requests one a line, shuts its side and waits for one byte
+// back. The running game listens on a thread of its own, so that it answers while a transition
+// holds up its windows; a game that does not answer at all (stopped, hung) lets the start run.
 
 namespace {
 
-constexpr int ConnectWait = 2000;     // ms for the running game to take the call
+constexpr int ConnectWait = 2000;     // ms for the running game's socket to take the call
+constexpr int AnswerWait = 1000;      // ms for the running game to confirm it has the requests
 constexpr int StartingWait = 10000;   // ms for a game that is still starting to begin listening
 constexpr qsizetype MaxRequest = 256; // bytes of one request line
+constexpr qsizetype MaxMessage = 4 * MaxRequest;
+constexpr int CallerWait = 2000;       // ms a caller may take to send its message
+constexpr std::size_t MaxCallers = 8;  // beyond, the caller waiting longest is dropped
+constexpr int OutOfHandlesPause = 500; // ms without accepting when the system has no handle to give
+constexpr int Backlog = 16;
+constexpr char Confirmation = '+';
 
 std::unique_ptr<QLockFile> startLock;
 
-// The rendezvous of the games of this user on this display, in the user's runtime folder.
+// True for a real folder of this user that no one else may enter: nobody else can put a socket
+// or a lock file there.
+bool PrivateFolder(const QString& folder) {
+    struct stat info;
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+// Without a runtime folder (su, sudo, startx without a login manager): a folder of this user's
+// own in the temporary folder, made private if it is not, or none when someone else holds the name.
+QString FallbackFolder() {
+    const QString folder = QStringLiteral("%1/tovimar-plumkin-%2").arg(QDir::tempPath()).arg(::geteuid());
+    const QByteArray name = QFile::encodeName(folder);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    struct stat info;
+    if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid())
+        ::chmod(name.constData(), 0700);
+    return PrivateFolder(folder) ? folder : QString();
+}
+
+// The rendezvous of the games of this user on this display, in a private folder; empty when there
+// is no such folder, and the game then runs alone.
 QString RendezvousPath() {
+    // A relative runtime folder is no runtime folder.
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::tempPath();
+    if (folder.isEmpty() || QDir::isRelativePath(folder) || !PrivateFolder(folder))
+        folder = FallbackFolder();
+    if (folder.isEmpty())
+        return {};
     QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty())
         display = qEnvironmentVariable("WAYLAND_DISPLAY");
     display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.]")), QStringLiteral("_"));
-    return QStringLiteral("%1/tovimar-plumkin-%2-%3").arg(folder).arg(::getuid()).arg(display);
+    return QStringLiteral("%1/tovimar-plumkin-%2-%3").arg(folder).arg(::geteuid()).arg(display);
 }
 
-// False when the path does not fit a socket address; the game then runs alone, unreachable.
+// False when there is no path or it does not fit a socket address; the game then runs alone.
 bool SocketAddress(const QString& path, sockaddr_un& address) {
     const QByteArray name = QFile::encodeName(path);
     address = {};
     address.sun_family = AF_UNIX;
-    if (name.size() >= qsizetype(sizeof(address.sun_path)))
+    if (name.isEmpty() || name.size() >= qsizetype(sizeof(address.sun_path)))
         return false;
     std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
     return true;
+}
+
+// Whether the process at the other end runs as this user: nobody else gets this game's options,
+// and no one else's listener ends this start.
+bool PeerIsThisUser(int socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid();
 }
 
 bool WriteAll(int socket, const QByteArray& bytes) {
@@ -64,6 +113,23 @@ bool WriteAll(int socket, const QByteArray& bytes) {
     return true;
 }
 
+bool Confirmed(int socket) {
+    const QDeadlineTimer deadline(AnswerWait);
+    pollfd wait{socket, POLLIN, 0};
+    for (;;) {
+        const int ready = ::poll(&wait, 1, deadline.remainingTime());
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return false;
+        char answer = 0;
+        const ssize_t got = ::recv(socket, &answer, 1, MSG_DONTWAIT);
+        if (got < 0 && errno == EINTR)
+            continue;
+        return got == 1 && answer == Confirmation;
+    }
+}
+
 void BringMainMenuToFront() {
     if (!frmMain)
         return;
@@ -73,69 +139,167 @@ void BringMainMenuToFront() {
     frmMain->activateWindow();
 }
 
-// One later start on the line: its request lines go to `answer` as they come, until it hangs up.
-class TCaller : public QObject {
-public:
-    TCaller(int socket, std::function<void(const QStringList&)> answer, QObject* parent)
-        : QObject(parent), socket_(socket), answer_(std::move(answer)),
-          notifier_(socket, QSocketNotifier::Read, this) {
-        QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Read(); });
+QStringList RequestLines(const QByteArray& message) {
+    QStringList requests;
+    for (const QByteArray& line : message.split('\n')) {
+        const QString request = QString::fromUtf8(line.left(MaxRequest - 1)).trimmed();
+        if (!request.isEmpty())
+            requests << request;
     }
-    ~TCaller() override { ::close(socket_); }
+    return requests;
+}
 
-    void Read() {
-        char chunk[MaxRequest];
-        ssize_t got;
-        while ((got = ::recv(socket_, chunk, sizeof chunk, MSG_DONTWAIT)) > 0)
-            pending_.append(chunk, got);
-        HandLines();
-        // Requests are short lines; a caller that sends anything else only brought the menu up.
-        const bool hungUp =
-            got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
-        if (hungUp || pending_.size() > 4 * MaxRequest) {
-            notifier_.setEnabled(false);
-            deleteLater();
+// The running game's end of the socket: takes later starts' messages on its own thread and hands
+// each to the user-interface thread.
+class TListener {
+public:
+    // Takes over `server` and `wake`; a count written to `wake` ends the thread.
+    TListener(int server, int wake, QByteArray path, std::function<void(const QStringList&)> answer)
+        : server_(server), wake_(wake), path_(std::move(path)), answer_(std::move(answer)),
+          thread_([this] { Run(); }) {}
+
+    ~TListener() {
+        const std::uint64_t one = 1;
+        while (::write(wake_, &one, sizeof one) < 0 && errno == EINTR) {
         }
+        thread_.join();
+        for (const TCaller& caller : callers_)
+            ::close(caller.socket);
+        ::close(server_);
+        ::close(wake_);
+        // The socket file goes with the game, as its leftover would only be removed by the next start.
+        ::unlink(path_.constData());
     }
 
 private:
-    void HandLines() {
-        qsizetype end;
-        while ((end = pending_.indexOf('\n')) >= 0) {
-            const QString line = QString::fromUtf8(pending_.left(std::min(end, MaxRequest - 1))).trimmed();
-            pending_.remove(0, end + 1);
-            if (!line.isEmpty() && answer_)
-                answer_({line});
+    struct TCaller {
+        int socket;
+        QDeadlineTimer deadline;
+        QByteArray message;
+    };
+
+    void Run() {
+        std::vector<pollfd> waits;
+        for (;;) {
+            waits.assign({{wake_, POLLIN, 0}, {acceptPause_.hasExpired() ? server_ : -1, POLLIN, 0}});
+            for (const TCaller& caller : callers_)
+                waits.push_back({caller.socket, POLLIN, 0});
+            const int ready = ::poll(waits.data(), waits.size(), NextDeadline());
+            if ((ready < 0 && errno != EINTR) || waits[0].revents != 0)
+                return;
+            if (ready < 0)
+                continue;
+            // Back to front, as callers done with are taken out.
+            for (std::size_t i = callers_.size(); i-- > 0;) {
+                const bool keep =
+                    waits[i + 2].revents != 0 ? Read(callers_[i]) : !callers_[i].deadline.hasExpired();
+                if (!keep) {
+                    ::close(callers_[i].socket);
+                    callers_.erase(callers_.begin() + std::ptrdiff_t(i));
+                }
+            }
+            if (waits[1].revents != 0)
+                Accept();
         }
     }
 
-    int socket_;
-    std::function<void(const QStringList&)> answer_;
-    QSocketNotifier notifier_;
-    QByteArray pending_;
+    // Ms to the next caller's or the pause's end, or -1 for none.
+    int NextDeadline() const {
+        QDeadlineTimer next =
+            acceptPause_.hasExpired() ? QDeadlineTimer(QDeadlineTimer::Forever) : acceptPause_;
+        for (const TCaller& caller : callers_)
+            next = std::min(next, caller.deadline);
+        return next.isForever() ? -1 : int(next.remainingTime());
+    }
+
+    void Accept() {
+        for (;;) {
+            const int caller = ::accept4(server_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (caller < 0) {
+                if (errno == EINTR || errno == ECONNABORTED)
+                    continue;
+                // Out of handles or memory: the calls wait in the queue instead of waking this loop
+                // again and again.
+                if (errno != EAGAIN && errno != EWOULDBLOCK)
+                    acceptPause_.setRemainingTime(OutOfHandlesPause);
+                return;
+            }
+            if (!PeerIsThisUser(caller)) {
+                ::close(caller);
+                continue;
+            }
+            if (callers_.size() == MaxCallers) {
+                ::close(callers_.front().socket);
+                callers_.erase(callers_.begin());
+            }
+            callers_.push_back({caller, QDeadlineTimer(CallerWait), {}});
+        }
+    }
+
+    // False once done with the caller: its message handed on, too long, or the caller gone.
+    bool Read(TCaller& caller) {
+        char chunk[MaxRequest];
+        for (;;) {
+            const ssize_t got = ::recv(caller.socket, chunk, sizeof chunk, MSG_DONTWAIT);
+            if (got > 0) {
+                caller.message.append(chunk, got);
+                if (caller.message.size() > MaxMessage)
+                    return false;
+                continue;
+            }
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return (errno == EAGAIN || errno == EWOULDBLOCK) && !caller.deadline.hasExpired();
+            // The caller has said all: confirm, then act on it.
+            ::send(caller.socket, &Confirmation, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+            Hand(RequestLines(caller.message));
+            return false;
+        }
+    }
+
+    void Hand(const QStringList& requests) const {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [answer = answer_, requests] {
+                BringMainMenuToFront();
+                if (answer)
+                    answer(requests);
+            },
+            Qt::QueuedConnection);
+    }
+
+    const int server_;
+    const int wake_;
+    const QByteArray path_;
+    const std::function<void(const QStringList&)> answer_;
+    std::vector<TCaller> callers_;
+    QDeadlineTimer acceptPause_;
+    std::thread thread_;
 };
+
+std::unique_ptr<TListener> listener;
 
 } // namespace
 
 bool AskRunningGame(const QStringList& requests) {
     const QString path = RendezvousPath();
+    sockaddr_un address;
+    if (!SocketAddress(path, address))
+        return false;
     // Held until this game listens, so that a start at the same moment finds it.
     startLock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     if (!startLock->tryLock(StartingWait))
         startLock.reset();
-    sockaddr_un address;
-    if (!SocketAddress(path, address))
-        return false;
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0)
         return false;
     const timeval wait{ConnectWait / 1000, (ConnectWait % 1000) * 1000};
     ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
-    bool asked = false;
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        WriteAll(socket, (requests.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-        asked = true;
-    }
+    const bool asked = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                       PeerIsThisUser(socket) &&
+                       WriteAll(socket, (requests.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) &&
+                       ::shutdown(socket, SHUT_WR) == 0 && Confirmed(socket);
     ::close(socket);
     if (asked)
         startLock.reset();
@@ -147,28 +311,25 @@ void AnswerLaterStarts(std::function<void(const QStringList&)> answer) {
     sockaddr_un address;
     const int server =
         SocketAddress(path, address) ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0) : -1;
-    if (server >= 0) {
-        // What is left there belongs to a game that has ended: nothing answered above.
+    const int wake = server >= 0 ? ::eventfd(0, EFD_CLOEXEC) : -1;
+    if (wake >= 0) {
+        // What is left there belongs to a game that has ended or does not answer.
         ::unlink(address.sun_path);
         // Only this user may call.
         const mode_t mask = ::umask(0077);
         const bool bound = ::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
         ::umask(mask);
-        if (bound && ::listen(server, 8) == 0) {
-            auto* notifier = new QSocketNotifier(server, QSocketNotifier::Read, QCoreApplication::instance());
-            QObject::connect(notifier, &QSocketNotifier::activated, notifier, [server, notifier, answer] {
-                int caller;
-                while ((caller = ::accept4(server, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0) {
-                    BringMainMenuToFront();
-                    (new TCaller(caller, answer, notifier))->Read();
-                }
-            });
-            // The socket file goes with the game, as its leftover would only be removed by the next start.
-            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, notifier,
-                             [name = QByteArray(address.sun_path)] { ::unlink(name.constData()); });
+        if (bound && ::listen(server, Backlog) == 0) {
+            listener =
+                std::make_unique<TListener>(server, wake, QByteArray(address.sun_path), std::move(answer));
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                             [] { listener.reset(); });
         } else {
             ::close(server);
+            ::close(wake);
         }
+    } else if (server >= 0) {
+        ::close(server);
     }
     startLock.reset();
 }

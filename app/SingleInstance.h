@@ -7,11 +7,12 @@
 
 #include <functional>
 
-// True when a game already runs on this display: it has been asked to bring its main menu to
-// the front and to do what `requests` name (the later start's options), and this start should
-// end. Otherwise this start is the game, and until AnswerLaterStarts other starts wait for it.
+// True when a game of this user already runs on this display and has confirmed, within about a
+// second, that it brings its main menu to the front and does what `requests` name (the later
+// start's options): this start should end. Otherwise this start is the game, and until
+// AnswerLaterStarts other starts wait for it.
 bool AskRunningGame(const QStringList& requests = {});
 
-// From now on, every later start brings this game's main menu to the front and hands its
-// requests to `answer`.
+// From now on, every later start of this user brings this game's main menu to the front and
+// hands its requests to `answer`, on the user-interface thread.
 void AnswerLaterStarts(std::function<void(const QStringList&)> answer = {});

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parents' settings store: defaults where the file gives nothing usable, what is written is
-// read back, broken or unwritable files are no error, and values out of range are clamped.
+// The parents' settings store: defaults where the file gives nothing usable, a run of changes is
+// written once and read back, broken, crafted, oversized or unwritable files are no error, and
+// values out of range are clamped.
 #include "app/Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -54,24 +60,73 @@ TEST(Settings, DefaultsKeepThePlainGame) {
     EXPECT_EQ(TSettingsStore().Values(), Defaults);
 }
 
-TEST(Settings, ChangesAreWrittenAtOnceAndReadBack) {
+TEST(Settings, ChangesAreGatheredIntoOneWriteAndReadBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tovimar-plumkin/settings.ini"));
     TSettingsStore store(path);
     QSignalSpy changed(&store, &TSettingsStore::Changed);
-    store.Update([](TParentSettings& s) { s = Changed(); });
-    EXPECT_EQ(changed.count(), 1);
+    // A slider dragged across: each step is reported at once, none written yet.
+    for (int volume = 99; volume >= 50; --volume)
+        store.Update([volume](TParentSettings& s) {
+            s = Changed();
+            s.VoiceVolume = volume;
+        });
+    EXPECT_EQ(changed.count(), 50);
+    EXPECT_FALSE(QFile::exists(path)) << "a change was written on the spot";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 10 * TSettingsStore::WriteDelay));
     EXPECT_EQ(TSettingsStore(path).Values(), Changed());
     const QByteArray written = OnDisk(path);
-    for (const char* line : {"ShowHints=false", "FullScreen=true", "AskBeforeQuitting=true", "VoiceVolume=50",
-                             "PianoVolume=25", "Muted=true", "LastPage=1"})
+    for (const char* line :
+         {"[General]\n", "ShowHints=false\n", "FullScreen=true\n", "AskBeforeQuitting=true\n",
+          "VoiceVolume=50\n", "PianoVolume=25\n", "Muted=true\n", "LastPage=1\n"})
         EXPECT_TRUE(written.contains(line)) << line << " in\n" << written.toStdString();
+    // The toolkit's own reader, and so a person, reads the same.
+    const QSettings asIni(path, QSettings::IniFormat);
+    EXPECT_EQ(asIni.value(QStringLiteral("VoiceVolume")).toInt(), 50);
+    EXPECT_EQ(asIni.value(QStringLiteral("ShowHints")).toBool(), false);
 
     store.Update([](TParentSettings& s) { s.VoiceVolume = 50; });
-    EXPECT_EQ(changed.count(), 1) << "the same value again is no change";
+    EXPECT_EQ(changed.count(), 50) << "the same value again is no change";
     // Nothing but the file itself is left in its folder: it was replaced whole.
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("tovimar-plumkin"))).entryList(QDir::Files),
               QStringList{QStringLiteral("settings.ini")});
+
+    // A change still waiting is written when the store ends, and on a flush.
+    store.Update([](TParentSettings& s) { s.Muted = false; });
+    store.Flush();
+    EXPECT_FALSE(TSettingsStore(path).Values().Muted);
+    {
+        TSettingsStore ending(path);
+        ending.Update([](TParentSettings& s) { s.PianoVolume = 12; });
+    }
+    EXPECT_EQ(TSettingsStore(path).Values().PianoVolume, 12);
+}
+
+// Files no toolkit or person should make, each with a good value that must not count either.
+TEST(Settings, CraftedAndOversizedFilesGiveTheDefaults) {
+    // A list in a list 50 000 deep, in the toolkit's own variant notation.
+    QByteArray nested = "[General]\nMuted=true\nVoiceVolume=@Variant(";
+    for (int depth = 0; depth < 50000; ++depth)
+        nested += "\\0\\0\\0\\t\\0\\0\\0\\0\x01";
+    nested += "\\0\\0\\0\\t\\0\\0\\0\\0\\0)\n";
+    QByteArray large = "[General]\nMuted=true\n";
+    while (large.size() <= 1024 * 1024)
+        large += "; a comment, so that the file is large and still well formed\n";
+    for (const auto& [what, bytes] : {std::pair{"nested 50 000 deep", nested}, std::pair{"1 MB", large}}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.ini"));
+        WriteFile(path, bytes);
+        EXPECT_EQ(TSettingsStore(path).Values(), Defaults) << what;
+    }
+
+    // Within the size allowed, a variant value is skipped and the plain ones beside it kept.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    WriteFile(path, nested.left(TSettingsStore::MaxFileSize - 100) + ")\nPianoVolume=40\n");
+    const TParentSettings read = TSettingsStore(path).Values();
+    EXPECT_TRUE(read.Muted);
+    EXPECT_EQ(read.VoiceVolume, Defaults.VoiceVolume);
+    EXPECT_EQ(read.PianoVolume, 40);
 }
 
 TEST(Settings, BrokenFilesGiveTheDefaults) {
@@ -89,6 +144,7 @@ TEST(Settings, BrokenFilesGiveTheDefaults) {
         TSettingsStore store(path);
         EXPECT_EQ(store.Values(), Defaults) << what;
         store.Update([](TParentSettings& s) { s.PianoVolume = 37; });
+        store.Flush();
         EXPECT_TRUE(OnDisk(path).contains("PianoVolume=37")) << what << ": the next change replaces the file";
     }
 }
@@ -106,6 +162,7 @@ TEST(Settings, ValuesOutOfRangeAreClamped) {
     TSettingsStore store(path);
     store.Update([](TParentSettings& s) { s.PianoVolume = 1000; });
     EXPECT_EQ(store.Values().PianoVolume, 100);
+    store.Flush();
     EXPECT_EQ(TSettingsStore(path).Values().PianoVolume, 100);
 }
 
@@ -129,6 +186,7 @@ TEST(Settings, AFileThatCannotBeWrittenIsNoError) {
     EXPECT_EQ(readOnly.Values().VoiceVolume, 30);
     readOnly.Update([](TParentSettings& s) { s.VoiceVolume = 80; });
     EXPECT_EQ(readOnly.Values().VoiceVolume, 80);
+    readOnly.Flush();
     EXPECT_EQ(OnDisk(path), QByteArray("[General]\nVoiceVolume=30\n")) << "the file is left as it was";
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 

@@ -4,11 +4,20 @@ program says so in one line and exits with status 1; a second start on the displ
 game brings that game's main menu to the front and exits, leaving one main menu. The main menu
 makes no sound and loads no sound library; the first level asked for does both.
 
+The hand-over trusts only the user's own game: a listener another user planted (in the shared
+temporary folder, or one running as another user) is refused and the start opens the game; a
+stopped game does not swallow a start; callers that never send are dropped.
+
     python3 tests/e2e/test_startup.py --exe build/tovimar-plumkin [--keep]
 """
 
 import os
+import re
+import shutil
+import signal
+import socket
 import subprocess
+import tempfile
 import sys
 import time
 import unittest
@@ -24,12 +33,22 @@ MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
 CATEGORY_PANEL = (0, 0, 270, 380)  # the main menu's left part, the same on every page
 
 
-def start_again(session):
-    """Another start of the game on the session's display, as the same user; waits for its end."""
+def game_env(session, **changes):
+    """The environment of another start on the session's display; a change to None removes the variable."""
     env = dict(session.env, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(session.dir / "runtime"),
                SDL_AUDIODRIVER="dummy")
-    return subprocess.run([session.exe], env=env, capture_output=True, text=True, timeout=30,
-                          stdin=subprocess.DEVNULL)
+    for name, value in changes.items():
+        if value is None:
+            env.pop(name, None)
+        else:
+            env[name] = str(value)
+    return env
+
+
+def start_again(session, **changes):
+    """Another start of the game on the session's display, as the same user; waits for its end."""
+    return subprocess.run([session.exe], env=game_env(session, **changes), capture_output=True, text=True,
+                          timeout=30, stdin=subprocess.DEVNULL)
 
 
 class TestWithoutDisplay(unittest.TestCase):
@@ -106,6 +125,147 @@ class TestSoundWaitsForTheFirstLevel(harness.GameTest):
         self.assertTrue(sound_library_loaded(session))
         found = session.output().find(harness.recording("black"), 0.6)
         self.assertTrue(found, "the first question was not heard")
+
+
+OTHER_USER = 65534
+
+# Listens on the sockets named in its arguments as OTHER_USER, confirms every call and prints what
+# each caller sent, if anything. Started as root, it binds first and becomes the other user before listening,
+# so that a socket in the root's own folder has a listener of another user.
+PLANTED_LISTENER = r"""
+import os, select, socket, sys
+servers = []
+for path in sys.argv[2:]:
+    server = socket.socket(socket.AF_UNIX)
+    server.bind(path)
+    servers.append(server)
+os.setgid(int(sys.argv[1]))
+os.setuid(int(sys.argv[1]))
+for server in servers:
+    server.listen(8)
+print("listening", flush=True)
+while True:
+    for server in select.select(servers, [], [])[0]:
+        caller = server.accept()[0]
+        caller.settimeout(2)
+        try:
+            sent = caller.recv(4096)
+            if sent:
+                print("called:", sent, flush=True)
+                caller.sendall(b"+")
+        except OSError:
+            pass
+        caller.close()
+"""
+
+
+def socket_name(session):
+    display = re.sub(r"[^A-Za-z0-9.]", "_", session.display)
+    return f"tovimar-plumkin-{os.geteuid()}-{display}"
+
+
+class HandOverTest(harness.GameTest):
+    """Starts and listeners beside the session's game, ended with each test."""
+
+    def setUp(self):
+        super().setUp()
+        self.started = []
+
+    def tearDown(self):
+        for process in self.started:
+            if process.poll() is None:
+                process.kill()
+            process.wait()
+            process.stdout.close()
+        os.kill(self.session.program.pid, signal.SIGCONT)
+        super().tearDown()
+
+    def start(self, args, **kwargs):
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, text=True, **kwargs)
+        self.started.append(process)
+        return process
+
+    def plant(self, *paths, **kwargs):
+        """A listener of another user on `paths`; returns it once it listens."""
+        listener = self.start(["/usr/bin/python3", "-c", PLANTED_LISTENER, str(OTHER_USER), *map(str, paths)],
+                              **kwargs)
+        self.assertEqual(listener.stdout.readline().strip(), "listening")
+        return listener
+
+    def check_a_second_game_opens(self, cwd=None, **changes):
+        """A start with `changes` opens a game of its own beside the session's; it is ended again."""
+        self.assertEqual(len(self.session.visible_windows(MAIN_TITLE)), 1)
+        game = self.start([os.path.abspath(self.session.exe)], env=game_env(self.session, **changes), cwd=cwd)
+        wait_until(lambda: game.poll() is not None or len(self.session.visible_windows(MAIN_TITLE)) == 2,
+                   what="a second main menu")
+        self.assertIsNone(game.poll(), "the start ended without opening the game")
+        game.terminate()
+        game.wait(harness.TIMEOUT)
+        wait_until(lambda: len(self.session.visible_windows(MAIN_TITLE)) == 1, what="the second game to go")
+
+
+@unittest.skipUnless(os.geteuid() == 0, "another user id is needed")
+class TestHandOverTrustsOnlyTheUsersOwnGame(HandOverTest):
+    def test_a_listener_planted_in_the_shared_temporary_folder_is_refused(self):
+        # Another user takes the names a game of this user would use in the temporary folder: the
+        # socket itself, and the private folder.
+        # Outside the session's folder, which the other user cannot enter.
+        shared = Path(tempfile.mkdtemp(prefix="tp-shared-"))
+        self.addCleanup(shutil.rmtree, shared, ignore_errors=True)
+        shared.chmod(0o1777)
+        folder = shared / f"tovimar-plumkin-{os.geteuid()}"
+        planter = ["setpriv", f"--reuid={OTHER_USER}", f"--regid={OTHER_USER}", "--clear-groups"]
+        subprocess.run([*planter, "mkdir", "-m", "777", str(folder)], check=True)
+        listener = self.plant(shared / socket_name(self.session), folder / socket_name(self.session))
+        self.check_a_second_game_opens(XDG_RUNTIME_DIR=None, TMPDIR=shared)
+        listener.kill()
+        self.assertEqual(listener.stdout.read(), "", "the start handed its options to another user")
+
+    def test_a_listener_of_another_user_in_the_own_folder_is_refused(self):
+        runtime = self.session.dir / "other-runtime"
+        runtime.mkdir(mode=0o700)
+        listener = self.plant(runtime / socket_name(self.session))
+        self.check_a_second_game_opens(XDG_RUNTIME_DIR=runtime)
+        listener.kill()
+        self.assertEqual(listener.stdout.read(), "", "the start handed its options to another user")
+
+    def test_a_relative_runtime_folder_is_not_used(self):
+        os.makedirs(self.session.dir / "relative", mode=0o700)
+        listener = self.plant(Path("relative") / socket_name(self.session), cwd=self.session.dir)
+        # Its own folder then goes to a temporary folder of the test's.
+        shared = self.session.dir / "tmp-relative"
+        shared.mkdir(mode=0o700)
+        self.check_a_second_game_opens(cwd=self.session.dir, XDG_RUNTIME_DIR="relative", TMPDIR=shared)
+        listener.kill()
+        self.assertEqual(listener.stdout.read(), "")
+
+    def test_callers_that_never_send_are_dropped(self):
+        path = str(self.session.dir / "runtime" / socket_name(self.session))
+        idle = []
+        for _ in range(20):
+            caller = socket.socket(socket.AF_UNIX)
+            caller.connect(path)
+            idle.append(caller)
+        second = start_again(self.session)
+        self.assertEqual(second.returncode, 0, second.stderr)
+        time.sleep(0.5)
+        self.assertEqual(len(self.session.visible_windows(MAIN_TITLE)), 1)
+        for caller in idle:
+            caller.settimeout(5)
+            self.assertEqual(caller.recv(16), b"", "an idle caller was not dropped")
+            caller.close()
+        self.session.check_running()
+
+
+class TestAStoppedGame(HandOverTest):
+    """A session of its own: the start beside the stopped game takes the socket's name over."""
+
+    def test_does_not_swallow_a_start(self):
+        os.kill(self.session.program.pid, signal.SIGSTOP)
+        started = time.monotonic()
+        self.check_a_second_game_opens()
+        print(f"\n[e2e] a start beside a stopped game: {time.monotonic() - started:.1f} s", file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -9,12 +9,25 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
+
+// Inputs up to past the largest file read, so that the size limit is reached too.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static std::vector<char*> arguments(*argv, *argv + *argc);
+    static char maxLength[] = "-max_len=66000";
+    for (char* argument : arguments)
+        if (std::strncmp(argument, "-max_len=", 9) == 0)
+            return 0;
+    arguments.insert(arguments.begin() + 1, maxLength);
+    *argc = int(arguments.size());
+    *argv = arguments.data();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir folder;
-    static int count = 0;
-    // A new name each time: the toolkit keeps what it read of a file by its name.
-    const QString path = folder.filePath(QStringLiteral("settings-%1.ini").arg(++count));
+    const QString path = folder.filePath(QStringLiteral("settings.ini"));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
@@ -26,7 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     clamped.Clamp();
     if (!(clamped == store.Values()))
         __builtin_trap();
+    if (size > std::size_t(TSettingsStore::MaxFileSize) && !(store.Values() == TParentSettings()))
+        __builtin_trap();
     store.Update([](TParentSettings& s) { s.PianoVolume = 37; });
+    store.Flush();
     if (TSettingsStore(path).Values() != store.Values())
         __builtin_trap();
     QFile::remove(path);
