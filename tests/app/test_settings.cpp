@@ -3,6 +3,7 @@
 // written once and read back, broken, crafted, oversized or unwritable files are no error, and
 // values out of range are clamped.
 #include "app/Settings.h"
+#include "program_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +62,7 @@ TEST(Settings, DefaultsKeepThePlainGame) {
 }
 
 TEST(Settings, ChangesAreGatheredIntoOneWriteAndReadBack) {
+    StartProgramOnce(); // the delayed write needs the program's event loop
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tovimar-plumkin/settings.ini"));
     TSettingsStore store(path);
@@ -107,8 +109,8 @@ TEST(Settings, CraftedAndOversizedFilesGiveTheDefaults) {
     // A list in a list 50 000 deep, in the toolkit's own variant notation.
     QByteArray nested = "[General]\nMuted=true\nVoiceVolume=@Variant(";
     for (int depth = 0; depth < 50000; ++depth)
-        nested += "\\0\\0\\0\\t\\0\\0\\0\\0\x01";
-    nested += "\\0\\0\\0\\t\\0\\0\\0\\0\\0)\n";
+        nested += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    nested += "\\0\\0\\0\\t\\0\\0\\0\\0)\n";
     QByteArray large = "[General]\nMuted=true\n";
     while (large.size() <= 1024 * 1024)
         large += "; a comment, so that the file is large and still well formed\n";
