@@ -13,6 +13,7 @@ stopped game does not swallow a start; callers that never send are dropped.
 
 import os
 import re
+import resource
 import shutil
 import signal
 import socket
@@ -256,6 +257,45 @@ class TestHandOverTrustsOnlyTheUsersOwnGame(HandOverTest):
             self.assertEqual(caller.recv(16), b"", "an idle caller was not dropped")
             caller.close()
         self.session.check_running()
+
+    def test_no_busy_loop_while_out_of_handles(self):
+        pid = self.session.program.pid
+        limit = resource.prlimit(pid, resource.RLIMIT_NOFILE)
+        self.addCleanup(resource.prlimit, pid, resource.RLIMIT_NOFILE, limit)
+        # A few handles left: the callers take them, and the next call cannot be taken.
+        resource.prlimit(pid, resource.RLIMIT_NOFILE, (len(os.listdir(f"/proc/{pid}/fd")) + 3, limit[1]))
+        callers = []
+        for _ in range(12):
+            caller = socket.socket(socket.AF_UNIX)
+            callers.append(caller)
+            caller.settimeout(1)
+            try:
+                caller.connect(str(self.session.dir / "runtime" / socket_name(self.session)))
+            except (BlockingIOError, TimeoutError):
+                break  # the game's queue of calls is full
+        time.sleep(0.3)
+        before = runnable_seconds(pid)
+        time.sleep(2)
+        used = runnable_seconds(pid) - before
+        resource.prlimit(pid, resource.RLIMIT_NOFILE, limit)
+        for caller in callers:
+            caller.close()
+        print(f"\n[e2e] time running or ready to run while out of handles: {used:.2f} s in 2 s",
+              file=sys.stderr)
+        self.assertLess(used, 0.5, "the game kept trying to take calls it had no handle for")
+        second = start_again(self.session)
+        self.assertEqual(second.returncode, 0, second.stderr)
+        self.assertEqual(len(self.session.visible_windows(MAIN_TITLE)), 1)
+
+
+def runnable_seconds(pid):
+    """Time the process's threads ran or waited for a processor: a busy loop fills it on a loaded
+    machine too, where it gets little processor time."""
+    total = 0
+    for task in Path(f"/proc/{pid}/task").iterdir():
+        running, waiting = (task / "schedstat").read_text().split()[:2]
+        total += int(running) + int(waiting)
+    return total / 1e9
 
 
 class TestAStoppedGame(HandOverTest):
