@@ -28,6 +28,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import harness  # noqa: E402
 import numpy as np  # noqa: E402
+from xscreen import XScreen  # noqa: E402
 from harness import wait_until  # noqa: E402
 
 MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
@@ -242,6 +243,9 @@ class TestHandOverTrustsOnlyTheUsersOwnGame(HandOverTest):
         self.assertEqual(listener.stdout.read(), "")
 
     def test_callers_that_never_send_are_dropped(self):
+        menu = self.main_window.grab(CATEGORY_PANEL)
+        level = self.open_level("Colors", 1, "Colors: Black-White")
+        level.wait_stable()
         path = str(self.session.dir / "runtime" / socket_name(self.session))
         idle = []
         for _ in range(20):
@@ -250,8 +254,12 @@ class TestHandOverTrustsOnlyTheUsersOwnGame(HandOverTest):
             idle.append(caller)
         second = start_again(self.session)
         self.assertEqual(second.returncode, 0, second.stderr)
-        time.sleep(0.5)
+        wait_until(lambda: np.mean(np.all(self.main_window.grab(CATEGORY_PANEL) == menu, axis=2)) > 0.98,
+                   what="the main menu to come to the front")
+        self.session.save("menu-raised-past-idle-callers")
         self.assertEqual(len(self.session.visible_windows(MAIN_TITLE)), 1)
+        XScreen(self.session.display).ask_to_close(level.id)
+        self.session.wait_gone(level)
         for caller in idle:
             caller.settimeout(5)
             self.assertEqual(caller.recv(16), b"", "an idle caller was not dropped")
