@@ -58,11 +58,10 @@ class TestErrorWindow(harness.GameTest):
         cls.state.cleanup()
         cls.bin.cleanup()
 
-    def error_window(self, check_running=True):
+    def error_window(self):
         """The error window: titled like the program, without the main menu's version."""
         def look():
-            if check_running:
-                self.session.check_running()
+            self.session.check_running()
             r = self.session.x(["xdotool", "search", "--onlyvisible", "--name", "^Tovimar Plumkin$"],
                                check=False)
             return [harness.Window(self.session, int(w), "error") for w in r.stdout.split()]
@@ -132,6 +131,7 @@ class TestErrorWindow(harness.GameTest):
         session.x(["xdotool", "key", "alt+r"])
         wait_until(lambda: session.program.poll() is not None, what="the game to end")
         self.assertEqual(session.program.returncode, 0)
+        session.program = None  # the session watches no game from here on
         menu = wait_until(lambda: session.visible_windows("Tovimar Plumkin 0.1.0.0"),
                           what="the restarted game's main menu")[0]
         pid = int(session.x(["xdotool", "getwindowpid", str(menu.id)]).stdout)
@@ -142,7 +142,7 @@ class TestErrorWindow(harness.GameTest):
 
         # Close ends the restarted game.
         self.press_shapes(menu)
-        self.error_window(check_running=False)
+        self.error_window()
         session.x(["xdotool", "key", "alt+l"])
         wait_until(lambda: process_gone(pid), what="the restarted game to end")
 
