@@ -5,15 +5,22 @@
 #include "platform/DataFolders.h"
 #include "platform/VersionResource.h"
 
+#include <QClipboard>
 #include <QDateTime>
-#include <QDir>
+#include <QDialog>
 #include <QFile>
-#include <QMessageBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMetaEnum>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QStyle>
 #include <QSysInfo>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <cxxabi.h>
@@ -193,8 +200,8 @@ QString ErrorReportFolder() {
 }
 
 QString SaveErrorReport(const QString& report) {
-    const QString folder = ErrorReportFolder();
-    if (!QDir().mkpath(folder))
+    const QString folder = MakeStateFolder();
+    if (folder.isEmpty())
         return {};
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const QString path = QStringLiteral("%1/error-%2-%3.txt").arg(folder, stamp).arg(::getpid());
@@ -205,17 +212,93 @@ QString SaveErrorReport(const QString& report) {
     return file.commit() ? path : QString();
 }
 
+namespace {
+
+QString MailProgram() {
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+}
+
+// Opens the user's mail program with the report in a new message, the saved file attached.
+void MailReport(const QString& program, const QString& report, const QString& savedTo) {
+    QStringList arguments{QStringLiteral("--utf8"), QStringLiteral("--subject"),
+                          QStringLiteral("Tovimar Plumkin error report"), QStringLiteral("--body"), report};
+    if (!savedTo.isEmpty())
+        arguments << QStringLiteral("--attach") << savedTo;
+    QProcess::startDetached(program, arguments);
+}
+
+QPushButton* AddButton(QHBoxLayout* row, const QString& text, const char* name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace
+
 ErrorChoice ShowErrorWindow(const QString& title, const QString& report, const QString& savedTo) {
-    QMessageBox box(QMessageBox::Critical, title, QStringLiteral("An error occurred in the application."));
-    box.setInformativeText(savedTo.isEmpty() ? QStringLiteral("You can continue or close the program.")
-                                             : QStringLiteral("You can continue or close the program. "
-                                                              "A report was saved to %1.")
-                                                   .arg(savedTo));
-    box.setDetailedText(report);
-    QPushButton* resume = box.addButton(QStringLiteral("&Continue"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("C&lose"), QMessageBox::DestructiveRole);
-    box.setDefaultButton(resume);
-    box.setEscapeButton(resume);
-    box.exec();
-    return box.clickedButton() == resume ? ErrorChoice::Continue : ErrorChoice::Close;
+    QDialog window;
+    window.setWindowTitle(title);
+    auto* icon = new QLabel;
+    const int side = window.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &window);
+    icon->setPixmap(window.style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(side, side));
+    auto* message = new QLabel(QStringLiteral("An error occurred in the application."));
+    message->setObjectName(QStringLiteral("message"));
+    auto* saved =
+        new QLabel(savedTo.isEmpty() ? QStringLiteral("You can continue, restart or close the program.")
+                                     : QStringLiteral("You can continue, restart or close the program. "
+                                                      "A report was saved to %1.")
+                                           .arg(savedTo));
+    saved->setWordWrap(true);
+    saved->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* details = new QPlainTextEdit(report);
+    details->setObjectName(QStringLiteral("details"));
+    details->setReadOnly(true);
+    details->hide();
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* toggle = AddButton(buttons, QStringLiteral("Show &Details..."), "showDetails");
+    buttons->addStretch();
+    QObject::connect(AddButton(buttons, QStringLiteral("Co&py"), "copy"), &QPushButton::clicked, &window,
+                     [report] { QGuiApplication::clipboard()->setText(report); });
+    // Only where there is a program to write mail with.
+    if (const QString program = MailProgram(); !program.isEmpty())
+        QObject::connect(AddButton(buttons, QStringLiteral("&Mail"), "mail"), &QPushButton::clicked, &window,
+                         [program, report, savedTo] { MailReport(program, report, savedTo); });
+    ErrorChoice choice = ErrorChoice::Continue;
+    auto choose = [&window, &choice](ErrorChoice chosen) {
+        return [&window, &choice, chosen] {
+            choice = chosen;
+            window.accept();
+        };
+    };
+    QObject::connect(AddButton(buttons, QStringLiteral("&Restart"), "restart"), &QPushButton::clicked,
+                     &window, choose(ErrorChoice::Restart));
+    QPushButton* resume = AddButton(buttons, QStringLiteral("&Continue"), "continue");
+    resume->setDefault(true);
+    QObject::connect(resume, &QPushButton::clicked, &window, choose(ErrorChoice::Continue));
+    QObject::connect(AddButton(buttons, QStringLiteral("C&lose"), "close"), &QPushButton::clicked, &window,
+                     choose(ErrorChoice::Close));
+    QObject::connect(toggle, &QPushButton::clicked, &window, [&window, toggle, details] {
+        details->setVisible(!details->isVisible());
+        toggle->setText(details->isVisible() ? QStringLiteral("Hide &Details...")
+                                             : QStringLiteral("Show &Details..."));
+        window.adjustSize();
+    });
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(message);
+    texts->addWidget(saved);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addLayout(texts, 1);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addLayout(top);
+    layout->addWidget(details, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Escape, or the window's close box, continues.
+    window.exec();
+    return choice;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What becomes of an exception that no handler caught: a report saved in the user's state folder
-// and a small window from which the user continues the program or closes it.
+// and a small window from which the user continues, restarts or closes the program.
 #pragma once
 
 #include <QApplication>
@@ -40,8 +40,9 @@ QString ErrorReportFolder();
 // be written.
 QString SaveErrorReport(const QString& report);
 
-enum class ErrorChoice { Continue, Close };
+enum class ErrorChoice { Continue, Restart, Close };
 
 // Shows the error window ("An error occurred in the application.") with the report behind its
-// details button, and waits for the user's choice.
+// details button, and waits for the user's choice. The report can be copied to the clipboard
+// and, where xdg-email is installed, mailed (the saved file attached) without leaving the window.
 ErrorChoice ShowErrorWindow(const QString& title, const QString& report, const QString& savedTo);

@@ -8,6 +8,7 @@
 
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QThread>
@@ -462,9 +463,17 @@ void TApplication::SetIcon(const QIcon& icon) {
 int TApplication::Run() {
     if (mainForm_ && ShowMainForm)
         Guarded([this] { mainForm_->Show(); });
-    if (terminated_)
+    if (terminated_ && !restart_)
         return 0;
-    return QApplication::exec();
+    // A restart chosen before the loop runs still passes through it: what ends with the loop
+    // (the rendezvous of later starts) must be gone before the next game starts.
+    if (terminated_)
+        QMetaObject::invokeMethod(qt_.get(), &QCoreApplication::quit, Qt::QueuedConnection);
+    const int status = QApplication::exec();
+    if (restart_)
+        QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                QCoreApplication::arguments().mid(1));
+    return status;
 }
 
 void TApplication::ProcessMessages() {
@@ -498,6 +507,7 @@ void TApplication::ShowError(const QString& report, const QString& savedTo) {
     showingError_ = true;
     const ErrorChoice choice = ShowErrorWindow(title_, report, savedTo);
     showingError_ = false;
-    if (choice == ErrorChoice::Close)
+    restart_ = choice == ErrorChoice::Restart;
+    if (choice != ErrorChoice::Continue)
         Terminate();
 }

@@ -213,7 +213,8 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Saves a report of an exception that no handler caught and shows the error window, from
-    // which the user continues or closes the program.
+    // which the user continues, restarts or closes the program. A restart starts the game
+    // afresh, with the same arguments, once this one's loop has ended.
     void HandleException(const std::exception& error);
 
 private:
@@ -226,6 +227,7 @@ private:
     std::vector<TForm*> forms_;
     bool terminated_ = false;
     bool showingError_ = false;
+    bool restart_ = false;
 };
 
 extern TApplication* Application;

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <thread>
@@ -21,8 +22,7 @@ std::optional<QMargins> FrameExtentsOf(xcb_connection_t* c, xcb_window_t window,
     std::optional<QMargins> margins;
     if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
         const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-        // Left, right, top, bottom.
-        margins = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+        margins = FrameExtentsFromProperty({v[0], v[1], v[2], v[3]});
     }
     std::free(reply);
     return margins;
@@ -65,6 +65,13 @@ std::optional<QMargins> AskWindowManager(xcb_connection_t* c) {
 }
 
 } // namespace
+
+QMargins FrameExtentsFromProperty(const std::array<std::uint32_t, 4>& v) {
+    // Any window manager may write the property: no frame is wider than kMostFrame.
+    auto edge = [](std::uint32_t value) { return int(std::min<std::uint32_t>(value, kMostFrame)); };
+    // Left, right, top, bottom.
+    return QMargins(edge(v[0]), edge(v[2]), edge(v[1]), edge(v[3]));
+}
 
 std::optional<QMargins> MaximizedFrameExtents() {
     // The window manager draws every maximized window alike; it is asked once.

@@ -4,8 +4,9 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
-#include <sys/ipc.h>
-#include <sys/shm.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <xcb/shm.h>
 
 xcb_connection_t* XConnection() {
@@ -67,31 +68,60 @@ bool PlainColour(const xcb_setup_t* setup, const xcb_screen_t* screen) {
     return false;
 }
 
-void DetachSegment(void* memory) {
-    shmdt(memory);
+// Shared memory the server writes into, mapped here until the image that shows it goes.
+struct Mapping {
+    void* memory;
+    std::size_t bytes;
+};
+
+void Unmap(void* info) {
+    const auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->memory, mapping->bytes);
+    delete mapping;
 }
 
-// One request and one short reply, instead of the pixels passing through the socket.
-QImage GrabShared(xcb_connection_t* c, xcb_window_t root, const QRect& area) {
+// Whether the server takes shared memory as a file descriptor (MIT-SHM 1.2), over a local
+// socket, the only kind that carries one.
+bool SharesByDescriptor(xcb_connection_t* c) {
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(c, &xcb_shm_id);
     if (!shm || !shm->present)
+        return false;
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (getsockname(xcb_get_file_descriptor(c), reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+        address.ss_family != AF_UNIX)
+        return false;
+    xcb_shm_query_version_reply_t* version =
+        xcb_shm_query_version_reply(c, xcb_shm_query_version(c), nullptr);
+    const bool fds = version && (version->major_version > 1 ||
+                                 (version->major_version == 1 && version->minor_version >= 2));
+    std::free(version);
+    return fds;
+}
+
+// One request and one short reply, instead of the pixels passing through the socket. The memory
+// is a file without a name: nothing of it outlives the program, however it ends.
+QImage GrabShared(xcb_connection_t* c, xcb_window_t root, const QRect& area) {
+    static const bool shares = SharesByDescriptor(c);
+    if (!shares)
         return {};
-    const int id =
-        shmget(IPC_PRIVATE, std::size_t(area.width()) * std::size_t(area.height()) * 4, IPC_CREAT | 0600);
-    if (id < 0)
+    const std::size_t bytes = std::size_t(area.width()) * std::size_t(area.height()) * 4;
+    const int fd = memfd_create("tovimar-plumkin-screen", MFD_CLOEXEC);
+    if (fd < 0)
         return {};
-    void* memory = shmat(id, nullptr, 0);
-    if (memory == reinterpret_cast<void*>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
+    void* memory = ftruncate(fd, off_t(bytes)) == 0
+                       ? mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
+                       : MAP_FAILED;
+    if (memory == MAP_FAILED) {
+        close(fd);
         return {};
     }
     const xcb_shm_seg_t segment = xcb_generate_id(c);
-    xcb_generic_error_t* refused = xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
-    // Gone once both sides let go of it.
-    shmctl(id, IPC_RMID, nullptr);
+    // The connection closes the descriptor once it has passed it on.
+    xcb_generic_error_t* refused = xcb_request_check(c, xcb_shm_attach_fd_checked(c, segment, fd, 0));
     if (refused) {
         std::free(refused);
-        shmdt(memory);
+        munmap(memory, bytes);
         return {};
     }
     xcb_shm_get_image_reply_t* reply =
@@ -103,12 +133,12 @@ QImage GrabShared(xcb_connection_t* c, xcb_window_t root, const QRect& area) {
     xcb_shm_detach(c, segment);
     xcb_flush(c);
     if (!reply) {
-        shmdt(memory);
+        munmap(memory, bytes);
         return {};
     }
     std::free(reply);
     return QImage(static_cast<uchar*>(memory), area.width(), area.height(), area.width() * 4,
-                  QImage::Format_RGB32, &DetachSegment, memory);
+                  QImage::Format_RGB32, &Unmap, new Mapping{memory, bytes});
 }
 
 QImage GrabOverSocket(xcb_connection_t* c, xcb_window_t root, const QRect& area) {

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <mutex>
+#include <sys/stat.h>
 
 QStringList ProgramDataFolders() {
     static const QStringList folders = [] {
@@ -35,12 +37,32 @@ QString StateFolder() {
     return state + QStringLiteral("/tovimar-plumkin");
 }
 
+QString MakeStateFolder() {
+    const QString folder = StateFolder();
+    // Each missing folder is made private to the user; one that exists keeps its mode.
+    QString path;
+    for (const QString& part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += QLatin1Char('/') + part;
+        if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
+            return {};
+    }
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
 void WriteLogLine(const QString& line) {
     static std::mutex mutex;
     const std::lock_guard guard(mutex);
-    const QString folder = StateFolder();
-    QFile log(folder + QStringLiteral("/tovimar-plumkin.log"));
-    if (!QDir().mkpath(folder) || !log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    const QString folder = MakeStateFolder();
+    if (folder.isEmpty())
+        return;
+    const QString path = folder + QStringLiteral("/tovimar-plumkin.log");
+    // A full log becomes the previous one, which replaces the one before it.
+    if (QFileInfo(path).size() >= kLogCap) {
+        QFile::remove(path + QStringLiteral(".1"));
+        QFile::rename(path, path + QStringLiteral(".1"));
+    }
+    QFile log(path);
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return;
     log.write(
         QStringLiteral("%1 %2\n").arg(QDateTime::currentDateTime().toString(Qt::ISODate), line).toUtf8());

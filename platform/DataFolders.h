@@ -18,6 +18,14 @@ QString FindProgramDataFile(const QString& relative);
 // tovimar-plumkin, or ~/.local/state/tovimar-plumkin when that is not set or not absolute.
 QString StateFolder();
 
+// StateFolder(), made where missing, with each folder it makes private to the user (0700); empty
+// when it cannot be made.
+QString MakeStateFolder();
+
+// The size at which the log is moved aside to tovimar-plumkin.log.1 (replacing the one there) and
+// begun afresh: two logs at most.
+constexpr qint64 kLogCap = 256 * 1024;
+
 // Appends one time-stamped line to the log in StateFolder(), creating both when needed. Quietly
 // does nothing when the folder cannot be written. Safe to call from any thread.
 void WriteLogLine(const QString& line);

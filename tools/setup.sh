@@ -4,7 +4,7 @@
 set -e
 packages="build-essential cmake ccache pkg-config qt6-base-dev libxcb1-dev libxcb-shm0-dev libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
 libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
-libxcb1-dev xvfb xdotool imagemagick x11-utils x11-xserver-utils openbox python3 python3-numpy desktop-file-utils appstream
+libxcb1-dev xvfb xdotool xclip imagemagick x11-utils x11-xserver-utils openbox python3 python3-numpy desktop-file-utils appstream
 clang libclang-rt-14-dev llvm clang-format"
 missing=""
 for p in $packages; do

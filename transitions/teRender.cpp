@@ -137,8 +137,6 @@ ScreenDisplay screenDisplay;
 TTEDisplay* currentDisplay = &screenDisplay;
 
 bool UniformlyBlack(const QImage& image) {
-    if (image.isNull())
-        return true;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     for (int y = 0; y < rgb.height(); ++y) {
@@ -172,7 +170,9 @@ QImage ComposeOldImage(const QRect& screenRect, double ratio, const QWidget* com
 
     const bool composited = TransitionDisplay().Composited();
     QImage read = composited ? QImage() : TransitionDisplay().GrabScreen(screenRect);
-    const bool readable = !composited && !UniformlyBlack(read);
+    // A refused read, or one that misses our own windows (XWayland reads black everywhere),
+    // shows nothing true; a black desktop beside them is what is there.
+    const bool readable = !composited && !read.isNull() && !(!windows.isEmpty() && UniformlyBlack(read));
     QImage image(DeviceSize(screenRect.size(), ratio), QImage::Format_ARGB32_Premultiplied);
     image.fill(composited ? QColor(Qt::transparent) : readable ? QColor(Qt::black) : background);
     QPainter painter(&image);

@@ -80,8 +80,9 @@ void SetTransitionDisplay(TTEDisplay* display);
 // The screen under `screenRect` as it looks before `coming` appears there, in device pixels
 // at `ratio`: the screen read back, with the program's own visible windows (all but `coming`)
 // rendered off-screen over it in their stacking order. Under a compositor the screen is not
-// read: the image is transparent but for those windows. Where the screen reads back
-// uniformly black, the windows stand in over `background`, never over black.
+// read: the image is transparent but for those windows. Where the screen cannot be read, or
+// reads back uniformly black where those windows are, they stand in over `background`, never
+// over black; a black read with none of them there is a black desktop.
 QImage ComposeOldImage(const QRect& screenRect, double ratio, const QWidget* coming,
                        const QColor& background);
 

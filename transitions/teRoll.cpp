@@ -115,9 +115,14 @@ void TRollTransition::CopyLine(QImage& to, int toLine, const QImage& from, int f
 
 void TRollTransition::DrawBand(TTETransitionData& data, int bandFrom, int bandTo, int fold) const {
     const int length = Horizontal() ? data.DeviceWidth : data.DeviceHeight;
+    // Folded at the band's right (or bottom) edge in the image, the band is a true mirror: the
+    // line next to the fold shows the line just beyond it. Folded at its left (or top) edge,
+    // every line shows the one a line nearer the band: the line at the fold shows itself.
+    const bool foldAtStart = unrolling_ == Mirrored();
+    const int past = foldAtStart ? (Mirrored() ? -1 : 1) : 0;
     for (int along = std::max(0, bandFrom); along < std::min(bandTo, length); ++along) {
         // Device rounding may reach one line past the image at the far edge.
-        const int shows = std::clamp(2 * fold - 1 - along, 0, length - 1);
+        const int shows = std::clamp(2 * fold - 1 - along + past, 0, length - 1);
         CopyLine(*data.Bitmap, Line(data, along), *rolled_, Line(data, shows));
     }
 }
@@ -130,9 +135,13 @@ void TRollTransition::ShadeBand(TTETransitionData& data, int bandFrom, int bandT
         BuildShadeTable(shades_, shadeWidth_, bandWidth);
     const int length = Horizontal() ? data.DeviceWidth : data.DeviceHeight;
     QImage& work = *data.Bitmap;
+    // The profile counts columns from the band's left edge and rows from its bottom edge, in
+    // the image, whichever way the band moves.
+    const bool fromFarEnd = Mirrored() == Horizontal();
     // Lines outside the image are skipped; the profile stays where the whole band puts it.
     for (int along = std::max(0, bandFrom); along < std::min(bandTo, length); ++along) {
-        const int shade = shades_[std::size_t(along - bandFrom + 1)];
+        const int entry = fromFarEnd ? bandTo - along : along - bandFrom + 1;
+        const int shade = shades_[std::size_t(entry)];
         const int line = Line(data, along);
         auto shadePixel = [shade](QRgb& p) {
             // Only opaque pixels: a transparent one shows what lies behind the window.

@@ -56,7 +56,8 @@ private:
     int Line(const TTETransitionData& data, int along) const;
     void CopyLine(QImage& to, int toLine, const QImage& from, int fromLine) const;
     // Fills the band's lines with the rolled image folded over at `fold`: the line d pixels
-    // before the fold shows the line d pixels beyond it.
+    // before the fold shows the line d pixels beyond it (a line less far where the fold is the
+    // band's left or top edge in the image).
     void DrawBand(TTETransitionData& data, int bandFrom, int bandTo, int fold) const;
     void ShadeBand(TTETransitionData& data, int bandFrom, int bandTo);
 

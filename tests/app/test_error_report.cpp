@@ -6,8 +6,10 @@
 #include "controls/XiButton.h"
 #include "framework/ErrorReport.h"
 
+#include <QClipboard>
 #include <QDir>
-#include <QMessageBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -30,23 +32,29 @@ public:
 struct SeenWindow {
     int shown = 0;
     QString title, text, details;
+    QStringList buttons;
 };
 
-// Answers every error window that opens with `button`, noting what it showed, while the
-// returned timer lives.
-std::unique_ptr<QTimer> AnswerErrorWindows(SeenWindow& seen, const QString& button) {
+// Answers every error window that opens by pressing `buttons` in turn, noting what it showed,
+// while the returned timer lives.
+std::unique_ptr<QTimer> AnswerErrorWindows(SeenWindow& seen, const QStringList& buttons) {
     auto timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [&seen, button] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [&seen, buttons] {
+        QWidget* window = QApplication::activeModalWidget();
+        auto* message = window ? window->findChild<QLabel*>("message") : nullptr;
+        if (!message)
             return;
         ++seen.shown;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.details = box->detailedText();
-        for (QAbstractButton* b : box->buttons())
-            if (b->text().remove(QLatin1Char('&')) == button)
-                b->click();
+        seen.title = window->windowTitle();
+        seen.text = message->text();
+        seen.details = window->findChild<QPlainTextEdit*>("details")->toPlainText();
+        seen.buttons.clear();
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            seen.buttons << b->text().remove(QLatin1Char('&'));
+        for (const QString& button : buttons)
+            for (QPushButton* b : window->findChildren<QPushButton*>())
+                if (b->text().remove(QLatin1Char('&')) == button)
+                    b->click();
     });
     timer->start(10);
     return timer;
@@ -77,7 +85,7 @@ protected:
 };
 
 TEST_F(ErrorReport, ExceptionFromAnEventShowsTheWindowSavesTheReportAndTheGameGoesOn) {
-    answering = AnswerErrorWindows(seen, "Continue");
+    answering = AnswerErrorWindows(seen, {"Continue"});
     Faulty faulty;
     faulty.setObjectName("faulty");
     QEvent event(QEvent::User);
@@ -98,7 +106,7 @@ TEST_F(ErrorReport, ExceptionFromAnEventShowsTheWindowSavesTheReportAndTheGameGo
 }
 
 TEST_F(ErrorReport, FailingClickHandlerNamesTheControlAndItsWindow) {
-    answering = AnswerErrorWindows(seen, "Continue");
+    answering = AnswerErrorWindows(seen, {"Continue"});
     const TNotifyEvent previous = frmMain->btnShapes->OnClick;
     frmMain->btnShapes->OnClick = [](QObject*) { throw std::logic_error("no shapes today"); };
     ClickOn(frmMain->btnShapes);
@@ -119,12 +127,40 @@ TEST_F(ErrorReport, ErrorsWhileTheWindowIsOpenAreSavedWithoutASecondWindow) {
     QTimer::singleShot(0, [&] {
         QEvent again(QEvent::User);
         QCoreApplication::sendEvent(&faulty, &again);
-        answering = AnswerErrorWindows(seen, "Continue");
+        answering = AnswerErrorWindows(seen, {"Continue"});
     });
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&faulty, &event);
     EXPECT_EQ(seen.shown, 1);
     EXPECT_EQ(Reports().size(), 2);
+}
+
+TEST_F(ErrorReport, ReportIsCopiedAndMailedFromTheWindowWhereAMailProgramIsInstalled) {
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir bin;
+    Faulty faulty;
+    for (const bool mailer : {false, true}) {
+        if (mailer) {
+            QFile stub(bin.filePath("xdg-email"));
+            ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
+            stub.write("#!/bin/sh\n");
+            stub.setPermissions(stub.permissions() | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        QGuiApplication::clipboard()->clear();
+        answering = AnswerErrorWindows(seen, {"Copy", "Continue"});
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&faulty, &event);
+        answering.reset();
+        qputenv("PATH", path);
+
+        EXPECT_EQ(seen.buttons.contains("Mail"), mailer);
+        for (const char* button : {"Copy", "Restart", "Continue", "Close", "Show Details..."})
+            EXPECT_TRUE(seen.buttons.contains(button)) << button;
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), seen.details);
+        EXPECT_TRUE(seen.details.contains("std::runtime_error: the handler failed"));
+        EXPECT_FALSE(Application->Terminated());
+    }
 }
 
 TEST(ErrorReportFolder, StateHomeOrTheDefaultBelowHome) {

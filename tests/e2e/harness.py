@@ -473,45 +473,56 @@ class Session:
         self.events.append((label, time.monotonic(), t))
         return t
 
-    def _tail_level(self, since, window=0.05):
-        """RMS of the last `window` seconds written, and the output position now."""
+    def _levels(self, since, window):
+        """RMS of every whole `window`-second stretch written from output position `since` on,
+        the positions where they start, and the output position now. Everything written is
+        looked at, however long the test was kept from looking."""
+        rate, frame_bytes = audio.OUTPUT_RATE, audio.FRAME_BYTES
         size = self.audio_path.stat().st_size if self.audio_path.exists() else 0
-        frame_bytes = audio.FRAME_BYTES
-        n = int(window * audio.OUTPUT_RATE) * frame_bytes
-        start = max(int(since * audio.OUTPUT_RATE) * frame_bytes, size - n)
-        start -= start % frame_bytes
-        if size - start < frame_bytes:
-            return 0.0, size / (frame_bytes * audio.OUTPUT_RATE)
+        first = min(max(0, int(since * rate)), size // frame_bytes)
+        n = max(1, int(window * rate))
+        count = (size // frame_bytes - first) // n
+        if count <= 0:
+            return np.zeros(0), np.zeros(0), size / (frame_bytes * rate)
         with open(self.audio_path, "rb") as f:
-            f.seek(start)
-            data = np.frombuffer(f.read(size - start), "<i2").astype(np.float64) / 32768.0
-        level = float(np.sqrt(np.mean(data**2))) if len(data) else 0.0
-        return level, size / (frame_bytes * audio.OUTPUT_RATE)
+            f.seek(first * frame_bytes)
+            data = np.frombuffer(f.read(count * n * frame_bytes), "<i2").astype(np.float64) / 32768.0
+        levels = np.sqrt(np.mean(data.reshape(count, -1) ** 2, axis=1))
+        starts = (first + np.arange(count) * n) / rate
+        return levels, starts, size / (frame_bytes * rate)
 
-    def wait_quiet(self, quiet=0.4, threshold=0.003, timeout=TIMEOUT):
+    def wait_quiet(self, quiet=0.4, threshold=0.003, timeout=TIMEOUT, window=0.06):
         """Waits until the output has been silent for `quiet` seconds."""
         deadline = time.monotonic() + timeout
         last_loud = self.audio_clock()
+        checked = max(0.0, last_loud - window)
         while True:
-            level, now = self._tail_level(0.0, window=0.06)
-            if level > threshold:
-                last_loud = now
+            levels, starts, now = self._levels(checked, window)
+            loud = starts[levels > threshold]
+            if len(loud):
+                last_loud = max(last_loud, float(loud[-1]) + window)
+            if len(starts):
+                checked = float(starts[-1]) + window
             if now - last_loud >= quiet:
                 return now
             if time.monotonic() > deadline:
+                self.check_running()
                 if not self.audio_path.exists():
                     raise AssertionError("no sound output at all: the sound device never opened")
                 raise AssertionError(f"the sound did not stop within {timeout:.0f} s")
             time.sleep(0.02)
 
     def wait_sound(self, since, threshold=0.003, timeout=TIMEOUT):
-        """Waits until something is heard after output position `since`; returns that position."""
+        """Waits until something is heard after output position `since` (also when it has
+        ended already); returns the position where it starts."""
         deadline = time.monotonic() + timeout
         while True:
-            level, now = self._tail_level(since, window=0.03)
-            if level > threshold:
-                return now
+            levels, starts, _ = self._levels(since, window=0.03)
+            loud = starts[levels > threshold]
+            if len(loud):
+                return float(loud[0])
             if time.monotonic() > deadline:
+                self.check_running()
                 raise AssertionError(f"no sound within {timeout:.0f} s")
             time.sleep(0.02)
 

@@ -107,9 +107,9 @@ private:
     FakeSurface* s_;
 };
 
-// The screen reads back `screen` at any place (black when null); controls render as `rendered` when it is
-// set, else as themselves. `ratio` device pixels make a logical one; `rendered` and `screen` are in
-// device pixels. `placed` is where a window manager puts a window (null: where it asked).
+// The screen reads back `screen` at any place (black when null, nothing when `refused`); controls render as
+// `rendered` when it is set, else as themselves. `ratio` device pixels make a logical one; `rendered` and
+// `screen` are in device pixels. `placed` is where a window manager puts a window (null: where it asked).
 class FakeDisplay : public TTEDisplay {
 public:
     FakeDisplay() { SetTransitionDisplay(this); }
@@ -117,6 +117,8 @@ public:
 
     QImage GrabScreen(const QRect& r) override {
         log.push_back("grab");
+        if (refused)
+            return {};
         QImage image(DeviceSize(r.size(), ratio), QImage::Format_RGB32);
         image.fill(Qt::black);
         if (!screen.isNull()) {
@@ -148,6 +150,7 @@ public:
     QImage rendered;
     double ratio = 1;
     bool composited = false;
+    bool refused = false; // every read of the screen fails
     bool hosting = false; // render windows can be a part of the window they cover
     QRect placed;
     FakeSurface* last = nullptr;

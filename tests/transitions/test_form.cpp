@@ -150,6 +150,22 @@ TEST_F(FormShow, OldImageOnABlackReadingScreenIsComposedFromTheProgramsWindows) 
     EXPECT_EQ(display.last->screen, level.form->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(FormShow, BlackDesktopStaysBlackAndOnlyAFailedReadIsReplaced) {
+    // Nothing of ours lies under the window: a black read is the desktop as it is.
+    display.screen = Solid(100, 100, 0xFF000000);
+    RollingForm level(QRect(350, 150, 100, 100), 0xFF00FF);
+    level.form->Show();
+    const QImage black = display.last->shownOver.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(black, Solid(100, 100, 0xFF000000));
+
+    // A read that fails shows nothing true: the window's own background stands in.
+    level.form->Hide();
+    display.refused = true;
+    level.form->Show();
+    const QImage refused = display.last->shownOver.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(refused, Solid(100, 100, 0xFFFF00FF));
+}
+
 TEST_F(FormShow, UnderACompositorTheDesktopShowsThroughWhereTheWindowWasPlaced) {
     display.composited = true;
     RollingForm menu(QRect(100, 100, 300, 200), 0x0000FF);

@@ -226,3 +226,169 @@ TEST(Roll, InDevicePixelsTheSheetAndBandKeepTheirPlaceAtEveryRatio) {
         }
     }
 }
+
+namespace {
+
+// Every pixel of its own: the column in red, the row in green.
+QImage Pattern(int width, int height, int blue) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 5 % 256, y * 7 % 256, blue));
+    return image;
+}
+
+// The roll as its formulas put it: band B, flat strip F and the mirror image's first line,
+// frame by frame, applied to a picture of the screen.
+class RollModel {
+public:
+    RollModel(TTEEffectDirection d, bool unroll, int size, const QImage& old, const QImage& fresh)
+        : d_(d), u_(unroll), size_(size), w_(old.width()), h_(old.height()),
+          screen_(old.convertToFormat(QImage::Format_ARGB32)), new_(fresh), rolled_(unroll ? fresh : old) {
+        const int w = w_, h = h_, s = size;
+        if (u_) {
+            switch (d_) {
+            case te::tedRight:
+                f_ = b_ = {-s, 0, 0, h};
+                break;
+            case te::tedLeft:
+                f_ = b_ = {w, 0, w + s, h};
+                break;
+            case te::tedDown:
+                f_ = b_ = {0, -s, w, 0};
+                break;
+            default:
+                f_ = {0, h + s, w, h + s}, b_ = {0, h, w, h + s};
+                break;
+            }
+        } else {
+            switch (d_) {
+            case te::tedRight:
+                f_ = b_ = {0, 0, 0, h};
+                break;
+            case te::tedLeft:
+                f_ = b_ = {w, 0, w, h};
+                break;
+            case te::tedDown:
+                f_ = b_ = {0, 0, w, 0};
+                break;
+            default:
+                f_ = b_ = {0, h, w, h};
+                break;
+            }
+        }
+    }
+    int Frames() const { return (Horizontal() ? w_ : h_) + 1; }
+    // Where the formulas leave the pixel open.
+    static constexpr QRgb kUnknown = 0;
+
+    const QImage& Frame(int n, int k) {
+        int first = 0; // of the mirror image, along the way
+        if (u_) {
+            const int s = Frames() - n < size_ ? Frames() - n - 1 : size_;
+            switch (d_) {
+            case te::tedRight:
+                b_.Right += k, b_.Left = b_.Right - s, f_.Left = f_.Right, f_.Right = b_.Left;
+                first = w_ - b_.Right - s;
+                break;
+            case te::tedLeft:
+                b_.Left -= k, b_.Right = b_.Left + s, f_.Right = f_.Left, f_.Left = b_.Right;
+                first = w_ - b_.Right + s - 1;
+                break;
+            case te::tedDown:
+                b_.Bottom += k, b_.Top = b_.Bottom - s, f_.Top = f_.Bottom, f_.Bottom = b_.Top;
+                first = h_ - b_.Bottom - s;
+                break;
+            default:
+                b_.Top -= k, b_.Bottom = b_.Top + s, f_.Bottom = f_.Top, f_.Top = b_.Bottom;
+                first = h_ - b_.Bottom + s - 1;
+                break;
+            }
+        } else {
+            const int s = std::min(n, size_);
+            switch (d_) {
+            case te::tedRight:
+                f_.Left = f_.Right, f_.Right += k, b_.Left = f_.Right, b_.Right = f_.Right + s;
+                first = w_ - b_.Left - 1;
+                break;
+            case te::tedLeft:
+                f_.Right = f_.Left, f_.Left -= k, b_.Right = f_.Left, b_.Left = f_.Left - s;
+                first = w_ - b_.Right - s;
+                break;
+            case te::tedDown:
+                f_.Top = f_.Bottom, f_.Bottom += k, b_.Top = f_.Bottom, b_.Bottom = f_.Bottom + s;
+                first = h_ - b_.Top - 1;
+                break;
+            default:
+                f_.Bottom = f_.Top, f_.Top -= k, b_.Bottom = f_.Top, b_.Top = f_.Top - s;
+                first = h_ - b_.Bottom - s;
+                break;
+            }
+        }
+        for (int y = std::max(0, b_.Top); y < std::min(h_, b_.Bottom); ++y)
+            for (int x = std::max(0, b_.Left); x < std::min(w_, b_.Right); ++x) {
+                // M(x, y) is the rolled image mirrored along the way; beyond the sheet (the
+                // frame before the band narrows) there is nothing to mirror.
+                const QPoint source = Horizontal() ? QPoint(w_ - 1 - (first + x - b_.Left), y)
+                                                   : QPoint(x, h_ - 1 - (first + y - b_.Top));
+                screen_.setPixel(x, y, rolled_.valid(source) ? rolled_.pixel(source) : kUnknown);
+            }
+        for (int y = std::max(0, f_.Top); y < std::min(h_, f_.Bottom); ++y)
+            for (int x = std::max(0, f_.Left); x < std::min(w_, f_.Right); ++x)
+                screen_.setPixel(x, y, new_.pixel(x, y));
+        return screen_;
+    }
+
+private:
+    bool Horizontal() const { return d_ == te::tedRight || d_ == te::tedLeft; }
+
+    TTEEffectDirection d_;
+    bool u_;
+    int size_, w_, h_;
+    TRect b_, f_;
+    QImage screen_, new_, rolled_;
+};
+
+} // namespace
+
+TEST(Roll, EveryDirectionUnrolledOrRolledUpFollowsItsFormulas) {
+    EnsureQtApp();
+    constexpr int kWidth = 40, kHeight = 30, kSize = 7;
+    const QImage old = Pattern(kWidth, kHeight, 11), fresh = Pattern(kWidth, kHeight, 222);
+    for (const TTEEffectDirection d : {te::tedRight, te::tedLeft, te::tedDown, te::tedUp})
+        for (const bool unroll : {true, false}) {
+            FakeClock clock;
+            FakeDisplay display;
+            display.screen = old;
+            display.rendered = fresh;
+            QWidget target;
+            target.setGeometry(0, 0, kWidth, kHeight);
+            target.show();
+            ProbeRoll roll(nullptr);
+            roll.SetDirection(d);
+            roll.SetUnroll(unroll);
+            roll.SetSize(kSize);
+            roll.SetUse3D(false);
+            RollModel model(d, unroll, kSize, old, fresh);
+            int previous = 0, checked = 0;
+            display.onCopy = [&](const QImage&, const QList<TRect>&) {
+                if (roll.current == previous) // the whole new image after the last frame
+                    return;
+                const QImage& expected = model.Frame(roll.current, roll.current - previous);
+                previous = roll.current;
+                ++checked;
+                for (int y = 0; y < kHeight; ++y)
+                    for (int x = 0; x < kWidth; ++x) {
+                        if (expected.pixel(x, y) == RollModel::kUnknown)
+                            continue;
+                        ASSERT_EQ(Pixel(display.last->screen, x, y), expected.pixel(x, y))
+                            << "direction " << d << (unroll ? " unrolled" : " rolled up") << ", frame "
+                            << roll.current << ", pixel " << x << ", " << y;
+                    }
+            };
+            ASSERT_TRUE(roll.Prepare(&target, Rect(0, 0, kWidth, kHeight)));
+            roll.Execute();
+            EXPECT_EQ(checked, model.Frames() - 1) << d << unroll;
+            target.hide();
+        }
+}
