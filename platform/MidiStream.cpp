@@ -209,23 +209,49 @@ std::string SoundFontPath() {
 
 namespace {
 
-// The threads that load SoundFonts. The program may end while one still reads its file: the
-// process waits for it, so that no loader runs while the libraries it uses are torn down.
+// The threads that load SoundFonts. Each is joined once its load is done, at the next load or
+// release, so that going in and out of the Music levels keeps no thread per visit. The program
+// may end while one still reads its file: the process waits for it, so that no loader runs while
+// the libraries it uses are torn down.
 class LoaderThreads {
 public:
     ~LoaderThreads() {
         std::lock_guard lock(mutex_);
-        for (std::thread& thread : threads_)
-            thread.join();
+        for (Loader& loader : loaders_)
+            loader.thread.join();
     }
-    void Add(std::thread thread) {
+    void Start(std::function<void()> job) {
         std::lock_guard lock(mutex_);
-        threads_.push_back(std::move(thread));
+        JoinFinished();
+        auto finished = std::make_shared<std::atomic<bool>>(false);
+        loaders_.push_back({std::thread([job = std::move(job), finished] {
+                                job();
+                                finished->store(true);
+                            }),
+                            finished});
+    }
+    void Reap() {
+        std::lock_guard lock(mutex_);
+        JoinFinished();
     }
 
 private:
+    struct Loader {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> finished;
+    };
+
+    void JoinFinished() {
+        std::erase_if(loaders_, [](Loader& loader) {
+            if (!loader.finished->load())
+                return false;
+            loader.thread.join();
+            return true;
+        });
+    }
+
     std::mutex mutex_;
-    std::vector<std::thread> threads_;
+    std::vector<Loader> loaders_;
 };
 
 // Made after the audio output, so that it goes before the output at exit.
@@ -248,7 +274,7 @@ public:
 
     static std::shared_ptr<SoundFontLoad> Start(const std::string& path) {
         auto load = std::make_shared<SoundFontLoad>(path);
-        Loaders().Add(std::thread([load] { load->Run(); }));
+        Loaders().Start([load] { load->Run(); });
         return load;
     }
 
@@ -651,6 +677,7 @@ private:
         // Off the render path now: the synthesizer is freed with the last reference to its load.
         active_.reset();
         load_.reset();
+        Loaders().Reap();
         malloc_trim(0);
     }
 

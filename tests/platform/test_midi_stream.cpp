@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -181,6 +183,36 @@ TEST_F(MidiStreamTest, ReleasedSynthesizerComesBackWithTheSameSound) {
     const std::vector<float> again = playNote(false);
     EXPECT_GT(Rms(first, 11025, 22050), 0.02);
     EXPECT_EQ(again, first);
+}
+
+// The process's address space in bytes: a loader thread never joined keeps its whole stack.
+std::int64_t AddressSpace() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmSize:"))
+            return line.mid(7).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+// Going in and out of the Music levels reloads the SoundFont each time, on a thread of its own;
+// a finished loader is joined, so the visits leave no stack behind.
+TEST_F(MidiStreamTest, ReloadsLeaveNoLoaderThreadBehind) {
+    rlimit stack{};
+    ASSERT_EQ(getrlimit(RLIMIT_STACK, &stack), 0);
+    const std::int64_t stackSize = stack.rlim_cur == RLIM_INFINITY ? 2 << 20 : std::int64_t(stack.rlim_cur);
+    const auto visit = [this] {
+        ReleaseMidi();
+        Open();
+        Close();
+    };
+    visit();
+    const std::int64_t before = AddressSpace();
+    for (int round = 0; round < 6; ++round)
+        visit();
+    ReleaseMidi();
+    EXPECT_LT(AddressSpace() - before, 2 * stackSize);
 }
 
 TEST_F(MidiStreamTest, PianoVolumeReachesTheNotesAndTheVoiceVolumeLeavesThem) {
