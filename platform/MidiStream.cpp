@@ -220,15 +220,12 @@ public:
         for (Loader& loader : loaders_)
             loader.thread.join();
     }
-    void Start(std::function<void()> job) {
+    // Runs `job` on a thread of its own; `done` tells, from any thread, that the job's work is
+    // over, so that joining its thread waits at most for the thread's own end.
+    void Start(std::function<void()> job, std::function<bool()> done) {
         std::lock_guard lock(mutex_);
         JoinFinished();
-        auto finished = std::make_shared<std::atomic<bool>>(false);
-        loaders_.push_back({std::thread([job = std::move(job), finished] {
-                                job();
-                                finished->store(true);
-                            }),
-                            finished});
+        loaders_.push_back({std::thread(std::move(job)), std::move(done)});
     }
     void Reap() {
         std::lock_guard lock(mutex_);
@@ -238,12 +235,12 @@ public:
 private:
     struct Loader {
         std::thread thread;
-        std::shared_ptr<std::atomic<bool>> finished;
+        std::function<bool()> done;
     };
 
     void JoinFinished() {
         std::erase_if(loaders_, [](Loader& loader) {
-            if (!loader.finished->load())
+            if (!loader.done())
                 return false;
             loader.thread.join();
             return true;
@@ -274,7 +271,11 @@ public:
 
     static std::shared_ptr<SoundFontLoad> Start(const std::string& path) {
         auto load = std::make_shared<SoundFontLoad>(path);
-        Loaders().Start([load] { load->Run(); });
+        Loaders().Start([load] { load->Run(); },
+                        [weak = std::weak_ptr(load)] {
+                            const auto alive = weak.lock();
+                            return !alive || alive->Done();
+                        });
         return load;
     }
 
@@ -283,6 +284,10 @@ public:
         std::unique_lock lock(mutex_);
         done_changed_.wait_for(lock, limit, [this] { return done_; });
         return synth_;
+    }
+    bool Done() {
+        std::lock_guard lock(mutex_);
+        return done_;
     }
     bool Failed() {
         std::lock_guard lock(mutex_);
