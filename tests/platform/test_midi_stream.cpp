@@ -215,6 +215,35 @@ TEST_F(MidiStreamTest, ReloadsLeaveNoLoaderThreadBehind) {
     EXPECT_LT(AddressSpace() - before, 2 * stackSize);
 }
 
+// The levels' synthesizer holds the piano alone: its notes are those of the whole SoundFont,
+// sample for sample; a stream that asks for another instrument or the drums gets the whole set.
+TEST_F(MidiStreamTest, PianoAloneSoundsLikeTheWholeSoundFontAndOtherPresetsStillPlay) {
+    const auto play = [this](std::vector<unsigned> messages) {
+        ReleaseMidi();
+        words.clear();
+        Open();
+        for (const unsigned message : messages)
+            Add(message >> 24, message & 0xFFFFFF);
+        EXPECT_EQ(Queue(), MMSYSERR_NOERROR);
+        Start();
+        const std::vector<float> left = Render(3 * 44100);
+        Close();
+        RenderUntilSilent();
+        return left;
+    };
+    std::vector<unsigned> notes = {ShortMsg(0xC0, 0)};
+    for (const unsigned key : {64u, 65u, 67u, 69u, 71u, 72u, 74u})
+        notes.insert(notes.end(), {ShortMsg(0x90, key, 127), 25u << 24 | ShortMsg(0x90, key, 0)});
+    const std::vector<float> piano = play(notes);
+    notes.insert(notes.begin(), ShortMsg(0xC1, 1));
+    const std::vector<float> whole = play(notes);
+    EXPECT_GT(Rms(piano, 0, 2 * 44100), 0.02);
+    EXPECT_EQ(whole, piano);
+
+    const std::vector<float> drums = play({ShortMsg(0x99, 38, 127), 25u << 24 | ShortMsg(0x99, 38, 0)});
+    EXPECT_GT(Rms(drums, 0, 11025), 0.01);
+}
+
 TEST_F(MidiStreamTest, PianoVolumeReachesTheNotesAndTheVoiceVolumeLeavesThem) {
     SetSoundVolume(TSoundKind::Voice, 0.0f);
     SetSoundVolume(TSoundKind::Piano, 0.0f);
