@@ -579,10 +579,15 @@ public:
             playing_ = nullptr;
             notifications_.PushFromUi(MM_MOM_CLOSE, stream, nullptr);
         });
-        if (result == MMSYSERR_NOERROR)
-            open_ = nullptr; // freed once its close notification has gone out
-        if (releaseWanted_ && !open_)
+        if (result != MMSYSERR_NOERROR)
+            return result;
+        open_ = nullptr; // freed once its close notification has gone out
+        if (releaseWanted_)
             ReleaseNow();
+        else
+            // A note has been asked for and played: the window's roll and the SoundFont's load
+            // before it left megabytes of freed pages, which the process would otherwise keep.
+            malloc_trim(0);
         return result;
     }
 
