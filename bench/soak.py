@@ -73,11 +73,17 @@ def wait_asked(window, top_bar, previous_top):
     return window.wait_stable(settle=0.15)
 
 
-def play(level):
-    """One level from its button on the main menu to the reward's end, answered as soon as each
-    question stands (a music question once its note has sounded for a second)."""
+def open_level(level):
+    """Presses the level's button on the main menu; returns its window."""
+    return level.open_level(getattr(level, "CATEGORY", None) or "Music", level.LEVEL, level.TITLE)
+
+
+def play(level, window=None):
+    """One level from its button on the main menu (or from its `window`, already opened) to the
+    reward's end, answered as soon as each question stands (a music question once its note has
+    sounded for a second)."""
     session = level.session
-    window = level.open_level(getattr(level, "CATEGORY", None) or "Music", level.LEVEL, level.TITLE)
+    window = window or open_level(level)
     music = hasattr(level, "NOTES")
     top_bar = STAFF_TOP_BAR if music else TOP_BAR
     questions = level.NOTES if music else level.QUESTIONS

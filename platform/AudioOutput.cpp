@@ -57,7 +57,7 @@ bool AudioOutput::IsOffline() const {
 
 bool AudioOutput::IsAvailable() const {
     const std::lock_guard lock(deviceMutex_);
-    return offline_ || device_ != 0 || suspended_;
+    return offline_ || device_ != 0 || (suspended_ && !reopenFailed_);
 }
 
 bool AudioOutput::IsSuspended() const {
@@ -65,10 +65,13 @@ bool AudioOutput::IsSuspended() const {
     return suspended_;
 }
 
+// A device that cannot be had again just now (a sound server restarting, a card taken by another
+// program) stays suspended: this sound is silent, and the next one asks for the device again.
 void AudioOutput::Resume() {
     if (suspended_) {
-        suspended_ = false;
         device_ = OpenDevice();
+        suspended_ = device_ == 0;
+        reopenFailed_ = suspended_;
         if (device_ != 0)
             sdl::SDL_PauseAudioDevice(device_, 0);
     }
@@ -146,6 +149,7 @@ void AudioOutput::Close() {
         device_ = 0;
     }
     suspended_ = false;
+    reopenFailed_ = false;
     QuitAudio();
 }
 

@@ -44,7 +44,8 @@ public:
     // Tests: never open a device; the mix is produced only by RenderOffline.
     void UseOffline();
     bool IsOffline() const;
-    // True when sound can be produced: offline, or a device (real or dummy) is open.
+    // True when sound can be produced: offline, or a device (real or dummy) is open or suspended
+    // and not refused at its last reopening.
     bool IsAvailable() const;
     bool IsSuspended() const;
 
@@ -108,6 +109,7 @@ private:
     std::uint32_t device_ = 0;
     QPointer<QTimer> suspendTimer_; // used on the application's thread only
     bool suspended_ = false;
+    bool reopenFailed_ = false;
     bool tried_ = false;
     bool audioInitialised_ = false;
     bool offline_ = false;

@@ -3,8 +3,10 @@
 #include "platform/Volume.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/SoundFontSubset.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -15,6 +17,7 @@
 #include <fluidsynth.h>
 #include <malloc.h>
 #include <sys/eventfd.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -48,6 +51,7 @@ constexpr std::int64_t QuietFrames = 2 * AudioOutput::SampleRate;
 constexpr int DefaultTimeDivision = 96;
 constexpr unsigned DefaultTempo = 500000;
 constexpr int Channels = 16;
+constexpr int PercussionChannel = 9;
 constexpr int Polyphony = 64;
 
 // FluidSynth is opened when the synthesizer is first needed instead of being linked: the
@@ -196,6 +200,38 @@ bool Loadable(const std::string& path) {
     return info.isFile() && info.isReadable();
 }
 
+// True when a buffer plays more than the piano of bank 0, program 0 on a melodic channel: another
+// program, another bank, or the drum kit.
+bool NeedsOtherPresets(const MIDIHDR& header) {
+    if (header.dwBytesRecorded > header.dwBufferLength || !header.lpData)
+        return false;
+    Record record;
+    for (unsigned offset = 0; ReadRecord(header, offset, record); offset += record.size) {
+        const unsigned kind = MEVT_EVENTTYPE(record.event) & ~(MEVT_F_CALLBACK >> 24);
+        const std::uint32_t msg = MEVT_EVENTPARM(record.event);
+        const int status = msg & 0xFF, data1 = (msg >> 8) & 0x7F, data2 = (msg >> 16) & 0x7F;
+        const bool drums = (status & 0x0F) == PercussionChannel;
+        if (kind != MEVT_SHORTMSG)
+            continue;
+        if (((status & 0xF0) == 0xC0 && (drums || data1 != 0)) ||
+            ((status & 0xF0) == 0x90 && drums && data2 > 0) ||
+            ((status & 0xF0) == 0xB0 && (data1 == 0 || data1 == 32) && data2 != 0))
+            return true;
+    }
+    return false;
+}
+
+// The piano out of the SoundFont at `path`, as a SoundFont of its own; empty when it cannot be cut.
+std::string PianoSubset(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const auto read = [&file](std::uint64_t offset, std::size_t size, char* out) {
+        return file.seek(qint64(offset)) && file.read(out, qint64(size)) == qint64(size);
+    };
+    return SoundFontSubset(read, std::uint64_t(file.size()), 0, 0);
+}
+
 } // namespace
 
 std::string SoundFontPath() {
@@ -209,23 +245,46 @@ std::string SoundFontPath() {
 
 namespace {
 
-// The threads that load SoundFonts. The program may end while one still reads its file: the
-// process waits for it, so that no loader runs while the libraries it uses are torn down.
+// The threads that load SoundFonts. Each is joined once its load is done, at the next load or
+// release, so that going in and out of the Music levels keeps no thread per visit. The program
+// may end while one still reads its file: the process waits for it, so that no loader runs while
+// the libraries it uses are torn down.
 class LoaderThreads {
 public:
     ~LoaderThreads() {
         std::lock_guard lock(mutex_);
-        for (std::thread& thread : threads_)
-            thread.join();
+        for (Loader& loader : loaders_)
+            loader.thread.join();
     }
-    void Add(std::thread thread) {
+    // Runs `job` on a thread of its own; `done` tells, from any thread, that the job's work is
+    // over, so that joining its thread waits at most for the thread's own end.
+    void Start(std::function<void()> job, std::function<bool()> done) {
         std::lock_guard lock(mutex_);
-        threads_.push_back(std::move(thread));
+        JoinFinished();
+        loaders_.push_back({std::thread(std::move(job)), std::move(done)});
+    }
+    void Reap() {
+        std::lock_guard lock(mutex_);
+        JoinFinished();
     }
 
 private:
+    struct Loader {
+        std::thread thread;
+        std::function<bool()> done;
+    };
+
+    void JoinFinished() {
+        std::erase_if(loaders_, [](Loader& loader) {
+            if (!loader.done())
+                return false;
+            loader.thread.join();
+            return true;
+        });
+    }
+
     std::mutex mutex_;
-    std::vector<std::thread> threads_;
+    std::vector<Loader> loaders_;
 };
 
 // Made after the audio output, so that it goes before the output at exit.
@@ -235,20 +294,27 @@ LoaderThreads& Loaders() {
     return threads;
 }
 
-// A synthesizer with one SoundFont, built on a background thread.
+// A synthesizer with one SoundFont, built on a background thread: with only its piano, which is
+// all the levels play, or `whole`.
 class SoundFontLoad {
 public:
-    explicit SoundFontLoad(std::string fontPath) : path(std::move(fontPath)) {}
+    SoundFontLoad(std::string fontPath, bool wholeFont) : path(std::move(fontPath)), whole(wholeFont) {}
     ~SoundFontLoad() {
         if (synth_)
             delete_fluid_synth(synth_);
         if (settings_)
             delete_fluid_settings(settings_);
+        if (pianoFile_ >= 0)
+            ::close(pianoFile_);
     }
 
-    static std::shared_ptr<SoundFontLoad> Start(const std::string& path) {
-        auto load = std::make_shared<SoundFontLoad>(path);
-        Loaders().Add(std::thread([load] { load->Run(); }));
+    static std::shared_ptr<SoundFontLoad> Start(const std::string& path, bool whole) {
+        auto load = std::make_shared<SoundFontLoad>(path, whole);
+        Loaders().Start([load] { load->Run(); },
+                        [weak = std::weak_ptr(load)] {
+                            const auto alive = weak.lock();
+                            return !alive || alive->Done();
+                        });
         return load;
     }
 
@@ -258,12 +324,17 @@ public:
         done_changed_.wait_for(lock, limit, [this] { return done_; });
         return synth_;
     }
+    bool Done() {
+        std::lock_guard lock(mutex_);
+        return done_;
+    }
     bool Failed() {
         std::lock_guard lock(mutex_);
         return done_ && !synth_;
     }
 
     const std::string path;
+    const bool whole;
 
 private:
     void Run() {
@@ -278,24 +349,39 @@ private:
 
     fluid_synth_t* NewSynth(fluid_settings_t*& settings) {
         LoadOnThisThreadOnly();
+        const std::string piano = whole ? std::string() : PianoSubset(path);
         settings = new_fluid_settings();
         fluid_settings_setnum(settings, "synth.sample-rate", AudioOutput::SampleRate);
         fluid_settings_setnum(settings, "synth.gain", SynthGain);
         // Every call is serialised by the output lock already.
         fluid_settings_setint(settings, "synth.threadsafe-api", 0);
-        // Only the samples of the instruments selected on a channel are read into memory: the
-        // piano and the drum kit of the program reset, a few megabytes of the whole font.
-        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        // Of the whole font, only the samples of the instruments selected on a channel are read into
+        // memory: the piano and the drum kit of the program reset. The piano's own font is all piano.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", piano.empty() ? 1 : 0);
         // Far more voices than one note and its release need; the default 256 cost 2 MB.
         fluid_settings_setint(settings, "synth.polyphony", Polyphony);
         fluid_synth_t* synth = new_fluid_synth(settings);
-        if (synth && fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED) {
+        if (synth && (piano.empty() ? fluid_synth_sfload(synth, path.c_str(), 1) : LoadPiano(synth, piano)) ==
+                         FLUID_FAILED) {
             delete_fluid_synth(synth);
             synth = nullptr;
         }
         // Reading the font leaves megabytes of freed scratch memory behind.
         malloc_trim(0);
         return synth;
+    }
+
+    // FluidSynth reads a file by its name: the piano's font is handed over as an anonymous file,
+    // emptied once read. The file stays open as long as the synthesizer, so that its name, which
+    // FluidSynth's sample cache goes by, cannot stand for another font meanwhile.
+    int LoadPiano(fluid_synth_t* synth, const std::string& font) {
+        pianoFile_ = memfd_create("piano.sf2", MFD_CLOEXEC);
+        if (pianoFile_ < 0 || ::write(pianoFile_, font.data(), font.size()) != ssize_t(font.size()))
+            return FLUID_FAILED;
+        const std::string name = "/proc/self/fd/" + std::to_string(pianoFile_);
+        const int result = fluid_synth_sfload(synth, name.c_str(), 1);
+        [[maybe_unused]] const int emptied = ftruncate(pianoFile_, 0);
+        return result;
     }
 
     // FluidSynth reads the samples in an OpenMP parallel region. One thread loads as fast here and
@@ -311,6 +397,7 @@ private:
     bool done_ = false;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
+    int pianoFile_ = -1;
 };
 
 template <class T, std::size_t N> class SpscRing {
@@ -428,12 +515,16 @@ public:
     }
     bool ValidId(unsigned id) { return (id == 0 || id == MIDI_MAPPER) && Available(); }
 
-    void StartLoad() {
+    // The piano alone, unless a stream has asked for more (`whole`) since the last release.
+    void StartLoad(bool whole = false) {
         releaseWanted_ = false;
         const std::string path = SoundFontPath();
-        if (load_ && load_->path == path)
+        const auto serves = [&](const std::shared_ptr<SoundFontLoad>& load) {
+            return load && load->path == path && (load->whole || !whole);
+        };
+        if (serves(load_))
             return;
-        load_ = active_ && active_->path == path ? active_ : SoundFontLoad::Start(path);
+        load_ = serves(active_) ? active_ : SoundFontLoad::Start(path, whole);
     }
 
     MMRESULT OpenOut(HMIDIOUT* handle, unsigned id) {
@@ -488,10 +579,15 @@ public:
             playing_ = nullptr;
             notifications_.PushFromUi(MM_MOM_CLOSE, stream, nullptr);
         });
-        if (result == MMSYSERR_NOERROR)
-            open_ = nullptr; // freed once its close notification has gone out
-        if (releaseWanted_ && !open_)
+        if (result != MMSYSERR_NOERROR)
+            return result;
+        open_ = nullptr; // freed once its close notification has gone out
+        if (releaseWanted_)
             ReleaseNow();
+        else
+            // A note has been asked for and played: the window's roll and the SoundFont's load
+            // before it left megabytes of freed pages, which the process would otherwise keep.
+            malloc_trim(0);
         return result;
     }
 
@@ -549,6 +645,9 @@ public:
     }
 
     MMRESULT Out(MidiStreamHandle& stream, MIDIHDR* header) {
+        // The piano plays on when the whole set cannot be had.
+        if (active_ && !active_->whole && NeedsOtherPresets(*header))
+            UseSynth(true);
         MMRESULT result = MMSYSERR_NOERROR;
         Locked([&] {
             if (!(header->dwFlags & MHDR_PREPARED))
@@ -651,12 +750,13 @@ private:
         // Off the render path now: the synthesizer is freed with the last reference to its load.
         active_.reset();
         load_.reset();
+        Loaders().Reap();
         malloc_trim(0);
     }
 
     // Waits for the SoundFont of the current path and puts its synthesizer on the output.
-    MMRESULT UseSynth() {
-        StartLoad();
+    MMRESULT UseSynth(bool whole = false) {
+        StartLoad(whole);
         fluid_synth_t* synth = load_->Wait(std::chrono::duration_cast<std::chrono::milliseconds>(LoadLimit));
         if (!synth)
             return load_->Failed() ? MMSYSERR_BADDEVICEID : MMSYSERR_ERROR;

@@ -245,4 +245,27 @@ TEST(AudioOutputDeathTest, UnusableDriverFallsBackToASilentDeviceThatKeepsTime) 
         testing::ExitedWithCode(0), "");
 }
 
+// A device refused when the output comes back from suspension (SDL's disk driver cannot create its
+// file) leaves this sound silent; the next sound opens it again.
+TEST(AudioOutputDeathTest, DeviceRefusedOnResumingIsAskedForAgainByTheNextSound) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    DeviceRun run("disk");
+    EXPECT_EXIT(
+        {
+            AudioOutput& output = AudioOutput::Instance();
+            output.Open();
+            output.Suspend();
+            qputenv("SDL_DISKAUDIOFILE", "/nonexistent/out.raw");
+            output.Open();
+            const bool silent = !output.IsAvailable();
+            qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(run.RawFile()));
+            output.Open();
+            const std::int64_t resumed = output.FramesRendered();
+            std::exit(silent && output.IsAvailable() && !output.IsSuspended() && DeviceRenders(resumed + 4096)
+                          ? 0
+                          : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 } // namespace

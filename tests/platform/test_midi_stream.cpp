@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -181,6 +183,65 @@ TEST_F(MidiStreamTest, ReleasedSynthesizerComesBackWithTheSameSound) {
     const std::vector<float> again = playNote(false);
     EXPECT_GT(Rms(first, 11025, 22050), 0.02);
     EXPECT_EQ(again, first);
+}
+
+// The process's address space in bytes: a loader thread never joined keeps its whole stack.
+std::int64_t AddressSpace() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmSize:"))
+            return line.mid(7).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+// Going in and out of the Music levels reloads the SoundFont each time, on a thread of its own;
+// a finished loader is joined, so the visits leave no stack behind.
+TEST_F(MidiStreamTest, ReloadsLeaveNoLoaderThreadBehind) {
+    rlimit stack{};
+    ASSERT_EQ(getrlimit(RLIMIT_STACK, &stack), 0);
+    const std::int64_t stackSize = stack.rlim_cur == RLIM_INFINITY ? 2 << 20 : std::int64_t(stack.rlim_cur);
+    const auto visit = [this] {
+        ReleaseMidi();
+        Open();
+        Close();
+    };
+    visit();
+    const std::int64_t before = AddressSpace();
+    for (int round = 0; round < 6; ++round)
+        visit();
+    ReleaseMidi();
+    EXPECT_LT(AddressSpace() - before, 2 * stackSize);
+}
+
+// The levels' synthesizer holds the piano alone: its notes are those of the whole SoundFont,
+// sample for sample; a stream that asks for another instrument or the drums gets the whole set.
+TEST_F(MidiStreamTest, PianoAloneSoundsLikeTheWholeSoundFontAndOtherPresetsStillPlay) {
+    const auto play = [this](std::vector<unsigned> messages) {
+        ReleaseMidi();
+        words.clear();
+        Open();
+        for (const unsigned message : messages)
+            Add(message >> 24, message & 0xFFFFFF);
+        EXPECT_EQ(Queue(), MMSYSERR_NOERROR);
+        Start();
+        const std::vector<float> left = Render(3 * 44100);
+        Close();
+        RenderUntilSilent();
+        return left;
+    };
+    std::vector<unsigned> notes = {ShortMsg(0xC0, 0)};
+    for (const unsigned key : {64u, 65u, 67u, 69u, 71u, 72u, 74u})
+        notes.insert(notes.end(), {ShortMsg(0x90, key, 127), 25u << 24 | ShortMsg(0x90, key, 0)});
+    const std::vector<float> piano = play(notes);
+    notes.insert(notes.begin(), ShortMsg(0xC1, 1));
+    const std::vector<float> whole = play(notes);
+    EXPECT_GT(Rms(piano, 0, 2 * 44100), 0.02);
+    EXPECT_EQ(whole, piano);
+
+    const std::vector<float> drums = play({ShortMsg(0x99, 38, 127), 25u << 24 | ShortMsg(0x99, 38, 0)});
+    EXPECT_GT(Rms(drums, 0, 11025), 0.01);
 }
 
 TEST_F(MidiStreamTest, PianoVolumeReachesTheNotesAndTheVoiceVolumeLeavesThem) {
