@@ -69,9 +69,9 @@ double Decibels(double power) {
 }
 
 // Quieter than this everywhere (a 10 ms frame's level, dBFS) is no voice at all.
-constexpr double SilentBelow = -45.0;
+constexpr double SilentBelow = -55.0;
 // Trimmed where quieter than this below the loudest frame, or than the floor, whichever is higher.
-constexpr double TrimBelowLoudest = -40.0, TrimFloor = -55.0;
+constexpr double TrimBelowLoudest = -40.0, TrimFloor = -62.0;
 constexpr double LeadIn = 0.008, Tail = 0.12, FadeOut = 0.06;
 constexpr float PeakCeiling = 0.84f; // -1.5 dBFS
 
