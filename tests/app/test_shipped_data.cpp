@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/uVoices.h"
 #include "platform/Voices.h"
 #include "program_fixture.h"
 
@@ -43,4 +44,21 @@ TEST(ShippedData, EveryWindowComesFromItsLayout) {
     for (const char* caption : captions)
         EXPECT_TRUE(found.contains(QString::fromLatin1(caption))) << caption;
     EXPECT_EQ(found.count(QStringLiteral("Shapes: Circle-Triangle")), 2);
+}
+
+// The parent's voice window lists every prompt of every language with its words, in the order
+// the levels use their names.
+TEST(ShippedData, EveryLanguageHasTheWordsOfEveryPrompt) {
+    const QStringList names{"black",  "white", "blue", "red", "yellow", "green", "circle", "triangle",
+                            "square", "C",     "D",    "E",   "F",      "G",     "A",      "B"};
+    for (const QString& language : VoiceLanguages()) {
+        const auto prompts = TfrmVoices::Prompts(language);
+        QStringList found;
+        for (const auto& [name, words] : prompts) {
+            found << name;
+            EXPECT_FALSE(words.trimmed().isEmpty()) << language.toStdString() << " " << name.toStdString();
+        }
+        EXPECT_EQ(found, names) << language.toStdString();
+    }
+    EXPECT_TRUE(TfrmVoices::Prompts("xx").isEmpty());
 }
