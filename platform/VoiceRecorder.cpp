@@ -108,7 +108,11 @@ double IntegratedLoudness(const std::vector<float>& samples, int rate) {
     return count ? ToLufs(gated / count) : none;
 }
 
-TPreparedVoice PrepareVoice(const std::vector<float>& samples, int rate) {
+TPreparedVoice PrepareVoice(const std::vector<float>& captured, int rate) {
+    // What a device hands over is taken as it comes: anything not a sample counts as quiet.
+    std::vector<float> samples(captured.size());
+    std::transform(captured.begin(), captured.end(), samples.begin(),
+                   [](float v) { return std::isfinite(v) ? std::clamp(v, -1.0f, 1.0f) : 0.0f; });
     int frame = 1;
     const std::vector<double> powers = FramePowers(samples, rate, frame);
     const auto loudest = std::max_element(powers.begin(), powers.end());
@@ -118,9 +122,9 @@ TPreparedVoice PrepareVoice(const std::vector<float>& samples, int rate) {
                                "then speak close to it.")};
     const double threshold = std::max(Decibels(*loudest) + TrimBelowLoudest, TrimFloor);
     std::size_t first = 0, last = powers.size() - 1;
-    while (Decibels(powers[first]) < threshold)
+    while (first < last && Decibels(powers[first]) < threshold)
         ++first;
-    while (Decibels(powers[last]) < threshold)
+    while (last > first && Decibels(powers[last]) < threshold)
         --last;
     const std::size_t start =
         first * std::size_t(frame) - std::min(first * std::size_t(frame), std::size_t(LeadIn * rate));

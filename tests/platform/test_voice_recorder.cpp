@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -74,7 +75,11 @@ TEST(VoiceRecording, IsLimitedToAFewSecondsAndKeptBelowClipping) {
 }
 
 TEST(VoiceRecording, NothingHeardIsRefusedWithAReason) {
-    const std::vector<float> cases[] = {{}, std::vector<float>(Rate * 2, 0.0f), Capture(1.0, 0.0, -100, -60)};
+    const std::vector<float> cases[] = {{},
+                                        std::vector<float>(Rate * 2, 0.0f),
+                                        Capture(1.0, 0.0, -100, -60),
+                                        std::vector<float>(Rate, std::numeric_limits<float>::quiet_NaN()),
+                                        std::vector<float>(Rate / 200, 1.0f)};
     for (const auto& capture : cases) {
         const TPreparedVoice voice = PrepareVoice(capture, Rate);
         EXPECT_TRUE(voice.samples.empty());
