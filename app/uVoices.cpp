@@ -58,6 +58,7 @@ QVector<QPair<QString, QString>> TfrmVoices::Prompts(const QString& language) {
 
 TfrmVoices::TfrmVoices(QObject* owner) : TForm(owner), language_(VoiceLanguage()) {
     SetCaption(QStringLiteral("Tovimar Plumkin: Record the Voice"));
+    SetPosition(fw::poScreenCenter);
     Build();
     ShowRows();
 }
