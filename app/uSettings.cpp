@@ -2,6 +2,7 @@
 #include "app/uSettings.h"
 #include "app/Backdrop.h"
 #include "app/Settings.h"
+#include "app/uVoices.h"
 #include "controls/RzPanel.h"
 #include "controls/RzRadChk.h"
 #include "controls/XiButton.h"
@@ -20,6 +21,7 @@ TfrmSettings::TfrmSettings(QObject* owner) : TForm(owner) {
     Bind(trkPianoVolume, "trkPianoVolume");
     Bind(chkMuted, "chkMuted");
     Bind(pnlBottom, "pnlBottom");
+    Bind(btnRecordVoice, "btnRecordVoice");
     Bind(btnClose, "btnClose");
     trkVoiceVolume->SetMax(TParentSettings::MaxVolume);
     trkPianoVolume->SetMax(TParentSettings::MaxVolume);
@@ -63,6 +65,17 @@ void TfrmSettings::trkPianoVolumeChange(TObject*) {
 void TfrmSettings::chkMutedClick(TObject*) {
     if (!showing_)
         Settings().Update([this](TParentSettings& s) { s.Muted = chkMuted->Checked(); });
+}
+
+TfrmSettings::~TfrmSettings() = default;
+
+// Made afresh each time it opens, for the language the game speaks now.
+void TfrmSettings::btnRecordVoiceClick(TObject*) {
+    if (!voices_ || !voices_->isVisible()) {
+        voices_ = std::make_unique<TfrmVoices>(nullptr);
+        voices_->SetIcon(windowIcon());
+    }
+    voices_->Show();
 }
 
 void TfrmSettings::btnCloseClick(TObject*) {

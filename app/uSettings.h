@@ -6,16 +6,20 @@
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
+#include <memory>
+
 class TRzPanel;
 class TRzCheckBox;
 class TTrackBar;
 class TXiButton;
 class TXiPanel;
+class TfrmVoices;
 
 class TfrmSettings : public TForm {
     Q_OBJECT
 public:
     explicit TfrmSettings(QObject* owner);
+    ~TfrmSettings() override;
 
     TRzPanel* pnlSettings;
     TLabel* lblTitle;
@@ -27,6 +31,7 @@ public:
     TTrackBar* trkPianoVolume;
     TRzCheckBox* chkMuted;
     TXiPanel* pnlBottom;
+    TXiButton* btnRecordVoice;
     TXiButton* btnClose;
 
 public Q_SLOTS:
@@ -35,10 +40,12 @@ public Q_SLOTS:
     void trkVoiceVolumeChange(TObject* Sender);
     void trkPianoVolumeChange(TObject* Sender);
     void chkMutedClick(TObject* Sender);
+    void btnRecordVoiceClick(TObject* Sender);
     void btnCloseClick(TObject* Sender);
 
 private:
     // Shows the stored values (changed elsewhere too: F11 switches full screen).
     void ShowValues();
     bool showing_ = false;
+    std::unique_ptr<TfrmVoices> voices_;
 };

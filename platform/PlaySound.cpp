@@ -5,6 +5,7 @@
 #include "platform/AudioOutput.h"
 #include "platform/DataFolders.h"
 #include "platform/SdlLibrary.h"
+#include "platform/Voices.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -333,7 +334,8 @@ Decoded DecodeFile(const QString& path, const QFileInfo& info) {
 // file that cannot be played is written to the log, once.
 class ClipCache {
 public:
-    ClipPtr Load(const QString& path) {
+    // `more`: another recording stands behind this one, should it be unplayable.
+    ClipPtr Load(const QString& path, bool more = false) {
         const QFileInfo info(path);
         {
             const std::lock_guard guard(mutex_);
@@ -348,7 +350,9 @@ public:
             entries_.insert(path, {decoded.clip, info.size(), info.lastModified()});
         else if (!logged_.contains(path)) {
             logged_.insert(path);
-            WriteLogLine(QStringLiteral("Recording %1 plays as silence: %2").arg(path, decoded.problem));
+            const QString outcome =
+                more ? QStringLiteral("is passed over") : QStringLiteral("plays as silence");
+            WriteLogLine(QStringLiteral("Recording %1 %2: %3").arg(path, outcome, decoded.problem));
         }
         return decoded.clip;
     }
@@ -444,16 +448,55 @@ void StopPreloading() {
     TheSounds().preloader.Stop();
 }
 
-// The game names its recordings like "sounds\clap.wav", relative to wherever it was started; a
-// desktop menu starts it elsewhere, so the program's data folders are tried too.
-QString ResolveSoundFile(QString name) {
+// Names that were looked for everywhere and found nowhere, each written to the log once.
+class MissingNames {
+public:
+    void Report(const QString& name, const QStringList& places) {
+        const std::lock_guard guard(mutex_);
+        if (!names_.contains(name)) {
+            names_.insert(name);
+            WriteLogLine(QStringLiteral("Recording %1 is in none of: %2")
+                             .arg(name, places.join(QStringLiteral(", "))));
+        }
+    }
+
+private:
+    std::mutex mutex_;
+    QSet<QString> names_;
+};
+
+// The game names its recordings like "sounds\clap.wav". The lookup of Voices.h gives the places
+// one may be, in order; every one that exists is returned, so that an unplayable file gives way
+// to the next.
+QStringList ResolveSoundFiles(QString name) {
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (name.isEmpty())
         return {};
     if (QDir::isAbsolutePath(name))
-        return QFileInfo(name).isFile() ? QDir::cleanPath(name) : QString();
-    const QString here = QDir::cleanPath(QDir::currentPath() + QLatin1Char('/') + name);
-    return QFileInfo(here).isFile() ? here : FindProgramDataFile(name);
+        return QFileInfo(name).isFile() ? QStringList{QDir::cleanPath(name)} : QStringList();
+    const QStringList places = SoundPlaces(QDir::cleanPath(name));
+    QStringList found;
+    for (const QString& place : places)
+        if (QFileInfo(place).isFile())
+            found << place;
+    if (found.isEmpty()) {
+        static MissingNames missing;
+        missing.Report(name, places);
+    }
+    return found;
+}
+
+QString ResolveSoundFile(const QString& name) {
+    const QStringList found = ResolveSoundFiles(name);
+    return found.isEmpty() ? QString() : found.first();
+}
+
+ClipPtr LoadFile(const QString& name) {
+    const QStringList found = ResolveSoundFiles(name);
+    for (qsizetype i = 0; i < found.size(); ++i)
+        if (ClipPtr clip = Cache().Load(found[i], i + 1 < found.size()))
+            return clip;
+    return nullptr;
 }
 
 bool IsRiff(const unsigned char* image) {
@@ -493,8 +536,7 @@ ClipPtr Load(const void* sound, unsigned flags) {
         return IsDefaultAlias(text) ? DefaultSound() : nullptr;
     if (flags & SND_MEMORY)
         return LoadImage(sound);
-    const QString path = ResolveSoundFile(QFile::decodeName(text));
-    return path.isEmpty() ? nullptr : Cache().Load(path);
+    return LoadFile(QFile::decodeName(text));
 }
 
 // Blocks until the device has played `play` to its end. Offline nothing plays until a test renders,

@@ -17,7 +17,9 @@ constexpr unsigned SND_SYNC = 0x0000, SND_ASYNC = 0x0001, SND_NODEFAULT = 0x0002
 // Plays `sound` on the process's one voice, cutting off what it plays, and returns true when the
 // requested sound started. A null `sound` stops the voice.
 // - SND_FILENAME: `sound` is a file name; backslashes count as '/', a relative name is looked up in
-//   the current directory, then beside the executable and in its installed data folder.
+//   the places SoundPlaces (Voices.h) gives: the parent's and the language's recordings first, the
+//   program's data folders before the current directory. When one that exists cannot be played,
+//   the next plays; a name found nowhere is written to the log once, with the places looked in.
 // - SND_MEMORY: `sound` is a complete RIFF WAVE image; its length comes from the RIFF header.
 // - SND_RESOURCE: the program has no wave resources. SND_ALIAS: only ".Default" names a sound.
 // - SND_NOSTOP: return false, leaving the voice alone, while it plays something.

@@ -2,13 +2,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the game's seventeen recordings in sounds/: the spoken prompts and note names (Festival
 with the US English HTS voice cmu_us_slt_arctic_hts) and the applause (a small audience of
-clappers, synthesised clap by clap). All are 22050 Hz mono 16-bit PCM WAV files, brought to one
-loudness, each starting within a few milliseconds of its first sample.
+clappers, synthesised clap by clap), and the sixteen spoken ones of every other language in
+sounds/<language>/, from the sentences of sounds/prompts.tsv (Festival where Debian has a voice
+for the language, eSpeak NG otherwise). All are 22050 Hz mono 16-bit PCM WAV files, brought to
+one loudness, each starting within a few milliseconds of its first sample.
 
-Usage: tools/make_sounds.py [repository root]
-       tools/make_sounds.py --check [repository root]   (lengths, onsets, pitch, loudness)
+Usage: tools/make_sounds.py [--language de,fr,...] [repository root]
+       tools/make_sounds.py --check [repository root]
+The check measures every recording of every language (length, onset, pitch, loudness, peak) and
+exits with status 1 when one is missing or breaks a rule.
 
-Needs festival, festvox-us-slt-hts and python3-numpy."""
+Needs festival, festvox-us-slt-hts, festvox-ca-ona-hts, festvox-czech-dita, festvox-suopuhe-lj,
+festvox-italp16k, festvox-ru, espeak-ng and python3-numpy; the check needs only python3-numpy."""
 
 import pathlib
 import subprocess
@@ -33,6 +38,49 @@ LOUDNESS = -20.0
 HEARD_APPLAUSE = 1.5  # seconds: the show transition that ends with the next question
 LEAD_IN = 0.008  # seconds before the first sound
 TAIL = 0.12  # seconds after the last sound, the last of them fading out
+
+# Every recording meets these: its sound starts within MAX_ONSET of the file's start, it ends in
+# quiet, its loudness is within LOUDNESS_TOLERANCE of LOUDNESS and its peak below MAX_PEAK.
+MAX_ONSET = 0.03
+LOUDNESS_TOLERANCE = 0.5
+MAX_PEAK = -1.0
+
+# The voice of each language other than English: Festival's where Debian main has one (the HTS
+# voice for Catalan, unit selection for Russian, diphones for Czech, Finnish and Italian, each
+# clearer than eSpeak's formants), eSpeak NG otherwise. Festival voices read their own 8-bit
+# encodings. `kind`: "recorded" for the natural voices, "computer" for the plainly synthetic ones
+# (platform/Voices.cpp says the same to the settings).
+VOICES = {
+    "de": {"engine": "espeak", "voice": "de", "kind": "computer"},
+    "fr": {"engine": "espeak", "voice": "fr", "kind": "computer"},
+    "es": {"engine": "espeak", "voice": "es", "kind": "computer"},
+    "it": {"engine": "festival", "voice": "lp_diphone", "encoding": "iso-8859-1", "kind": "computer"},
+    "pt": {"engine": "espeak", "voice": "pt", "kind": "computer"},
+    "nl": {"engine": "espeak", "voice": "nl", "kind": "computer"},
+    "pl": {"engine": "espeak", "voice": "pl", "kind": "computer"},
+    "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8", "kind": "recorded"},
+    "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2", "kind": "computer"},
+    "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1", "kind": "computer"},
+    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8", "kind": "recorded"},
+}
+# How much slower than each engine's reading pace: a sentence for a three-year-old, and a note
+# name said slower still, as the English ones are.
+SENTENCE_STRETCH = 1.28
+NAME_STRETCH = 1.55
+ESPEAK_WORDS_PER_MINUTE = 175  # eSpeak's own pace, stretched as above
+ESPEAK_PITCH = 62  # 0-99, 50 its default: a little higher, friendlier
+# Note names spelled as the language says them, since a lone letter is read as anything from an
+# article to a sound.
+SPEAK_AS = {
+    "de": {"C": "Zeh", "D": "Deh", "E": "Eh", "F": "Eff", "G": "Geh", "A": "Ah", "B": "Hah"},
+    "nl": {"C": "See", "D": "Dee", "E": "Ee", "F": "Ef", "G": "Gee", "A": "Aa", "B": "Bee"},
+    "pl": {"C": "Ce", "D": "De", "E": "E", "F": "Ef", "G": "Gie", "A": "A", "B": "Ha"},
+    "cs": {"C": "Cé", "D": "Dé", "E": "É", "F": "Ef", "G": "Gé", "A": "Á", "B": "Há"},
+    # The Italian voice's lexicon fails on a lone "Mi"; the accent gives the same sound.
+    "it": {"E": "Mì"},
+    "fi": {"C": "See", "D": "Dee", "E": "Ee", "F": "Äf", "G": "Gee", "A": "Aa", "B": "Hoo"},
+}
+NOTE_NAMES = ("C", "D", "E", "F", "G", "A", "B")
 
 SPOKEN = {
     "black": "Click the black color.",
@@ -74,6 +122,63 @@ def synthesise(work):
     log = subprocess.run(["festival", "--batch", str(script)], check=True, capture_output=True, text=True)
     if f"(voice {VOICE} method HTS)" not in log.stdout:
         sys.exit(f"festival did not speak with the HTS voice {VOICE}:\n{log.stdout}{log.stderr}")
+    return {name: read_wav(work / (name + ".raw.wav")) for name, _, _ in items}
+
+
+def prompts(root):
+    """The table of what each recording says: {language: {name: text}}."""
+    lines = [line for line in (root / "sounds" / "prompts.tsv").read_text(encoding="utf-8").splitlines()
+             if line and not line.startswith("#")]
+    header = lines[0].split("\t")
+    table = {language: {} for language in header[1:]}
+    for line in lines[1:]:
+        cells = line.split("\t")
+        for language, text in zip(header[1:], cells[1:]):
+            table[language][cells[0]] = text
+    return table
+
+
+def spoken_items(language, texts):
+    """(name, what the engine reads, stretch) for every recording of a language."""
+    items = []
+    for name, text in texts.items():
+        if name in NOTE_NAMES:
+            items.append((name, SPEAK_AS.get(language, {}).get(name, text) + ".", NAME_STRETCH))
+        else:
+            items.append((name, text, SENTENCE_STRETCH))
+    return items
+
+
+def festival_language(voice, items, work):
+    """One Festival run for a language; HTS voices take their pace as a rate, the others as a
+    stretch of every duration. Proves the voice is the one asked for."""
+    hts = voice["voice"].endswith("_hts")
+    lines = [f"(voice_{voice['voice']})", "(print (list 'voice current-voice))"]
+    if hts:
+        lines.append("(set! voice_params hts_engine_params)")
+    for name, text, stretch in items:
+        if hts:
+            lines.append(f"(set! hts_engine_params (append voice_params '((\"-r\" {1 / stretch:.3f}))))")
+        else:
+            lines.append(f"(Parameter.set 'Duration_Stretch {stretch})")
+        lines.append(f"(utt.save.wave (SynthText \"{text}\") \"{work / (name + '.raw.wav')}\" 'riff)")
+    script = work / "speak.scm"
+    script.write_bytes(("\n".join(lines) + "\n").encode(voice["encoding"]))
+    log = subprocess.run(["festival", "--batch", str(script)], check=True, capture_output=True)
+    if f"(voice {voice['voice']})".encode() not in log.stdout:
+        sys.exit(f"festival did not speak with {voice['voice']}:\n{log.stdout!r}{log.stderr!r}")
+
+
+def espeak_language(voice, items, work):
+    for name, text, stretch in items:
+        subprocess.run(["espeak-ng", "-v", voice["voice"], "-s", str(round(ESPEAK_WORDS_PER_MINUTE / stretch)),
+                        "-p", str(ESPEAK_PITCH), "-w", str(work / (name + ".raw.wav")), text], check=True)
+
+
+def synthesise_language(language, texts, work):
+    voice = VOICES[language]
+    items = spoken_items(language, texts)
+    (festival_language if voice["engine"] == "festival" else espeak_language)(voice, items, work)
     return {name: read_wav(work / (name + ".raw.wav")) for name, _, _ in items}
 
 
@@ -169,6 +274,39 @@ def speech(x, rate):
     return to_loudness(tidy(highpass(x, RATE), RATE), RATE)
 
 
+def limit_peaks(x, ceiling=10 ** ((MAX_PEAK - 0.5) / 20)):
+    """Holds every peak below `ceiling` with a gain that dips smoothly around it (5 ms either
+    side), leaving the rest untouched."""
+    need = np.minimum(1.0, ceiling / np.maximum(np.abs(x), 1e-9))
+    half = int(0.005 * RATE)
+    padded = np.pad(need, half, constant_values=1.0)
+    lowest = np.lib.stride_tricks.sliding_window_view(padded, 2 * half + 1).min(axis=1)
+    window = np.hanning(half + 2)[1:-1]
+    gain = np.convolve(np.pad(lowest, half, constant_values=1.0), window / window.sum(), "same")[half:-half]
+    return x * np.minimum(gain, lowest)
+
+
+def speech_in_language(x, rate):
+    """Like speech, for voices that leave clicks, breaths or no room at the ends: levelled first,
+    so the cut follows the same threshold the check measures the onset with; a sound starts where
+    30 ms in a row are heard, so a click before it does not count. Peaks are held below MAX_PEAK."""
+    x = resample(x, rate * BRIGHTER, RATE)
+    x = to_loudness(highpass(np.concatenate([x, np.zeros(int(0.3 * RATE))]), RATE), RATE)
+    levels, n = frame_levels(x, RATE)
+    heard = levels > 10 ** (-50 / 20)
+    run = heard[:-2] & heard[1:-1] & heard[2:]
+    start = max(0, int(np.argmax(run)) * n - int(LEAD_IN * RATE))
+    end = min(len(x), (int(np.nonzero(heard)[0][-1]) + 1) * n + int(TAIL * RATE))
+    x = x[start:end].copy()
+    fade_in = int(0.003 * RATE)
+    x[:fade_in] *= np.linspace(0.0, 1.0, fade_in)
+    fade_out = int(0.06 * RATE)
+    x[-fade_out:] *= np.cos(np.linspace(0.0, np.pi / 2, fade_out)) ** 2
+    for _ in range(3):
+        x = limit_peaks(to_loudness(x, RATE))
+    return x
+
+
 # ---------------------------------------------------------------------------------------------
 # Applause
 
@@ -237,39 +375,99 @@ def pitch(x, rate):
     return float(np.median(found)) if found else 0.0
 
 
-def check(sounds):
-    """One line per recording: length, where the sound starts and ends, pitch, spectral
-    centroid, loudness and peak."""
-    print(f"{'file':10s} {'length':>7s} {'onset':>6s} {'quiet end':>9s} {'f0':>5s} {'centroid':>8s} "
+def measure(path):
+    x, rate = read_wav(path)
+    levels, n = frame_levels(x, rate, 0.005)
+    loud = np.nonzero(levels > 10 ** (-50 / 20))[0]
+    spectrum = np.abs(np.fft.rfft(x))
+    f = np.fft.rfftfreq(len(x), 1.0 / rate)
+    # The applause is levelled over what is heard before the next question cuts it off.
+    heard = x[: int(HEARD_APPLAUSE * rate)] if path.stem == "clap" else x
+    return {
+        "length": len(x) / rate,
+        "onset": loud[0] * n / rate if len(loud) else float("inf"),
+        "quiet end": bool(levels[-int(0.03 * rate / n):].max() < 10 ** (-50 / 20)),
+        "f0": pitch(x, rate),
+        "centroid": float(np.sum(f * spectrum) / np.sum(spectrum)),
+        "LUFS": loudness(heard, rate),
+        "peak": 20 * np.log10(max(np.max(np.abs(x)), 1e-9)),
+    }
+
+
+def problems(m):
+    found = []
+    if m["onset"] > MAX_ONSET:
+        found.append(f"starts after {m['onset'] * 1000:.0f} ms")
+    if not m["quiet end"]:
+        found.append("does not end in quiet")
+    if abs(m["LUFS"] - LOUDNESS) > LOUDNESS_TOLERANCE:
+        found.append(f"loudness {m['LUFS']:.1f} LUFS")
+    if m["peak"] > MAX_PEAK:
+        found.append(f"peak {m['peak']:.1f} dBFS")
+    return found
+
+
+def check(root):
+    """One line per recording of every language: length, onset, whether it ends in quiet, pitch,
+    spectral centroid, loudness and peak; then what is missing or breaks a rule. True when all
+    is well."""
+    table = prompts(root)
+    print(f"{'file':14s} {'length':>7s} {'onset':>6s} {'quiet end':>9s} {'f0':>5s} {'centroid':>8s} "
           f"{'LUFS':>6s} {'peak dBFS':>9s}")
-    for path in sorted(sounds.glob("*.wav")):
-        x, rate = read_wav(path)
-        levels, n = frame_levels(x, rate, 0.005)
-        loud = np.nonzero(levels > 10 ** (-50 / 20))[0]
-        onset = loud[0] * n / rate
-        end_quiet = levels[-int(0.03 * rate / n):].max() < 10 ** (-50 / 20)
-        spectrum = np.abs(np.fft.rfft(x))
-        f = np.fft.rfftfreq(len(x), 1.0 / rate)
-        centroid = float(np.sum(f * spectrum) / np.sum(spectrum))
-        print(f"{path.stem:10s} {len(x) / rate:7.3f} {onset * 1000:4.0f}ms {str(end_quiet):>9s} "
-              f"{pitch(x, rate):5.0f} {centroid:8.0f} {loudness(x, rate):6.1f} "
-              f"{20 * np.log10(np.max(np.abs(x))):9.1f}")
+    failures = []
+    for language, texts in table.items():
+        folder = root / "sounds" if language == "en" else root / "sounds" / language
+        names = list(texts) + (["clap"] if language == "en" else [])
+        for name in names:
+            path = folder / f"{name}.wav"
+            label = f"{language}/{name}"
+            if not path.is_file():
+                failures.append(f"{label}: missing")
+                continue
+            m = measure(path)
+            print(f"{label:14s} {m['length']:7.3f} {m['onset'] * 1000:4.0f}ms {str(m['quiet end']):>9s} "
+                  f"{m['f0']:5.0f} {m['centroid']:8.0f} {m['LUFS']:6.1f} {m['peak']:9.1f}")
+            failures += [f"{label}: {p}" for p in problems(m)]
+    for failure in failures:
+        print(failure, file=sys.stderr)
+    return not failures
 
 
-def main():
-    args = sys.argv[1:]
-    checking = "--check" in args
-    args = [a for a in args if a != "--check"]
-    root = pathlib.Path(args[0] if args else pathlib.Path(__file__).resolve().parent.parent)
+def make_language(root, language, texts):
+    folder = root / "sounds" / language
+    folder.mkdir(parents=True, exist_ok=True)
+    with tempfile.TemporaryDirectory() as temp:
+        for name, (x, rate) in synthesise_language(language, texts, pathlib.Path(temp)).items():
+            write_wav(folder / f"{name}.wav", speech_in_language(x, rate))
+
+
+def make_english(root):
     sounds = root / "sounds"
-    if checking:
-        check(sounds)
-        return
     sounds.mkdir(exist_ok=True)
     with tempfile.TemporaryDirectory() as temp:
         for name, (x, rate) in synthesise(pathlib.Path(temp)).items():
             write_wav(sounds / f"{name}.wav", speech(x, rate))
     write_wav(sounds / "clap.wav", applause())
+
+
+def main():
+    args = sys.argv[1:]
+    checking = "--check" in args
+    languages = None
+    if "--language" in args:
+        at = args.index("--language")
+        languages = args[at + 1].split(",")
+        del args[at:at + 2]
+    args = [a for a in args if a != "--check"]
+    root = pathlib.Path(args[0] if args else pathlib.Path(__file__).resolve().parent.parent)
+    if checking:
+        sys.exit(0 if check(root) else 1)
+    table = prompts(root)
+    for language in languages or table:
+        if language == "en":
+            make_english(root)
+        else:
+            make_language(root, language, table[language])
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 #include "platform/AudioOutput.h"
 #include "platform/MidiStream.h"
 #include "platform/PlaySound.h"
+#include "platform/Voices.h"
 #include "platform/Volume.h"
 #include "tests/platform/core_app.h"
 
@@ -424,6 +425,8 @@ TEST_F(PlaySoundTest, SafeImageCheckMatchesWhatTheVoiceReads) {
             << c.bytes.toHex().left(32).constData();
 }
 
+// The program's own folders come before the current one: a download folder holding a file of the
+// same name is not what the child hears.
 TEST_F(PlaySoundTest, RelativeNamesWithBackslashesResolveInOrder) {
     EnsureCoreApp();
     const QString exeDir = QCoreApplication::applicationDirPath();
@@ -431,9 +434,9 @@ TEST_F(PlaySoundTest, RelativeNamesWithBackslashesResolveInOrder) {
     const QByteArray name = QStringLiteral("%1\\sub\\tone.wav").arg(unique).toUtf8();
     const QString relative = unique + "/sub/tone.wav";
     const QString places[] = {
-        dir.filePath(relative),
         exeDir + "/" + relative,
         QDir::cleanPath(exeDir + "/../share/tovimar-plumkin/" + relative),
+        dir.filePath(relative),
     };
     // Written from the last place to the first: each step finds the earlier place first.
     for (int i = 2; i >= 0; --i) {
@@ -443,6 +446,92 @@ TEST_F(PlaySoundTest, RelativeNamesWithBackslashesResolveInOrder) {
     }
     QDir(exeDir + "/" + unique).removeRecursively();
     QDir(QDir::cleanPath(exeDir + "/../share/tovimar-plumkin/" + unique)).removeRecursively();
+}
+
+// A prompt plays the parent's recording, else the game's one in the child's language, else the
+// English one; an unplayable file gives way to the next and is named in the log once, and a
+// prompt found nowhere is named once with every place looked in.
+class VoiceLookupTest : public PlaySoundTest {
+protected:
+    void SetUp() override {
+        PlaySoundTest::SetUp();
+        ASSERT_TRUE(home.isValid());
+        for (const char* variable : {"XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+            saved.emplace_back(variable, qgetenv(variable));
+            qputenv(variable, QFile::encodeName(home.filePath(variable)));
+        }
+    }
+    void TearDown() override {
+        SetVoiceLanguage({});
+        for (const auto& [variable, value] : saved)
+            value.isNull() ? qunsetenv(variable) : qputenv(variable, value);
+        PlaySoundTest::TearDown();
+    }
+    static bool PlayPrompt(const char* name) {
+        return PlaySoundA(name, nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
+    QStringList LogLines() const {
+        QFile log(home.filePath("XDG_STATE_HOME/tovimar-plumkin/tovimar-plumkin.log"));
+        if (!log.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir home;
+    std::vector<std::pair<const char*, QByteArray>> saved;
+};
+
+TEST_F(VoiceLookupTest, ParentThenLanguageThenEnglish) {
+    EnsureCoreApp();
+    SetVoiceLanguage("de");
+    ASSERT_EQ(VoiceLanguage(), "de");
+    const QString english = Write("sounds/tp-lookup.wav", PcmWav({.seconds = 0.1}));
+    const QString german = Write("sounds/de/tp-lookup.wav", PcmWav({.seconds = 0.2}));
+    const QString parent = ParentVoiceFolder("de") + "/tp-lookup.wav";
+    WriteFile(parent, PcmWav({.seconds = 0.3}));
+    const struct {
+        QString remove; // before playing
+        QString plays;
+    } steps[] = {{"", parent}, {parent, german}, {german, english}};
+    for (const auto& step : steps) {
+        if (!step.remove.isEmpty())
+            QFile::remove(step.remove);
+        ASSERT_TRUE(PlayPrompt("sounds\\tp-lookup.wav")) << step.plays.toStdString();
+        EXPECT_EQ(CurrentVoice().name, step.plays);
+    }
+    // English has no language folder, but a parent's recording still wins.
+    SetVoiceLanguage("en");
+    WriteFile(german, PcmWav({}));
+    WriteFile(ParentVoiceFolder("en") + "/tp-lookup.wav", PcmWav({}));
+    ASSERT_TRUE(PlayPrompt("sounds\\tp-lookup.wav"));
+    EXPECT_EQ(CurrentVoice().name, ParentVoiceFolder("en") + "/tp-lookup.wav");
+    SetVoiceLanguage({});
+    const QString desktop = VoiceLanguage();
+    EXPECT_TRUE(VoiceLanguages().contains(desktop));
+    SetVoiceLanguage("xx");
+    EXPECT_EQ(VoiceLanguage(), desktop);
+}
+
+TEST_F(VoiceLookupTest, BrokenParentRecordingGivesWayAndMissingOnesAreNamedOnce) {
+    EnsureCoreApp();
+    SetVoiceLanguage("fr");
+    const QString builtIn = Write("sounds/fr/tp-broken.wav", PcmWav({}));
+    const QString parent = ParentVoiceFolder("fr") + "/tp-broken.wav";
+    WriteFile(parent, QByteArray(3000, 'x'));
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(PlayPrompt("sounds\\tp-broken.wav"));
+        EXPECT_EQ(CurrentVoice().name, builtIn);
+        EXPECT_FALSE(PlayPrompt("sounds\\tp-nowhere.wav"));
+    }
+    const QStringList lines = LogLines();
+    ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines[0].endsWith(parent + " is passed over: not a RIFF WAVE file"))
+        << lines[0].toStdString();
+    const QString places = ParentVoiceFolder("fr") + "/tp-nowhere.wav, " +
+                           QCoreApplication::applicationDirPath() + "/sounds/fr/tp-nowhere.wav";
+    EXPECT_TRUE(lines[1].contains("Recording sounds/tp-nowhere.wav is in none of: " + places))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(dir.filePath("sounds/tp-nowhere.wav"))) << lines[1].toStdString();
 }
 
 TEST_F(PlaySoundTest, ChangedFileIsDecodedAgain) {
