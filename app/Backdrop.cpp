@@ -54,6 +54,7 @@ void TBackdrop::Switch(bool on) {
             window_->setGeometry(screen->geometry());
         // showFullScreen() would also ask to activate a window that never takes the focus.
         window_->setWindowState(Qt::WindowFullScreen);
+        StayOutOfTaskLists();
         window_->show();
         qApp->installEventFilter(this);
     } else {
@@ -101,6 +102,20 @@ void TBackdrop::Release() {
     window_ = nullptr;
 }
 
+// Not a window of its own to the task bar, the pager or a window switcher. The window manager
+// clears _NET_WM_STATE when the window is withdrawn, and the toolkit adds its full-screen state
+// to what it finds there when it maps it again.
+void TBackdrop::StayOutOfTaskLists() {
+    xcb_connection_t* connection = XConnection();
+    if (!connection)
+        return;
+    const xcb_atom_t states[] = {XAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 XAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window_->winId()),
+                        XAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+}
+
 // The window manager keeps a window in front of the one it belongs to (WM_TRANSIENT_FOR), and a
 // full-screen window above the task bars while one of its own windows has the focus.
 void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
@@ -119,8 +134,10 @@ void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
 }
 
 bool TBackdrop::eventFilter(QObject* watched, QEvent* event) {
-    // A game window about to be mapped for the first time belongs in front too.
-    if (event->type() == QEvent::Show)
+    // The toolkit rewrites WM_TRANSIENT_FOR of a plain window each time it maps it, after the
+    // show event, so the window is put in front again once it has been mapped: every question
+    // of a level maps its window anew.
+    if (event->type() == QEvent::ShowToParent)
         if (auto* form = qobject_cast<TForm*>(watched); form && form->isWindow())
             KeepInFront(form, true);
     return false;

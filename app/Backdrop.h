@@ -33,6 +33,7 @@ protected:
 
 private:
     void KeepInFront(QWidget* window, bool inFront);
+    void StayOutOfTaskLists();
     void Maximize(TForm* level);
 
     QWidget* window_ = nullptr;

@@ -136,6 +136,15 @@ void TElasticForm::SetBkGrndImage(TImage* image) {
         image->SetVisible(false);
 }
 
+void TElasticForm::Loaded() {
+    TComponent::Loaded();
+    QList<TControl*> found;
+    Walk(form_, found);
+    layoutBounds_.clear();
+    for (TControl* control : found)
+        layoutBounds_.emplace_back(control, control->BoundsRect().ToQRect());
+}
+
 QList<TControl*> TElasticForm::ManagedControls() const {
     QList<TControl*> list;
     for (const QPointer<TControl>& control : controls_)
@@ -458,6 +467,18 @@ QRect TElasticForm::StartBounds() const {
     return QRect(screenOrigin_.x() + left, screenOrigin_.y() + top, width, height);
 }
 
+// Aligned and anchored controls follow their parent's size: a form maximized before its first
+// showing has already stretched them, so they are measured where the layout put them. Code
+// may have moved the others, and those keep their place.
+QRect TElasticForm::DesignBounds(const TControl* control) const {
+    const bool followsParent = control->Align() != alNone || control->Anchors() != TAnchors(akLeft | akTop);
+    if (followsParent)
+        for (const auto& [laidOut, bounds] : layoutBounds_)
+            if (laidOut == control)
+                return bounds;
+    return control->BoundsRect().ToQRect();
+}
+
 void TElasticForm::Walk(TWinControl* parent, QList<TControl*>& found) const {
     for (TControl* control : parent->Controls()) {
         if (!control->Name().isEmpty() && !IsPage(control))
@@ -514,10 +535,11 @@ void TElasticForm::CollectControls() {
         controls_.append(e.control);
         TFrame frame;
         frame.Owner = this;
-        frame.Left = e.control->Left();
-        frame.Top = e.control->Top();
-        frame.Width = e.control->Width();
-        frame.Height = e.control->Height();
+        const QRect bounds = DesignBounds(e.control);
+        frame.Left = bounds.left();
+        frame.Top = bounds.top();
+        frame.Width = bounds.width();
+        frame.Height = bounds.height();
         frame.Applied = e.control->BoundsRect().ToQRect();
         frames_.push_back(frame);
     }

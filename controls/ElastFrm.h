@@ -117,6 +117,9 @@ public:
     // The screen's work area, the room a maximized window gets; tests replace it.
     static std::function<QRect()> WorkArea;
 
+    // Notes where the layout put each control, before any resize moves them.
+    void Loaded() override;
+
     // The managed controls in the order they are laid out, once start-up has run.
     QList<TControl*> ManagedControls() const;
 
@@ -138,6 +141,7 @@ private:
     void ScaleToScreen(const QRect& area);
     QRect StartBounds() const;
     void CollectControls();
+    QRect DesignBounds(const TControl* control) const;
     void Walk(TWinControl* parent, QList<TControl*>& found) const;
     void Capture(TControl* control, TFrame& frame);
     void TakeBackMovedControls();
@@ -177,6 +181,7 @@ private:
     QPointer<TImage> bkGrndImage_;
 
     QList<QPointer<TControl>> controls_;
+    std::vector<std::pair<QPointer<TControl>, QRect>> layoutBounds_;
     std::vector<TFrame> frames_;
     QPointer<QWidget> focus_;
 

@@ -366,6 +366,34 @@ TEST_F(ElasticForm, CodeThatMovesAControlBetweenLayoutsKeepsItsPlace) {
     EXPECT_EQ(Bounds("shpShape1"), QRect(600, 200, 340, 340));
 }
 
+// A level opened on the full-screen backdrop is maximized before it is first shown; its
+// aligned and anchored controls must still be measured where the layout put them, or the
+// next size changes carry them off the window.
+TEST_F(ElasticForm, AWindowMaximizedBeforeItsFirstShowingKeepsItsControlsThroughStateChanges) {
+    TForm* form = Make({1288, 1032});
+    form->SetWindowState(wsMaximized);
+    form->Show();
+    auto expectAllOnTheWindow = [&](const char* step) {
+        const QRect client(QPoint(0, 0), form->geometry().size());
+        EXPECT_EQ(Bounds("pnlTop").width(), client.width()) << step;
+        EXPECT_EQ(Bounds("pnlBottom").width(), client.width()) << step;
+        TControl* button = Find<TControl>("btnRandomize");
+        EXPECT_TRUE(button->isVisible()) << step;
+        const QRect onForm(button->mapTo(form, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(client.contains(onForm)) << step << ": button at " << onForm.x() << "," << onForm.y()
+                                             << " on a window " << client.width() << " wide";
+        // Right-anchored: it keeps its designed distance from the right edge, scaled.
+        EXPECT_NEAR(client.right() - onForm.right(), 10.0 * client.width() / 642, 3.0) << step;
+    };
+    expectAllOnTheWindow("opened maximized");
+    const char* const steps[] = {"restored", "maximized", "restored again", "maximized again"};
+    for (int i = 0; i < 4; ++i) {
+        form->SetWindowState(i % 2 == 0 ? wsNormal : wsMaximized);
+        QCoreApplication::processEvents();
+        expectAllOnTheWindow(steps[i]);
+    }
+}
+
 class ElasticFormState : public ElasticForm {
 protected:
     void SetUp() override {

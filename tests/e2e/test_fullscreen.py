@@ -1,0 +1,166 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""End to end under openbox: full screen holds. Started with --full-screen, the backdrop stays out
+of task lists and never demands attention; a click on it while Music level 1 or Colors level 2 is
+open leaves the level in front, at every question (each one maps the level's window anew). A
+level opened on the backdrop at 1920 x 1080 has its hint, Play and Randomize, and keeps them
+through F11 pressed four times.
+
+    python3 tests/e2e/test_fullscreen.py --exe build/tovimar-plumkin [--keep]
+"""
+
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import harness  # noqa: E402
+import numpy as np  # noqa: E402
+from activity import safest_point  # noqa: E402
+from harness import BLACK, BLUE, RED, YELLOW  # noqa: E402
+from test_parents import BARE_TITLE, ParentsTest, bare_windows, wm_state  # noqa: E402
+
+MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
+MUSIC_NOTES = {"F": (283 + 93, 86 + 9 + 143), "C": (469 + 77, 86 + 9 + 143)}  # Music 1, client
+# Colors levels as designed: client 642 x 466, top bar 86 high, bottom bar from 386.
+DESIGN_W, DESIGN_H = 642, 466
+PLAY = (516 + 57, 13 + 30)
+RANDOMIZE = (517 + 57, 386 + 10 + 30)
+
+
+def transient_for(window):
+    return window.session.x(["xprop", "-id", str(window.id), "WM_TRANSIENT_FOR"], check=False).stdout
+
+
+class TestBackdropKeepsTheGameInFront(ParentsTest):
+    ARGS = ("--full-screen",)
+
+    def test_clicks_on_the_backdrop_leave_every_question_in_front(self):
+        session = self.session
+        backdrop = harness.wait_until(lambda: (bare_windows(session) or [None])[0], what="the backdrop")
+        state = wm_state(backdrop)
+        for name in ("FULLSCREEN", "SKIP_TASKBAR", "SKIP_PAGER"):
+            self.expect(f"_NET_WM_STATE_{name}" in state, f"the backdrop lacks {name}: {state.strip()}")
+        self.expect("DEMANDS_ATTENTION" not in state, f"the backdrop demands attention: {state.strip()}")
+        self.check_in_front(self.main_window, "the menu")
+
+        level = self.open_level("Music", 1, "Music: F-C")
+        for step, note in enumerate("FC", 1):
+            level.wait_stable(timeout=15)
+            self.check_in_front(level, f"Music 1 question {step}")
+            level.click(*MUSIC_NOTES[note])
+            time.sleep(0.5)
+        self.wait_reward_over(level)
+
+        level = self.open_level("Colors", 2, "Colors: Blue-Red-Yellow")
+        for step in range(1, 4):
+            harness.wait_until(level.mapped, what="the next question")
+            level.wait_stable(timeout=15)
+            self.check_in_front(level, f"Colors 2 question {step}")
+            self.answer_colour(level, step)
+        self.wait_reward_over(level)
+        self.assert_no_problems()
+
+    def check_in_front(self, window, what):
+        """A click on the backdrop's bottom-left corner leaves `window` whole in front."""
+        session = self.session
+        sw, sh = session.screen_size
+        self.expect(f"0x{backdrop_id(session):x}" in transient_for(window),
+                    f"{what}: not kept in front of the backdrop ({transient_for(window).strip()})")
+        x, y, w, h = window.geometry()
+        centre = (w // 2 - 40, h // 2 - 40, 80, 80)
+        before = window.grab(centre)
+        session.click_root(3, sh - 3)
+        time.sleep(0.4)
+        after = window.grab(centre)
+        if not (window.mapped() and np.array_equal(before, after)):
+            path = session.save("backdrop-click")
+            self.problems.append(f"{what}: a click on the backdrop hid the window ({path})")
+
+    def answer_colour(self, level, step):
+        """Clicks the circle of the colour the hint swatch shows."""
+        img = level.grab()
+        h, w, _ = img.shape
+        ry = h / DESIGN_H
+        top, field = img[:int(86 * ry)], img[int(86 * ry):int(386 * ry)]
+        colours = (BLUE, RED, YELLOW)
+        swatches = {c: harness.find_blobs(top, c, min_area=400) for c in colours}
+        asked = max(colours, key=lambda c: swatches[c][0].area if swatches[c] else 0)
+        self.assertTrue(swatches[asked], f"Colors 2 question {step}: no hint swatch")
+        blob = harness.find_blobs(field, asked, min_area=400)[0]
+        others = [(b.x0, b.y0, b.x1, b.y1) for c in colours if c != asked
+                  for b in harness.find_blobs(field, c, min_area=400)]
+        point = safest_point(blob.xs, blob.ys, others, 4, prefer=(blob.cx, blob.cy))
+        self.assertIsNotNone(point, f"Colors 2 question {step}: the asked circle is covered")
+        level.click(point[0], point[1] + int(86 * ry))
+        time.sleep(0.5)
+
+    def wait_reward_over(self, level):
+        session = self.session
+        harness.wait_until(lambda: session.visible_windows("Bravo"), what="the reward")
+        harness.wait_until(lambda: not level.mapped() and not session.visible_windows("Bravo"),
+                           what="the reward to close")
+        self.main_window.wait_stable()
+
+
+def backdrop_id(session):
+    r = session.x(["xdotool", "search", "--name", BARE_TITLE], check=False)
+    ids = [int(w) for w in r.stdout.split()]
+    return max(ids, key=lambda i: "FULLSCREEN" in session.x(["xprop", "-id", str(i), "_NET_WM_STATE"],
+                                                          check=False).stdout) if ids else 0
+
+
+class TestFullScreenKeepsTheButtons(ParentsTest):
+    @classmethod
+    def setUpClass(cls):
+        cls.session = harness.Session(name=cls.__name__, window_manager=True, screen=(1920, 1080))
+        cls.main_window = cls.session.find_window(MAIN_TITLE)
+        cls.main_window.wait_stable()
+
+    def test_a_level_opened_in_full_screen_keeps_its_buttons_through_f11(self):
+        session = self.session
+        self.press_keys(self.main_window, "F11")
+        harness.wait_until(lambda: bare_windows(session), what="the backdrop")
+        self.main_window.wait_stable()
+        level = self.open_level("Colors", 1, "Colors: Black-White")
+        level.wait_stable(timeout=15)
+        session.wait_quiet()
+        self.check_buttons(level, "opened in full screen")
+        for press in range(4):
+            session.x(["xdotool", "key", "F11"])
+            time.sleep(1.0)
+            level.wait_stable(timeout=15)
+        self.check_buttons(level, "after F11 four times")
+        self.assert_no_problems()
+
+    def check_buttons(self, level, when):
+        """The hint shows the asked black, Play says the question again, Randomize moves the
+        circles: each where the window's size puts it."""
+        session = self.session
+        img = level.grab()
+        session.save(f"level-{when.replace(' ', '-')}", session.screenshot())
+        h, w, _ = img.shape
+        rx, ry = w / DESIGN_W, h / DESIGN_H
+        top = img[:int(86 * ry)]
+        self.expect(harness.find_blobs(top, BLACK, min_area=400), f"{when}: no hint swatch")
+
+        since = session.wait_quiet()
+        level.click(PLAY[0] * rx, PLAY[1] * ry)
+        try:
+            session.wait_sound(since, timeout=5)
+        except AssertionError:
+            self.problems.append(f"{when}: Play said nothing")
+        session.wait_quiet()
+
+        field = (0, int(86 * ry), w, int(300 * ry))
+        before = level.grab(field)
+        for attempt in range(3):  # a new random place may, rarely, be the same
+            level.click(RANDOMIZE[0] * rx, RANDOMIZE[1] * ry)
+            time.sleep(0.5)
+            if not np.array_equal(level.wait_stable(field), before):
+                return
+        self.problems.append(f"{when}: Randomize did not move the circles")
+
+
+if __name__ == "__main__":
+    harness.main()
