@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 #include "app/Backdrop.h"
+#include "app/Language.h"
 #include "app/Registration.h"
 #include "app/Settings.h"
 #include "app/uColors_All.h"
@@ -15,6 +16,7 @@
 #include "app/uShapes_CircleTriangle.h"
 #include "app/uShapes_CircleTriangleSquare.h"
 #include "framework/Forms.h"
+#include "framework/LayoutReader.h"
 #include "transitions/TransEff.h"
 
 #include "platform/DataFolders.h"
@@ -65,6 +67,7 @@ void PrepareProgram(TApplication& application) {
     LoadResources();
     application.Initialize();
     LoadMusicFont();
+    RegisterSymbolFont(QStringLiteral("MusiTone"));
     application.SetIcon(QIcon(QStringLiteral(":/pictures/mainicon.ico")));
     RegisterAllClasses();
 }
@@ -105,10 +108,16 @@ static void ShowSettingsInFront() {
     frmMain->ShowSettings();
 }
 
-void UseSettings(const TStartOptions& options) {
+void ReadSettings() {
     Settings().Open(TSettingsStore::DefaultFileName());
+    UseLanguage(Settings().Values().Language);
+}
+
+void UseSettings(const TStartOptions& options) {
     ApplyVolumes();
     QObject::connect(&Settings(), &TSettingsStore::Changed, &Settings(), ApplyVolumes);
+    QObject::connect(&Settings(), &TSettingsStore::Changed, &Settings(),
+                     [] { UseLanguage(Settings().Values().Language); });
     frmMain->UseSettings();
     if (options.FullScreen || Settings().Values().FullScreen)
         FullScreenBackdrop().Switch(true);

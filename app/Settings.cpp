@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Settings.h"
+#include "app/Language.h"
 
 #include <QDir>
 #include <QSettings>
@@ -16,6 +17,7 @@ const QString VoiceVolumeKey = QStringLiteral("VoiceVolume");
 const QString PianoVolumeKey = QStringLiteral("PianoVolume");
 const QString MutedKey = QStringLiteral("Muted");
 const QString LastPageKey = QStringLiteral("LastPage");
+const QString LanguageKey = QStringLiteral("Language");
 constexpr int PageCount = 3;
 
 // What the file holds under `key`, or `fallback` when it holds nothing of the kind.
@@ -41,6 +43,8 @@ void TParentSettings::Clamp() {
     PianoVolume = std::clamp(PianoVolume, 0, MaxVolume);
     if (LastPage < 0 || LastPage >= PageCount)
         LastPage = NoPage;
+    if (!IsGameLanguage(Language))
+        Language.clear();
 }
 
 TSettingsStore::TSettingsStore(const QString& fileName) : fileName_(fileName) {
@@ -74,6 +78,7 @@ void TSettingsStore::Read() {
     read.PianoVolume = ReadInt(file, PianoVolumeKey, read.PianoVolume);
     read.Muted = ReadBool(file, MutedKey, read.Muted);
     read.LastPage = ReadInt(file, LastPageKey, read.LastPage);
+    read.Language = file.value(LanguageKey).toString().trimmed();
     read.Clamp();
     values_ = read;
 }
@@ -92,6 +97,7 @@ void TSettingsStore::Write() const {
     file.setValue(PianoVolumeKey, values_.PianoVolume);
     file.setValue(MutedKey, values_.Muted);
     file.setValue(LastPageKey, values_.LastPage);
+    file.setValue(LanguageKey, values_.Language);
     file.sync();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/DataFolders.h"
 #include "platform/VersionResource.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cxxabi.h>
@@ -117,13 +119,21 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> heldMessages;
 const char* programName = "";
+const QTranslator* startTranslator = nullptr;
+
+QString StartMessage(const char* text) {
+    const QString translated = startTranslator ? startTranslator->translate("ErrorReport", text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
 
 QString DisplayProblem() {
     const QString display = qEnvironmentVariable("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty() && wayland.isEmpty())
-        return QStringLiteral("no display to show the game on (DISPLAY is not set)");
-    return QStringLiteral("cannot open the display %1").arg(display.isEmpty() ? wayland : display);
+        return StartMessage(
+            QT_TRANSLATE_NOOP("ErrorReport", "no display to show the game on (DISPLAY is not set)"));
+    return StartMessage(QT_TRANSLATE_NOOP("ErrorReport", "cannot open the display %1"))
+        .arg(display.isEmpty() ? wayland : display);
 }
 
 void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -140,6 +150,10 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
 }
 
 } // namespace
+
+void SetStartMessageTranslator(const QTranslator* translator) {
+    startTranslator = translator;
+}
 
 std::unique_ptr<TQtApplication> TQtApplication::Create(int& argc, char** argv) {
     programName = argc > 0 ? argv[0] : "";
@@ -206,14 +220,18 @@ QString SaveErrorReport(const QString& report) {
 }
 
 ErrorChoice ShowErrorWindow(const QString& title, const QString& report, const QString& savedTo) {
-    QMessageBox box(QMessageBox::Critical, title, QStringLiteral("An error occurred in the application."));
-    box.setInformativeText(savedTo.isEmpty() ? QStringLiteral("You can continue or close the program.")
-                                             : QStringLiteral("You can continue or close the program. "
-                                                              "A report was saved to %1.")
-                                                   .arg(savedTo));
+    QMessageBox box(QMessageBox::Critical, title,
+                    QCoreApplication::translate("ErrorReport", "An error occurred in the application."));
+    box.setInformativeText(
+        savedTo.isEmpty()
+            ? QCoreApplication::translate("ErrorReport", "You can continue or close the program.")
+            : QCoreApplication::translate("ErrorReport", "You can continue or close the program. "
+                                                         "A report was saved to %1.")
+                  .arg(savedTo));
     box.setDetailedText(report);
-    QPushButton* resume = box.addButton(QStringLiteral("&Continue"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("C&lose"), QMessageBox::DestructiveRole);
+    QPushButton* resume =
+        box.addButton(QCoreApplication::translate("ErrorReport", "&Continue"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("ErrorReport", "C&lose"), QMessageBox::DestructiveRole);
     box.setDefaultButton(resume);
     box.setEscapeButton(resume);
     box.exec();
