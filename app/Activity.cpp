@@ -3,12 +3,12 @@
 #include "app/uMain.h"
 #include "app/uReward.h"
 #include "controls/RzRadChk.h"
+#include "framework/Messages.h"
 #include "framework/StdCtrls.h"
 
 #include "platform/PlaySound.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -114,10 +114,10 @@ void TActivityForm::LanguageChanged() {
     FitPrompt();
 }
 
-void TActivityForm::resizeEvent(QResizeEvent* event) {
-    TForm::resizeEvent(event);
-    // The window's scaling moves the controls once the size has settled.
-    QTimer::singleShot(0, this, [this] { FitPrompt(); });
+void TActivityForm::WndProc(TMessage& message) {
+    TForm::WndProc(message);
+    if (message.Msg == WM_SIZE || message.Msg == WM_SHOWWINDOW || message.Msg == WM_EXITSIZEMOVE)
+        FitPrompt();
 }
 
 bool TActivityForm::HintsOn() {

@@ -41,7 +41,8 @@ protected:
     // or a second line; called once the question's hint is shown or hidden.
     void FitPrompt();
     void LanguageChanged() override;
-    void resizeEvent(QResizeEvent* event) override;
+    // The window's scaling lays the controls out anew on these messages, before they get here.
+    void WndProc(TMessage& message) override;
     // The recording of the question in table row `row`.
     virtual QString Sound(int row) const = 0;
     // The row of the question table for CurrentStep, or -1 outside the table.
