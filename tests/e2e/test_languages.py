@@ -2,7 +2,8 @@
 """End to end: the game in the child's language. Started with LANGUAGE=de, the menu shows its
 German captions and Colors level 1 opens as "Farben: Schwarz-Weiß"; with LANGUAGE=fr, Music
 level 1 is "Musique : Fa-Do". Started in English, choosing "Deutsch" in the settings turns the
-settings window and the menu German at once, and the next start is German too.
+settings window and the menu German at once (the menu shows it once the settings are closed),
+and the next start is German too.
 
 The menu's captions are compared as pixels: after the switch they must be exactly those of the
 game started in German.
@@ -20,9 +21,10 @@ import harness  # noqa: E402
 import numpy as np  # noqa: E402
 
 MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
-CATEGORIES = (71, 112, 170, 162)  # the three category buttons, menu client coordinates
+CATEGORIES = (71, 168, 170, 106)  # the Shapes and Music buttons, menu client coordinates
 LANGUAGE_BUTTON = (216 + 160, 382 + 22)  # settings client coordinates
-MENU_STEPS_TO_GERMAN = 2  # "As the desktop", "English", "Deutsch"
+SETTINGS_CLOSE = (375 + 85, 456 + 40)
+MENU_STEPS_TO_GERMAN = 3  # the list opens with none active: "As the desktop", "English", "Deutsch"
 
 # The menu's category buttons as the game started in German shows them.
 german_categories = {}
@@ -79,10 +81,13 @@ class TestSwitchInSettings(LanguageTest):
         time.sleep(0.5)
         session.save("language-list")
         session.x(["xdotool", "key", *["Down"] * MENU_STEPS_TO_GERMAN, "Return"])
-        session.find_window("Tovimar Plumkin: Einstellungen für Eltern")
+        settings = session.find_window("Tovimar Plumkin: Einstellungen für Eltern")
+        session.save("switched-to-de")
+        # The settings cover the menu's buttons.
+        settings.click(*SETTINGS_CLOSE)
+        session.wait_gone(settings)
         harness.wait_until(lambda: np.array_equal(category_buttons(self.main_window), german_categories["menu"]),
                            what="the menu to show the German captions")
-        session.save("switched-to-de")
         stored = (session.config_dir / "tovimar-plumkin" / "settings.ini").read_text()
         self.assertIn("Language=de", stored)
 
