@@ -22,7 +22,14 @@ MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
 SCREEN = (1366, 768)
 CATEGORY = {"Colors": (156, 137), "Shapes": (156, 193), "Music": (156, 249)}  # menu client coordinates
 FIRST_LEVEL = {"Colors": (457, 148), "Shapes": (457, 168), "Music": (457, 129)}
-BACK = {"Colors": (64, 426), "Shapes": (64, 426), "Music": (64, 431)}
+# Back, as a share of the level's client area (the levels scale to the screen).
+BACK = {"Colors": (64 / 642, 426 / 466), "Shapes": (64 / 642, 426 / 466), "Music": (64 / 767, 431 / 471)}
+# The first level's title in each language, by category.
+TITLES = {
+    "de": {"Colors": "Farben: Schwarz-Weiß", "Shapes": "Formen: Kreis-Dreieck", "Music": "Musik: F-C"},
+    "ru": {"Colors": "Цвета: чёрный-белый", "Shapes": "Фигуры: круг-треугольник", "Music": "Музыка: Фа-До"},
+    "en": {"Colors": "Colors: Black-White", "Shapes": "Shapes: Circle-Triangle", "Music": "Music: F-C"},
+}
 
 
 def pictures(language, scale, out):
@@ -36,31 +43,32 @@ def pictures(language, scale, out):
         menu = session.find_window(MAIN_TITLE)
         menu.wait_stable()
         shots = [session.save("menu")]
-        before = {w.id for w in session.visible_windows("")}
         for category in ["Colors", "Shapes", "Music"]:
             menu.click(*(c * scale for c in CATEGORY[category]))
             time.sleep(0.3)
             menu.click(*(c * scale for c in FIRST_LEVEL[category]))
-            level = harness.wait_until(
-                lambda: next((w for w in session.visible_windows("") if w.id not in before and w.info()), None),
-                what=f"the first {category} level")
+            level = session.find_window(TITLES[language][category])
             time.sleep(3.5)  # the roll, and the Music note's pause
             level.wait_stable()
             shots.append(session.save(category.lower()))
-            level.click(*(c * scale for c in BACK[category]))
+            _, _, width, height = level.geometry()
+            level.click(int(BACK[category][0] * width), int(BACK[category][1] * height))
             session.wait_gone(level)
             menu.wait_stable()
         for shot in shots:
             target = out / f"{language}-{scale * 100}-{shot.name[3:]}"
             shutil.copy(shot, target)
             print(target)
+    except BaseException:
+        session.failed = True
+        raise
     finally:
         session.stop()
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--languages", nargs="+", default=["de", "ru"])
+    parser.add_argument("--languages", nargs="+", default=["de", "ru"], choices=sorted(TITLES))
     parser.add_argument("--out", type=Path, default=None, help="folder for the pictures (a new one by default)")
     args, rest = parser.parse_known_args()
     harness.parse_args(rest)
