@@ -95,8 +95,9 @@ void TActivityForm::ShowPrompt(int row) {
 }
 
 void TActivityForm::FitPrompt() {
+    // Size messages come while the layout is read, before the controls are bound.
     TLabel* label = Instructions();
-    const auto* bar = qobject_cast<const TControl*>(label->parentWidget());
+    const auto* bar = label ? qobject_cast<const TControl*>(label->parentWidget()) : nullptr;
     if (!bar)
         return;
     int right = bar->Width();

@@ -14,7 +14,7 @@ class TRzPanel;
 class TFieldActivity : public TActivityForm {
     Q_OBJECT
 public:
-    TLabel* lblInstructions;
+    TLabel* lblInstructions = nullptr;
     TBitBtn* btnPlay;
     TRzPanel* pnlMid;
     TBitBtn* btnBack;

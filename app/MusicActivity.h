@@ -25,7 +25,7 @@ class TMusicActivity : public TActivityForm {
     Q_OBJECT
 public:
     TRzPanel* pnlTop;
-    TLabel* lblInstructions;
+    TLabel* lblInstructions = nullptr;
     TLabel* objHint;
     TBitBtn* btnPlay;
     TBitBtn* btnBack;
