@@ -3,9 +3,14 @@
 #include "app/uMain.h"
 #include "app/uReward.h"
 #include "controls/RzRadChk.h"
+#include "framework/Messages.h"
+#include "framework/StdCtrls.h"
 
 #include "platform/PlaySound.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <chrono>
 
 int CurrentStep = 0;
@@ -15,6 +20,8 @@ namespace {
 // The window's transition is set up in the first moments after its show handler: loading the
 // sound library meanwhile would hold that up, so the sound's work waits this long.
 constexpr std::chrono::milliseconds SoundAfterSetUp{100};
+// Between the prompt and what stands to its right.
+constexpr int PromptGap = 8;
 
 } // namespace
 
@@ -81,6 +88,37 @@ void TActivityForm::Answer(int step) {
 bool TActivityForm::StillOpenAfterRoll() {
     Application->ProcessMessages();
     return Visible() && !Application->Terminated();
+}
+
+void TActivityForm::ShowPrompt(int row) {
+    Instructions()->SetCaption(QCoreApplication::translate("TActivityForm", Prompt(row)));
+}
+
+void TActivityForm::FitPrompt() {
+    // Size messages come while the layout is read, before the controls are bound.
+    TLabel* label = Instructions();
+    const auto* bar = label ? qobject_cast<const TControl*>(label->parentWidget()) : nullptr;
+    if (!bar)
+        return;
+    int right = bar->Width();
+    for (const QObject* child : bar->children()) {
+        const auto* control = qobject_cast<const TControl*>(child);
+        if (control && control != label && control->Visible() && control->Left() > label->Left())
+            right = std::min(right, control->Left());
+    }
+    label->SetFitWidth(std::max(1, right - PromptGap - label->Left()));
+}
+
+void TActivityForm::LanguageChanged() {
+    if (shownStep_ >= 1 && shownStep_ <= QuestionCount())
+        ShowPrompt(shownStep_ - 1);
+    FitPrompt();
+}
+
+void TActivityForm::WndProc(TMessage& message) {
+    TForm::WndProc(message);
+    if (message.Msg == WM_SIZE || message.Msg == WM_SHOWWINDOW || message.Msg == WM_EXITSIZEMOVE)
+        FitPrompt();
 }
 
 bool TActivityForm::HintsOn() {

@@ -5,6 +5,8 @@
 
 #include "framework/Forms.h"
 
+class TLabel;
+
 // The question the open level is at, from 1; shared by all level windows.
 extern int CurrentStep;
 
@@ -30,6 +32,17 @@ public Q_SLOTS:
 
 protected:
     virtual int QuestionCount() const = 0;
+    // The prompt of table row `row` in the source language, and the line that shows it.
+    virtual const char* Prompt(int row) const = 0;
+    virtual TLabel* Instructions() const = 0;
+    // Shows the prompt of table row `row` in the current language.
+    void ShowPrompt(int row);
+    // A prompt too long for the room left of the hint and the Play button gets a smaller font
+    // or a second line; called once the question's hint is shown or hidden.
+    void FitPrompt();
+    void LanguageChanged() override;
+    // The window's scaling lays the controls out anew on these messages, before they get here.
+    void WndProc(TMessage& message) override;
     // The recording of the question in table row `row`.
     virtual QString Sound(int row) const = 0;
     // The row of the question table for CurrentStep, or -1 outside the table.

@@ -14,8 +14,9 @@ void TColorActivity::BindControls() {
 void TColorActivity::InitForm() {
     PlaceFigures();
     if (const int row = Row(); row >= 0) {
-        lblInstructions->SetCaption(questions_[row].Prompt);
+        ShowPrompt(row);
         objHint->SetColor(questions_[row].Hint);
     }
     objHint->SetVisible(HintsOn());
+    FitPrompt();
 }

@@ -6,7 +6,7 @@
 #include "app/FieldActivity.h"
 
 struct TColorQuestion {
-    QString Prompt;
+    const char* Prompt; // in the source language
     TColor Hint;
     QString Sound;
 };
@@ -27,6 +27,7 @@ protected:
     void BindControls() override;
     std::vector<TControl*> PlacedFigures() const override { return {Shapes.begin(), Shapes.end()}; }
     QString Sound(int row) const override { return questions_[row].Sound; }
+    const char* Prompt(int row) const override { return questions_[row].Prompt; }
 
 private:
     std::vector<TColorQuestion> questions_;

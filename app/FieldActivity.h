@@ -14,7 +14,7 @@ class TRzPanel;
 class TFieldActivity : public TActivityForm {
     Q_OBJECT
 public:
-    TLabel* lblInstructions;
+    TLabel* lblInstructions = nullptr;
     TBitBtn* btnPlay;
     TRzPanel* pnlMid;
     TBitBtn* btnBack;
@@ -36,6 +36,7 @@ protected:
     // The answer figures in the order of their numbers.
     virtual std::vector<TControl*> PlacedFigures() const = 0;
     void PlaceFigures();
+    TLabel* Instructions() const override { return lblInstructions; }
     // shpShape1 ... shpShapeN.
     template <class T> void BindFigures(std::vector<T*>& figures) {
         figures.resize(figureCount_);

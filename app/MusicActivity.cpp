@@ -32,12 +32,13 @@ void TMusicActivity::InitForm() {
     PreloadMidi();
     if (const int row = Row(); row >= 0) {
         const TMusicQuestion& q = questions_[row];
-        lblInstructions->SetCaption(q.Prompt);
+        ShowPrompt(row);
         objHint->SetCaption(q.Hint);
         if (q.TopColor)
             pnlTop->SetColor(*q.TopColor);
     }
     objHint->SetVisible(HintsOn());
+    FitPrompt();
 }
 
 void TMusicActivity::hideEvent(QHideEvent* event) {

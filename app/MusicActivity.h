@@ -13,8 +13,8 @@
 class TRzPanel;
 
 struct TMusicQuestion {
-    QString Prompt;
-    QString Hint; // glyphs of the music font drawing a small note
+    const char* Prompt; // in the source language
+    QString Hint;       // glyphs of the music font drawing a small note
     int Octave;
     TMGNote Note;
     QString Sound;
@@ -25,7 +25,7 @@ class TMusicActivity : public TActivityForm {
     Q_OBJECT
 public:
     TRzPanel* pnlTop;
-    TLabel* lblInstructions;
+    TLabel* lblInstructions = nullptr;
     TLabel* objHint;
     TBitBtn* btnPlay;
     TBitBtn* btnBack;
@@ -45,6 +45,8 @@ protected:
     void CreateFromLayout();
     int QuestionCount() const override { return int(questions_.size()); }
     QString Sound(int row) const override { return questions_[std::size_t(row)].Sound; }
+    const char* Prompt(int row) const override { return questions_[std::size_t(row)].Prompt; }
+    TLabel* Instructions() const override { return lblInstructions; }
 
 private:
     QString layout_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 #include "app/Backdrop.h"
+#include "app/Language.h"
 #include "app/Registration.h"
 #include "app/Settings.h"
 #include "app/uColors_All.h"
@@ -15,6 +16,7 @@
 #include "app/uShapes_CircleTriangle.h"
 #include "app/uShapes_CircleTriangleSquare.h"
 #include "framework/Forms.h"
+#include "framework/LayoutReader.h"
 #include "transitions/TransEff.h"
 
 #include "platform/DataFolders.h"
@@ -66,6 +68,7 @@ void PrepareProgram(TApplication& application) {
     LoadResources();
     application.Initialize();
     LoadMusicFont();
+    RegisterSymbolFont(QStringLiteral("MusiTone"));
     application.SetIcon(QIcon(QStringLiteral(":/pictures/mainicon.ico")));
     RegisterAllClasses();
 }
@@ -106,14 +109,20 @@ static void ShowSettingsInFront() {
     frmMain->ShowSettings();
 }
 
-void UseSettings(const TStartOptions& options) {
+void ReadSettings() {
     Settings().Open(TSettingsStore::DefaultFileName());
     // A change made just before the end is kept: at the program's end, and when the session ends
     // (its manager may end the game without waiting).
     QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, &Settings(), &TSettingsStore::Flush);
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &Settings(), &TSettingsStore::Flush);
+    UseLanguage(Settings().Values().Language);
+}
+
+void UseSettings(const TStartOptions& options) {
     ApplyVolumes();
     QObject::connect(&Settings(), &TSettingsStore::Changed, &Settings(), ApplyVolumes);
+    QObject::connect(&Settings(), &TSettingsStore::Changed, &Settings(),
+                     [] { UseLanguage(Settings().Values().Language); });
     frmMain->UseSettings();
     if (options.FullScreen || Settings().Values().FullScreen)
         FullScreenBackdrop().Switch(true);

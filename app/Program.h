@@ -19,13 +19,16 @@ struct TStartOptions {
 
 // Loads the program's resources (layouts, icon, music font) and registers its classes.
 void PrepareProgram(TApplication& application);
+// Reads the parents' settings from the user's configuration folder and takes their language (or
+// the desktop's), so that the windows are made in it.
+void ReadSettings();
 // Creates every window, the main menu first.
 void CreateWindows(TApplication& application);
 // Once the main menu is up: gives the memory that building the windows used and freed back to the
 // system, rather than keep it for the whole run.
 void ReleaseStartUpMemory();
-// Reads the parents' settings from the user's configuration folder and puts them to use: hints,
-// category page, volumes, full screen; then does what `options` ask.
+// Puts the parents' settings to use, now and whenever they change: hints, category page,
+// volumes, full screen, language; then does what `options` ask.
 void UseSettings(const TStartOptions& options);
 // A later start's request, handled by the running game.
 void AnswerRequest(const QString& request);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Settings.h"
+#include "app/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@ const QByteArray MutedKey = "Muted";
 const QByteArray LastPageKey = "LastPage";
 // Where the toolkit's ini files keep keys written without a group.
 const QByteArray GeneralSection = "[General]";
+const QByteArray LanguageKey = "Language";
 constexpr int PageCount = 3;
 
 void ReadBool(const QByteArray& text, bool& value) {
@@ -52,6 +54,8 @@ void ReadValue(TParentSettings& values, const QByteArray& key, const QByteArray&
         ReadBool(text, values.Muted);
     else if (key == LastPageKey)
         ReadInt(text, values.LastPage);
+    else if (key == LanguageKey)
+        values.Language = QString::fromUtf8(text);
 }
 
 QByteArray Line(const QByteArray& key, int value) {
@@ -69,6 +73,8 @@ void TParentSettings::Clamp() {
     PianoVolume = std::clamp(PianoVolume, 0, MaxVolume);
     if (LastPage < 0 || LastPage >= PageCount)
         LastPage = NoPage;
+    if (!IsGameLanguage(Language))
+        Language.clear();
 }
 
 TParentSettings TParentSettings::FromIni(const QByteArray& text) {
@@ -93,7 +99,8 @@ QByteArray TParentSettings::ToIni() const {
     return GeneralSection + '\n' + Line(AskBeforeQuittingKey, AskBeforeQuitting) +
            Line(FullScreenKey, FullScreen) + Line(LastPageKey, LastPage) + Line(MutedKey, Muted) +
            Line(PianoVolumeKey, PianoVolume) + Line(ShowHintsKey, ShowHints) +
-           Line(VoiceVolumeKey, VoiceVolume);
+           Line(VoiceVolumeKey, VoiceVolume) +
+           (Language.isEmpty() ? QByteArray() : LanguageKey + '=' + Language.toUtf8() + '\n');
 }
 
 TSettingsStore::TSettingsStore() {

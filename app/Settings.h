@@ -22,6 +22,7 @@ struct TParentSettings {
     int PianoVolume = MaxVolume; // percent of the piano's amplitude
     bool Muted = false;
     int LastPage = NoPage; // page of the category chosen last, or NoPage before the first choice
+    QString Language;      // code of the language chosen, or empty for the desktop's
 
     // Values out of range brought to the nearest one allowed.
     void Clamp();

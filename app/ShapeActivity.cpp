@@ -33,8 +33,9 @@ void TShapeActivity::InitForm() {
     if (!HintsOn())
         ShowHint("");
     if (const int row = Row(); row >= 0) {
-        lblInstructions->SetCaption(questions_[row].Prompt);
+        ShowPrompt(row);
         if (HintsOn())
             ShowHint(questions_[row].Hint);
     }
+    FitPrompt();
 }

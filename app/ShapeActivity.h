@@ -8,8 +8,8 @@
 class TCustomShape;
 
 struct TShapeQuestion {
-    QString Prompt;
-    const char* Hint; // name of the hint figure
+    const char* Prompt; // in the source language
+    const char* Hint;   // name of the hint figure
     QString Sound;
 };
 
@@ -30,6 +30,7 @@ protected:
     void BindControls() override;
     std::vector<TControl*> PlacedFigures() const override;
     QString Sound(int row) const override { return questions_[row].Sound; }
+    const char* Prompt(int row) const override { return questions_[row].Prompt; }
 
 private:
     void ShowHint(const char* name);

@@ -7,17 +7,22 @@
 TfrmColors_All* frmColors_All = nullptr;
 
 TfrmColors_All::TfrmColors_All(QObject* owner)
-    : TColorActivity(
-          owner, QStringLiteral(":/layouts/uColors_All.layout"),
-          {
-              {QStringLiteral("Click the blue Color."), 0xFF0000, QStringLiteral("sounds\\blue.wav")},
-              {QStringLiteral("Click the black Color."), 0x000000, QStringLiteral("sounds\\black.wav")},
-              {QStringLiteral("Click the yellow Color."), 0x00FFFF, QStringLiteral("sounds\\yellow.wav")},
-              {QStringLiteral("Click the green Color."), 0x008000, QStringLiteral("sounds\\green.wav")},
-              {QStringLiteral("Click the white Color."), 0xFFFFFF, QStringLiteral("sounds\\white.wav")},
-              {QStringLiteral("Click the red Color."), 0x0000FF, QStringLiteral("sounds\\red.wav")},
-          },
-          6, Accepted) {
+    : TColorActivity(owner, QStringLiteral(":/layouts/uColors_All.layout"),
+                     {
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the blue Color."), 0xFF0000,
+                          QStringLiteral("sounds\\blue.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the black Color."), 0x000000,
+                          QStringLiteral("sounds\\black.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the yellow Color."), 0x00FFFF,
+                          QStringLiteral("sounds\\yellow.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the green Color."), 0x008000,
+                          QStringLiteral("sounds\\green.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the white Color."), 0xFFFFFF,
+                          QStringLiteral("sounds\\white.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the red Color."), 0x0000FF,
+                          QStringLiteral("sounds\\red.wav")},
+                     },
+                     6, Accepted) {
     CreateFromLayout();
 }
 

@@ -6,13 +6,14 @@
 TfrmColors_BlackWhite* frmColors_BlackWhite = nullptr;
 
 TfrmColors_BlackWhite::TfrmColors_BlackWhite(QObject* owner)
-    : TColorActivity(
-          owner, QStringLiteral(":/layouts/uColors_BlackWhite.layout"),
-          {
-              {QStringLiteral("Click the black Color."), 0x000000, QStringLiteral("sounds\\black.wav")},
-              {QStringLiteral("Click the white Color."), 0xFFFFFF, QStringLiteral("sounds\\white.wav")},
-          },
-          2, Accepted) {
+    : TColorActivity(owner, QStringLiteral(":/layouts/uColors_BlackWhite.layout"),
+                     {
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the black Color."), 0x000000,
+                          QStringLiteral("sounds\\black.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the white Color."), 0xFFFFFF,
+                          QStringLiteral("sounds\\white.wav")},
+                     },
+                     2, Accepted) {
     CreateFromLayout();
 }
 

@@ -4,14 +4,16 @@
 TfrmColors_BlueRedYellow* frmColors_BlueRedYellow = nullptr;
 
 TfrmColors_BlueRedYellow::TfrmColors_BlueRedYellow(QObject* owner)
-    : TColorActivity(
-          owner, QStringLiteral(":/layouts/uColors_BlueRedYellow.layout"),
-          {
-              {QStringLiteral("Click the blue Color."), 0xFF0000, QStringLiteral("sounds\\blue.wav")},
-              {QStringLiteral("Click the red Color."), 0x0000FF, QStringLiteral("sounds\\red.wav")},
-              {QStringLiteral("Click the yellow Color."), 0x00FFFF, QStringLiteral("sounds\\yellow.wav")},
-          },
-          3, Accepted) {
+    : TColorActivity(owner, QStringLiteral(":/layouts/uColors_BlueRedYellow.layout"),
+                     {
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the blue Color."), 0xFF0000,
+                          QStringLiteral("sounds\\blue.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the red Color."), 0x0000FF,
+                          QStringLiteral("sounds\\red.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the yellow Color."), 0x00FFFF,
+                          QStringLiteral("sounds\\yellow.wav")},
+                     },
+                     3, Accepted) {
     CreateFromLayout();
 }
 

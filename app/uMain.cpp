@@ -163,7 +163,7 @@ void TfrmMain::FormClose(TObject*, TCloseAction& Action) {
         question_ = std::make_unique<TfrmQuestion>(nullptr);
         question_->SetIcon(Application->Icon());
     }
-    if (!question_->Ask(QStringLiteral("Quit Tovimar Plumkin?")))
+    if (!question_->Ask(tr("Quit Tovimar Plumkin?")))
         Action = caNone;
 }
 

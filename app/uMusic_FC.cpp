@@ -6,13 +6,13 @@ TfrmMusic_FC* frmMusic_FC = nullptr;
 TfrmMusic_FC::TfrmMusic_FC(QObject* owner)
     : TMusicActivity(owner, QStringLiteral(":/layouts/uMusic_FC.layout"),
                      {
-                         {QStringLiteral("Click the F note."),
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the F note."),
                           QStringLiteral(".U.u."),
                           4,
                           mgF,
                           QStringLiteral("sounds\\F.wav"),
                           {}},
-                         {QStringLiteral("Click the C note."),
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the C note."),
                           QStringLiteral(".Y.y."),
                           5,
                           mgC,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/uSettings.h"
 #include "app/Backdrop.h"
+#include "app/Language.h"
 #include "app/Settings.h"
 #include "app/uVoices.h"
 #include "controls/RzPanel.h"
@@ -8,6 +9,9 @@
 #include "controls/XiButton.h"
 #include "controls/XiPanel.h"
 #include "framework/ComCtrls.h"
+
+#include <QActionGroup>
+#include <QMenu>
 
 TfrmSettings::TfrmSettings(QObject* owner) : TForm(owner) {
     LoadLayout(QStringLiteral(":/layouts/uSettings.layout"));
@@ -20,6 +24,8 @@ TfrmSettings::TfrmSettings(QObject* owner) : TForm(owner) {
     Bind(lblPianoVolume, "lblPianoVolume");
     Bind(trkPianoVolume, "trkPianoVolume");
     Bind(chkMuted, "chkMuted");
+    Bind(lblLanguage, "lblLanguage");
+    Bind(btnLanguage, "btnLanguage");
     Bind(pnlBottom, "pnlBottom");
     Bind(btnRecordVoice, "btnRecordVoice");
     Bind(btnClose, "btnClose");
@@ -38,7 +44,40 @@ void TfrmSettings::ShowValues() {
     trkVoiceVolume->SetPosition(values.VoiceVolume);
     trkPianoVolume->SetPosition(values.PianoVolume);
     chkMuted->SetChecked(values.Muted);
+    btnLanguage->SetCaption(LanguageChoiceName(values.Language));
     showing_ = false;
+}
+
+QString TfrmSettings::LanguageChoiceName(const QString& code) {
+    for (const TGameLanguage& language : GameLanguages())
+        if (language.Code == code)
+            return language.Name;
+    return tr("As the desktop");
+}
+
+void TfrmSettings::LanguageChanged() {
+    ShowValues();
+}
+
+void TfrmSettings::btnLanguageClick(TObject*) {
+    QMenu menu(this);
+    QActionGroup group(&menu);
+    const QString chosen = Settings().Values().Language;
+    QStringList codes{QString()};
+    for (const TGameLanguage& language : GameLanguages())
+        codes << language.Code;
+    for (const QString& code : codes) {
+        QAction* action = menu.addAction(LanguageChoiceName(code));
+        action->setData(code);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group.addAction(action);
+    }
+    menu.setFont(btnLanguage->Font()->ToQFont());
+    const QAction* picked = menu.exec(btnLanguage->mapToGlobal(QPoint(0, btnLanguage->Height())),
+                                      menu.actions().value(int(codes.indexOf(chosen))));
+    if (picked)
+        Settings().Update([code = picked->data().toString()](TParentSettings& s) { s.Language = code; });
 }
 
 void TfrmSettings::chkFullScreenClick(TObject*) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parents' settings: full screen, asking before quitting, the volume of the voices and of
-// the piano, and muting. Every change takes effect and is kept at once.
+// the piano, muting and the language. Every change takes effect and is kept at once.
 #pragma once
 
 #include "framework/Forms.h"
@@ -30,6 +30,8 @@ public:
     TLabel* lblPianoVolume;
     TTrackBar* trkPianoVolume;
     TRzCheckBox* chkMuted;
+    TLabel* lblLanguage;
+    TXiButton* btnLanguage;
     TXiPanel* pnlBottom;
     TXiButton* btnRecordVoice;
     TXiButton* btnClose;
@@ -41,11 +43,18 @@ public Q_SLOTS:
     void trkPianoVolumeChange(TObject* Sender);
     void chkMutedClick(TObject* Sender);
     void btnRecordVoiceClick(TObject* Sender);
+    // The languages in a list, each named in itself, "As the desktop" first.
+    void btnLanguageClick(TObject* Sender);
     void btnCloseClick(TObject* Sender);
+
+protected:
+    void LanguageChanged() override;
 
 private:
     // Shows the stored values (changed elsewhere too: F11 switches full screen).
     void ShowValues();
+    // "Deutsch", "Français", ..., or "As the desktop" for no choice.
+    static QString LanguageChoiceName(const QString& code);
     bool showing_ = false;
     std::unique_ptr<TfrmVoices> voices_;
 };

@@ -4,13 +4,14 @@
 TfrmShapes_CircleTriangle* frmShapes_CircleTriangle = nullptr;
 
 TfrmShapes_CircleTriangle::TfrmShapes_CircleTriangle(QObject* owner)
-    : TShapeActivity(
-          owner, QStringLiteral(":/layouts/uShapes_CircleTriangle.layout"),
-          {
-              {QStringLiteral("Click the triangle."), "objTriangle", QStringLiteral("sounds\\triangle.wav")},
-              {QStringLiteral("Click the circle."), "objCircle", QStringLiteral("sounds\\circle.wav")},
-          },
-          2, Accepted) {
+    : TShapeActivity(owner, QStringLiteral(":/layouts/uShapes_CircleTriangle.layout"),
+                     {
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the triangle."), "objTriangle",
+                          QStringLiteral("sounds\\triangle.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the circle."), "objCircle",
+                          QStringLiteral("sounds\\circle.wav")},
+                     },
+                     2, Accepted) {
     CreateFromLayout();
 }
 

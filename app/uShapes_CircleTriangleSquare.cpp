@@ -4,14 +4,16 @@
 TfrmShapes_CircleTriangleSquare* frmShapes_CircleTriangleSquare = nullptr;
 
 TfrmShapes_CircleTriangleSquare::TfrmShapes_CircleTriangleSquare(QObject* owner)
-    : TShapeActivity(
-          owner, QStringLiteral(":/layouts/uShapes_CircleTriangleSquare.layout"),
-          {
-              {QStringLiteral("Click the circle."), "objCircle", QStringLiteral("sounds\\circle.wav")},
-              {QStringLiteral("Click the square."), "objSquare", QStringLiteral("sounds\\square.wav")},
-              {QStringLiteral("Click the triangle."), "objTriangle", QStringLiteral("sounds\\triangle.wav")},
-          },
-          3, Accepted) {
+    : TShapeActivity(owner, QStringLiteral(":/layouts/uShapes_CircleTriangleSquare.layout"),
+                     {
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the circle."), "objCircle",
+                          QStringLiteral("sounds\\circle.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the square."), "objSquare",
+                          QStringLiteral("sounds\\square.wav")},
+                         {QT_TRANSLATE_NOOP("TActivityForm", "Click the triangle."), "objTriangle",
+                          QStringLiteral("sounds\\triangle.wav")},
+                     },
+                     3, Accepted) {
     CreateFromLayout();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/VersionResource.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QSysInfo>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -124,13 +126,21 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> heldMessages;
 const char* programName = "";
+const QTranslator* startTranslator = nullptr;
+
+QString StartMessage(const char* text) {
+    const QString translated = startTranslator ? startTranslator->translate("ErrorReport", text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
 
 QString DisplayProblem() {
     const QString display = qEnvironmentVariable("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty() && wayland.isEmpty())
-        return QStringLiteral("no display to show the game on (DISPLAY is not set)");
-    return QStringLiteral("cannot open the display %1").arg(display.isEmpty() ? wayland : display);
+        return StartMessage(
+            QT_TRANSLATE_NOOP("ErrorReport", "no display to show the game on (DISPLAY is not set)"));
+    return StartMessage(QT_TRANSLATE_NOOP("ErrorReport", "cannot open the display %1"))
+        .arg(display.isEmpty() ? wayland : display);
 }
 
 void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -147,6 +157,10 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
 }
 
 } // namespace
+
+void SetStartMessageTranslator(const QTranslator* translator) {
+    startTranslator = translator;
+}
 
 std::unique_ptr<TQtApplication> TQtApplication::Create(int& argc, char** argv) {
     programName = argc > 0 ? argv[0] : "";
@@ -243,13 +257,15 @@ ErrorChoice ShowErrorWindow(const QString& title, const QString& report, const Q
     auto* icon = new QLabel;
     const int side = window.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &window);
     icon->setPixmap(window.style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(side, side));
-    auto* message = new QLabel(QStringLiteral("An error occurred in the application."));
+    auto* message =
+        new QLabel(QCoreApplication::translate("ErrorReport", "An error occurred in the application."));
     message->setObjectName(QStringLiteral("message"));
-    auto* saved =
-        new QLabel(savedTo.isEmpty() ? QStringLiteral("You can continue, restart or close the program.")
-                                     : QStringLiteral("You can continue, restart or close the program. "
-                                                      "A report was saved to %1.")
-                                           .arg(savedTo));
+    auto* saved = new QLabel(
+        savedTo.isEmpty()
+            ? QCoreApplication::translate("ErrorReport", "You can continue, restart or close the program.")
+            : QCoreApplication::translate("ErrorReport", "You can continue, restart or close the program. "
+                                                         "A report was saved to %1.")
+                  .arg(savedTo));
     saved->setWordWrap(true);
     saved->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* details = new QPlainTextEdit(report);
@@ -258,13 +274,16 @@ ErrorChoice ShowErrorWindow(const QString& title, const QString& report, const Q
     details->hide();
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* toggle = AddButton(buttons, QStringLiteral("Show &Details..."), "showDetails");
+    QPushButton* toggle =
+        AddButton(buttons, QCoreApplication::translate("ErrorReport", "Show &Details..."), "showDetails");
     buttons->addStretch();
-    QObject::connect(AddButton(buttons, QStringLiteral("Co&py"), "copy"), &QPushButton::clicked, &window,
+    QObject::connect(AddButton(buttons, QCoreApplication::translate("ErrorReport", "Co&py"), "copy"),
+                     &QPushButton::clicked, &window,
                      [report] { QGuiApplication::clipboard()->setText(report); });
     // Only where there is a program to write mail with.
     if (const QString program = MailProgram(); !program.isEmpty())
-        QObject::connect(AddButton(buttons, QStringLiteral("&Mail"), "mail"), &QPushButton::clicked, &window,
+        QObject::connect(AddButton(buttons, QCoreApplication::translate("ErrorReport", "&Mail"), "mail"),
+                         &QPushButton::clicked, &window,
                          [program, report, savedTo] { MailReport(program, report, savedTo); });
     ErrorChoice choice = ErrorChoice::Continue;
     auto choose = [&window, &choice](ErrorChoice chosen) {
@@ -273,17 +292,19 @@ ErrorChoice ShowErrorWindow(const QString& title, const QString& report, const Q
             window.accept();
         };
     };
-    QObject::connect(AddButton(buttons, QStringLiteral("&Restart"), "restart"), &QPushButton::clicked,
-                     &window, choose(ErrorChoice::Restart));
-    QPushButton* resume = AddButton(buttons, QStringLiteral("&Continue"), "continue");
+    QObject::connect(AddButton(buttons, QCoreApplication::translate("ErrorReport", "&Restart"), "restart"),
+                     &QPushButton::clicked, &window, choose(ErrorChoice::Restart));
+    QPushButton* resume =
+        AddButton(buttons, QCoreApplication::translate("ErrorReport", "&Continue"), "continue");
     resume->setDefault(true);
     QObject::connect(resume, &QPushButton::clicked, &window, choose(ErrorChoice::Continue));
-    QObject::connect(AddButton(buttons, QStringLiteral("C&lose"), "close"), &QPushButton::clicked, &window,
-                     choose(ErrorChoice::Close));
+    QObject::connect(AddButton(buttons, QCoreApplication::translate("ErrorReport", "C&lose"), "close"),
+                     &QPushButton::clicked, &window, choose(ErrorChoice::Close));
     QObject::connect(toggle, &QPushButton::clicked, &window, [&window, toggle, details] {
         details->setVisible(!details->isVisible());
-        toggle->setText(details->isVisible() ? QStringLiteral("Hide &Details...")
-                                             : QStringLiteral("Show &Details..."));
+        toggle->setText(details->isVisible()
+                            ? QCoreApplication::translate("ErrorReport", "Hide &Details...")
+                            : QCoreApplication::translate("ErrorReport", "Show &Details..."));
         window.adjustSize();
     });
 

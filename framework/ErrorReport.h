@@ -9,6 +9,8 @@
 #include <exception>
 #include <memory>
 
+class QTranslator;
+
 // The toolkit's application object, catching what escapes the handling of any event so that it
 // reaches the error report instead of ending the program.
 class TQtApplication : public QApplication {
@@ -22,6 +24,10 @@ public:
     // toolkit itself would abort with a hint to reinstall.
     static std::unique_ptr<TQtApplication> Create(int& argc, char** argv);
 };
+
+// What the program says while the toolkit starts comes before the application holds any
+// translator: `translator`, while set, gives it in the user's language.
+void SetStartMessageTranslator(const QTranslator* translator);
 
 // The object and event being handled on the calling thread, innermost first; empty outside any.
 QString CurrentDispatch();

@@ -428,6 +428,11 @@ void TForm::changeEvent(QEvent* event) {
         const auto oldState = static_cast<QWindowStateChangeEvent*>(event)->oldState();
         Guarded([&] { WindowStateMessages(oldState); });
     }
+    if (event->type() == QEvent::LanguageChange)
+        Guarded([&] {
+            RetranslateLayout(this);
+            LanguageChanged();
+        });
     QWidget::changeEvent(event);
 }
 

@@ -130,6 +130,9 @@ protected:
     virtual void DoShow() { OnShow(this); }
     virtual void DoHide() { OnHide(this); }
     virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
+    // After the layout's texts were shown in a newly chosen language: the texts the window sets
+    // itself follow here.
+    virtual void LanguageChanged() {}
 
     void Paint() override;
     void closeEvent(QCloseEvent* event) override;

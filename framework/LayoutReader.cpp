@@ -7,12 +7,14 @@
 #include "framework/Graphics.h"
 #include "framework/Types.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QMutex>
+#include <QPointer>
 #include <QVarLengthArray>
 #include <QVariant>
 #include <algorithm>
@@ -799,6 +801,62 @@ struct ObjectPlan {
     std::vector<Binding> bindings;
 };
 
+// Fonts whose letters draw pictures; texts in them are not words.
+QStringList& SymbolFonts() {
+    static QStringList fonts;
+    return fonts;
+}
+
+bool DrawsSymbols(const QObject* object) {
+    const auto* font = qvariant_cast<TFont*>(object->property("Font"));
+    return font && SymbolFonts().contains(font->Name(), Qt::CaseInsensitive);
+}
+
+QString Translate(const QByteArray& context, const QString& source) {
+    return QCoreApplication::translate(context.constData(), source.toUtf8().constData());
+}
+
+// The captions and hints a layout gave its window, in the source language, so that they can be
+// shown again in another one.
+class TLayoutTexts : public QObject {
+public:
+    struct Text {
+        QPointer<QObject> object;
+        QMetaProperty property;
+        QString source;
+    };
+
+    TLayoutTexts(QObject* root, QByteArray context) : QObject(root), context_(std::move(context)) {}
+
+    static TLayoutTexts* Of(QObject* root) {
+        for (QObject* child : root->children())
+            if (auto* texts = dynamic_cast<TLayoutTexts*>(child))
+                return texts;
+        return nullptr;
+    }
+
+    void Add(QObject* object, const QMetaProperty& property, const QString& source) {
+        texts_.push_back({object, property, source});
+        Show(texts_.back());
+    }
+
+    void ShowAll() const {
+        for (const Text& text : texts_)
+            if (text.object)
+                Show(text);
+    }
+
+private:
+    void Show(const Text& text) const {
+        const QString shown = Translate(context_, text.source);
+        if (text.property.read(text.object) != shown)
+            text.property.write(text.object, shown);
+    }
+
+    QByteArray context_;
+    std::vector<Text> texts_;
+};
+
 struct Created {
     QObject* object = nullptr;
     const ObjectNode* node = nullptr;
@@ -887,6 +945,34 @@ private:
             Guard(property->line, property, [&] { ReadBinary(object, *property); });
         for (const Binding& binding : plan.bindings)
             Bind(binding);
+        TranslateTexts(object, plan);
+    }
+
+    // Captions and hints are shown in the reader's language; a caption that only repeats the
+    // component's name is a placeholder the window replaces, and a text in a symbol font draws
+    // pictures: neither is a text to translate.
+    void TranslateTexts(QObject* object, const ObjectPlan& plan) {
+        if (DrawsSymbols(object))
+            return;
+        for (const Assignment& assignment : plan.assignments) {
+            const QMetaProperty& property = assignment.property;
+            if (!property.isValid() || property.metaType().id() != QMetaType::QString)
+                continue;
+            const std::string_view name = assignment.node->path.Last();
+            const QString source = assignment.value.toString();
+            if ((!SameWord(name, "Caption") && !SameWord(name, "Hint")) || source.isEmpty() ||
+                source == object->objectName())
+                continue;
+            Texts().Add(object, property, source);
+        }
+    }
+
+    TLayoutTexts& Texts() {
+        if (!texts_)
+            texts_ = TLayoutTexts::Of(root_);
+        if (!texts_)
+            texts_ = new TLayoutTexts(root_, root_->metaObject()->className());
+        return *texts_;
     }
 
     // Checks and converts one value, in the order of the text, so that the first error
@@ -1203,6 +1289,7 @@ private:
 
     QObject* root_;
     QString file_;
+    TLayoutTexts* texts_ = nullptr;
     QHash<QString, QObject*> names_;
     std::vector<Created> created_;
     std::vector<Reference> references_;
@@ -1216,6 +1303,16 @@ void RegisterComponentClass(const QString& className, TComponentFactory factory)
     Registry& registry = TheRegistry();
     QMutexLocker lock(&registry.mutex);
     registry.factories.insert(className, std::move(factory));
+}
+
+void RegisterSymbolFont(const QString& family) {
+    if (!SymbolFonts().contains(family, Qt::CaseInsensitive))
+        SymbolFonts().append(family);
+}
+
+void RetranslateLayout(QObject* root) {
+    if (const TLayoutTexts* texts = TLayoutTexts::Of(root))
+        texts->ShowAll();
 }
 
 bool IsComponentClassRegistered(const QString& className) {

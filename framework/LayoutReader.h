@@ -33,6 +33,13 @@ template <class T> void RegisterComponentClass() {
 
 bool IsComponentClassRegistered(const QString& className);
 
+// Captions and hints of a layout are shown in the language of the application's translators,
+// looked up with the window's class as context: when the layout is read, and again by
+// RetranslateLayout (after the language changed). Texts in a symbol font draw pictures, not
+// words, and stay as they are.
+void RegisterSymbolFont(const QString& family);
+void RetranslateLayout(QObject* root);
+
 // Reads a layout file (also a Qt resource such as ":/layouts/uMain.layout") into `root`,
 // a window already constructed by code; errors name the file by its base name.
 void ReadLayout(QObject* root, const QString& fileName);

@@ -79,6 +79,34 @@ void TLabel::SetWordWrap(bool wordWrap) {
     update();
 }
 
+void TLabel::SetFitWidth(int width) {
+    fitWidth_ = std::max(width, 0);
+    AdjustBounds();
+    update();
+}
+
+void TLabel::Fit() {
+    fittedHeight_ = 0;
+    fittedWrap_ = false;
+    if (fitWidth_ <= 0 || !autoSize_ || wordWrap_ || Caption().isEmpty())
+        return;
+    TFont font;
+    font.Assign(*Font());
+    const unsigned flags = TextFlags() & ~(DT_CENTER | DT_RIGHT);
+    if (MeasureText(font, Caption(), 0, flags).Width() <= fitWidth_)
+        return;
+    const int own = std::abs(Font()->Height());
+    const int smallest = std::max(1, (own * 2 + 2) / 3);
+    const int sign = Font()->Height() < 0 ? -1 : 1;
+    for (int height = own - 1; height >= smallest; --height) {
+        font.SetHeight(sign * height);
+        fittedHeight_ = sign * height;
+        if (MeasureText(font, Caption(), 0, flags).Width() <= fitWidth_)
+            return;
+    }
+    fittedWrap_ = true;
+}
+
 void TLabel::Loaded() {
     TGraphicControl::Loaded();
     AdjustBounds();
@@ -100,7 +128,7 @@ unsigned TLabel::TextFlags() const {
         flags |= DT_CENTER;
     else if (alignment_ == taRightJustify)
         flags |= DT_RIGHT;
-    if (wordWrap_)
+    if (wordWrap_ || fittedWrap_)
         flags |= DT_WORDBREAK;
     if (!showAccelChar_)
         flags |= DT_NOPREFIX;
@@ -117,8 +145,13 @@ void TLabel::AdjustBounds() {
     boundsPending_ = form && !form->ShownBefore() && !wordWrap_;
     if (boundsPending_)
         return;
-    const TRect r =
-        MeasureText(*Font(), Caption(), wordWrap_ ? Width() : 0, TextFlags() & ~(DT_CENTER | DT_RIGHT));
+    Fit();
+    TFont font;
+    font.Assign(*Font());
+    if (fittedHeight_ != 0)
+        font.SetHeight(fittedHeight_);
+    const int width = wordWrap_ ? Width() : fittedWrap_ ? fitWidth_ : 0;
+    const TRect r = MeasureText(font, Caption(), width, TextFlags() & ~(DT_CENTER | DT_RIGHT));
     const int left = alignment_ == taRightJustify ? Left() + Width() - r.Width() : Left();
     SetBounds(left, Top(), r.Width(), r.Height());
 }
@@ -137,6 +170,8 @@ void TLabel::Paint() {
     }
     if (!Enabled())
         canvas.Font().SetColor(clGrayText);
+    if (fittedHeight_ != 0)
+        canvas.Font().SetHeight(fittedHeight_);
     TRect r = ClientRect();
     if (layout_ != tlTop) {
         TRect measured = r;

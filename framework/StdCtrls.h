@@ -31,6 +31,12 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
 
+    // The widest a sized-to-text label may grow, 0 for no limit. A longer text is drawn in a
+    // smaller font, down to two thirds of the label's own, and beyond that on more lines,
+    // broken between words. The label's Font stays as it is.
+    int FitWidth() const { return fitWidth_; }
+    void SetFitWidth(int width);
+
     void Loaded() override;
     // Measures the text the label left unmeasured while its form had never been shown.
     void AdjustPendingBounds();
@@ -51,6 +57,12 @@ private:
     bool transparent_ = false;
     bool wordWrap_ = false;
     bool boundsPending_ = false;
+    int fitWidth_ = 0;
+    // The font height and line breaking that make the text fit FitWidth; none while it fits as is.
+    int fittedHeight_ = 0;
+    bool fittedWrap_ = false;
+
+    void Fit();
 };
 
 class TImage : public TGraphicControl {

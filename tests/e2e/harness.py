@@ -289,9 +289,11 @@ class Session:
     """One Xvfb server and one run of the game, with its sound output and an event log."""
 
     def __init__(self, exe=None, keep=None, name="e2e", audio_driver="disk", start_program=True,
-                 screen=(SCREEN_W, SCREEN_H), window_manager=False, args=()):
+                 screen=(SCREEN_W, SCREEN_H), window_manager=False, args=(), language="en"):
         self.exe = exe or OPTIONS.exe
         self.args = list(args)
+        # The desktop's language the game starts with: the tests find windows by their titles.
+        self.language = language
         self.screen_size = screen
         self.wm = None
         self.keep = OPTIONS.keep if keep is None else keep
@@ -364,7 +366,7 @@ class Session:
     def start_program(self):
         runtime = self.dir / "runtime"
         runtime.mkdir(mode=0o700, exist_ok=True)
-        env = dict(self.env, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(runtime),
+        env = dict(self.env, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(runtime), LANGUAGE=self.language,
                    SDL_AUDIODRIVER=self.audio_driver,
                    SDL_DISK_FILE=str(self.audio_path), SDL_DISKAUDIOFILE=str(self.audio_path))
         self.started = time.monotonic()

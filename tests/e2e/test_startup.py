@@ -57,8 +57,10 @@ class TestWithoutDisplay(unittest.TestCase):
     def test_one_line_and_status_1(self):
         base = {k: v for k, v in os.environ.items()
                 if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        base["LANGUAGE"] = "en"
         cases = {
             "no display at all": ({}, "DISPLAY is not set"),
+            "no display, in German": ({"LANGUAGE": "de"}, "keine Anzeige, auf der das Spiel erscheinen kann"),
             "X11 asked for, no display": ({"QT_QPA_PLATFORM": "xcb"}, "DISPLAY is not set"),
             "a display nobody serves": ({"DISPLAY": ":7391"}, "cannot open the display :7391"),
         }

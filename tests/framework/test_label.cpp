@@ -62,3 +62,33 @@ TEST(Label, WordWrappedIsMeasuredAtOnceEvenOnAHiddenWindow) {
     EXPECT_GT(label->Height(), 17);
     EXPECT_LE(label->Width(), 120);
 }
+
+// A text wider than the room it may take is drawn smaller, down to two thirds of the label's
+// font, and then broken between words onto more lines; the label's own font is kept.
+TEST(Label, TooWideForItsRoomGetsASmallerFontThenASecondLine) {
+    EnsureQtApp();
+    const QString text = QStringLiteral("Klicke auf die Note F.");
+    TLabel label(nullptr);
+    label.Font()->SetHeight(-20);
+    label.SetCaption(text);
+    const QSize natural(label.Width(), label.Height());
+
+    label.SetFitWidth(natural.width());
+    EXPECT_EQ(QSize(label.Width(), label.Height()), natural) << "a text that fits stays as it is";
+
+    const int room = natural.width() * 9 / 10;
+    label.SetFitWidth(room);
+    EXPECT_LE(label.Width(), room);
+    EXPECT_GT(label.Width(), room * 9 / 10) << "no smaller than needed";
+    EXPECT_LT(label.Height(), natural.height()) << "one line of a smaller font";
+    EXPECT_EQ(label.Font()->Height(), -20);
+
+    const int narrow = natural.width() / 2;
+    label.SetFitWidth(narrow);
+    EXPECT_LE(label.Width(), narrow);
+    EXPECT_GT(label.Height(), natural.height()) << "two lines";
+    EXPECT_LT(label.Height(), natural.height() * 2);
+
+    label.SetFitWidth(0);
+    EXPECT_EQ(QSize(label.Width(), label.Height()), natural);
+}

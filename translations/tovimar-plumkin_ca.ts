@@ -1,0 +1,429 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>no display to show the game on (DISPLAY is not set)</source>
+        <translation>no hi ha cap pantalla on mostrar el joc (DISPLAY no està definit)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>no es pot obrir la pantalla %1</translation>
+    </message>
+    <message>
+        <source>An error occurred in the application.</source>
+        <translation>S'ha produït un error al programa.</translation>
+    </message>
+    <message>
+        <source>You can continue or close the program.</source>
+        <translation>Podeu continuar o tancar el programa.</translation>
+    </message>
+    <message>
+        <source>You can continue or close the program. A report was saved to %1.</source>
+        <translation>Podeu continuar o tancar el programa. S'ha desat un informe a %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continua</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Tanca</translation>
+    </message>
+</context>
+<context>
+    <name>TActivityForm</name>
+    <message>
+        <source>Click the blue Color.</source>
+        <translation>Fes clic al blau.</translation>
+    </message>
+    <message>
+        <source>Click the black Color.</source>
+        <translation>Fes clic al negre.</translation>
+    </message>
+    <message>
+        <source>Click the yellow Color.</source>
+        <translation>Fes clic al groc.</translation>
+    </message>
+    <message>
+        <source>Click the green Color.</source>
+        <translation>Fes clic al verd.</translation>
+    </message>
+    <message>
+        <source>Click the white Color.</source>
+        <translation>Fes clic al blanc.</translation>
+    </message>
+    <message>
+        <source>Click the red Color.</source>
+        <translation>Fes clic al vermell.</translation>
+    </message>
+    <message>
+        <source>Click the E note.</source>
+        <translation>Fes clic a la nota Mi.</translation>
+    </message>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Fes clic a la nota Fa.</translation>
+    </message>
+    <message>
+        <source>Click the G note.</source>
+        <translation>Fes clic a la nota Sol.</translation>
+    </message>
+    <message>
+        <source>Click the A note.</source>
+        <translation>Fes clic a la nota La.</translation>
+    </message>
+    <message>
+        <source>Click the B note.</source>
+        <translation>Fes clic a la nota Si.</translation>
+    </message>
+    <message>
+        <source>Click the C note.</source>
+        <translation>Fes clic a la nota Do.</translation>
+    </message>
+    <message>
+        <source>Click the D note.</source>
+        <translation>Fes clic a la nota Re.</translation>
+    </message>
+    <message>
+        <source>Click the triangle.</source>
+        <translation>Fes clic al triangle.</translation>
+    </message>
+    <message>
+        <source>Click the circle.</source>
+        <translation>Fes clic al cercle.</translation>
+    </message>
+    <message>
+        <source>Click the square.</source>
+        <translation>Fes clic al quadrat.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmColors_All</name>
+    <message>
+        <source>Click the yellow color.</source>
+        <translation>Fes clic al groc.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Barreja</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Barreja-ho tot.</translation>
+    </message>
+    <message>
+        <source>Colors: All</source>
+        <translation>Colors: tots</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmColors_BlackWhite</name>
+    <message>
+        <source>Click the black color.</source>
+        <translation>Fes clic al negre.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Barreja</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Barreja-ho tot.</translation>
+    </message>
+    <message>
+        <source>Colors: Black-White</source>
+        <translation>Colors: negre-blanc</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmColors_BlueRedYellow</name>
+    <message>
+        <source>Click the blue color.</source>
+        <translation>Fes clic al blau.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Barreja</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Barreja-ho tot.</translation>
+    </message>
+    <message>
+        <source>Colors: Blue-Red-Yellow</source>
+        <translation>Colors: blau-vermell-groc</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Colors</source>
+        <translation>Colors</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formes</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Show Hints</source>
+        <translation>Amb pistes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Level   - 1 -</source>
+        <translation>Nivell   - 1 -</translation>
+    </message>
+    <message>
+        <source>Level   - 2 -</source>
+        <translation>Nivell   - 2 -</translation>
+    </message>
+    <message>
+        <source>Level   - 3 -</source>
+        <translation>Nivell   - 3 -</translation>
+    </message>
+    <message>
+        <source>Level   - 4 -</source>
+        <translation>Nivell   - 4 -</translation>
+    </message>
+    <message>
+        <source>Quit Tovimar Plumkin?</source>
+        <translation>Vols sortir de Tovimar Plumkin?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_EFGABCD</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Fes clic a la nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Music: E-F-G-A-B-C-D</source>
+        <translation>Música: Mi-Fa-Sol-La-Si-Do-Re</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_FAC</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Fes clic a la nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Music: F-A-C</source>
+        <translation>Música: Fa-La-Do</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_FC</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Fes clic a la nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Music: F-C</source>
+        <translation>Música: Fa-Do</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_FGABC</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Fes clic a la nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Music: F-G-A-B-C</source>
+        <translation>Música: Fa-Sol-La-Si-Do</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQuestion</name>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Tovimar Plumkin</source>
+        <translation>Tovimar Plumkin</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmReward</name>
+    <message>
+        <source>Finish</source>
+        <translation>Acaba</translation>
+    </message>
+    <message>
+        <source>Bravo</source>
+        <translation>Molt bé</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSettings</name>
+    <message>
+        <source>Settings for Parents</source>
+        <translation>Configuració per als pares</translation>
+    </message>
+    <message>
+        <source>Play in full screen   (F11)</source>
+        <translation>Juga a pantalla completa   (F11)</translation>
+    </message>
+    <message>
+        <source>Ask before quitting</source>
+        <translation>Pregunta abans de sortir</translation>
+    </message>
+    <message>
+        <source>Voices and applause</source>
+        <translation>Veus i aplaudiments</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Mute all sounds</source>
+        <translation>Silencia tots els sons</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Llengua</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Com l'escriptori</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Tovimar Plumkin: Settings for Parents</source>
+        <translation>Tovimar Plumkin: configuració per als pares</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmShapes_CircleTriangle</name>
+    <message>
+        <source>Click the triangle.</source>
+        <translation>Fes clic al triangle.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Barreja</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Barreja-ho tot.</translation>
+    </message>
+    <message>
+        <source>Shapes: Circle-Triangle</source>
+        <translation>Formes: cercle-triangle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmShapes_CircleTriangleSquare</name>
+    <message>
+        <source>Click the triangle.</source>
+        <translation>Fes clic al triangle.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Barreja</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Barreja-ho tot.</translation>
+    </message>
+    <message>
+        <source>Shapes: Circle-Triangle</source>
+        <translation>Formes: cercle-triangle</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,429 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>no display to show the game on (DISPLAY is not set)</source>
+        <translation>nessuno schermo su cui mostrare il gioco (DISPLAY non è impostato)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>impossibile aprire lo schermo %1</translation>
+    </message>
+    <message>
+        <source>An error occurred in the application.</source>
+        <translation>Si è verificato un errore nel programma.</translation>
+    </message>
+    <message>
+        <source>You can continue or close the program.</source>
+        <translation>Puoi continuare o chiudere il programma.</translation>
+    </message>
+    <message>
+        <source>You can continue or close the program. A report was saved to %1.</source>
+        <translation>Puoi continuare o chiudere il programma. Un rapporto è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continua</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TActivityForm</name>
+    <message>
+        <source>Click the blue Color.</source>
+        <translation>Clicca sul blu.</translation>
+    </message>
+    <message>
+        <source>Click the black Color.</source>
+        <translation>Clicca sul nero.</translation>
+    </message>
+    <message>
+        <source>Click the yellow Color.</source>
+        <translation>Clicca sul giallo.</translation>
+    </message>
+    <message>
+        <source>Click the green Color.</source>
+        <translation>Clicca sul verde.</translation>
+    </message>
+    <message>
+        <source>Click the white Color.</source>
+        <translation>Clicca sul bianco.</translation>
+    </message>
+    <message>
+        <source>Click the red Color.</source>
+        <translation>Clicca sul rosso.</translation>
+    </message>
+    <message>
+        <source>Click the E note.</source>
+        <translation>Clicca sulla nota Mi.</translation>
+    </message>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Clicca sulla nota Fa.</translation>
+    </message>
+    <message>
+        <source>Click the G note.</source>
+        <translation>Clicca sulla nota Sol.</translation>
+    </message>
+    <message>
+        <source>Click the A note.</source>
+        <translation>Clicca sulla nota La.</translation>
+    </message>
+    <message>
+        <source>Click the B note.</source>
+        <translation>Clicca sulla nota Si.</translation>
+    </message>
+    <message>
+        <source>Click the C note.</source>
+        <translation>Clicca sulla nota Do.</translation>
+    </message>
+    <message>
+        <source>Click the D note.</source>
+        <translation>Clicca sulla nota Re.</translation>
+    </message>
+    <message>
+        <source>Click the triangle.</source>
+        <translation>Clicca sul triangolo.</translation>
+    </message>
+    <message>
+        <source>Click the circle.</source>
+        <translation>Clicca sul cerchio.</translation>
+    </message>
+    <message>
+        <source>Click the square.</source>
+        <translation>Clicca sul quadrato.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmColors_All</name>
+    <message>
+        <source>Click the yellow color.</source>
+        <translation>Clicca sul giallo.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Mescola</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Mescola tutto.</translation>
+    </message>
+    <message>
+        <source>Colors: All</source>
+        <translation>Colori: tutti</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmColors_BlackWhite</name>
+    <message>
+        <source>Click the black color.</source>
+        <translation>Clicca sul nero.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Mescola</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Mescola tutto.</translation>
+    </message>
+    <message>
+        <source>Colors: Black-White</source>
+        <translation>Colori: nero-bianco</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmColors_BlueRedYellow</name>
+    <message>
+        <source>Click the blue color.</source>
+        <translation>Clicca sul blu.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Mescola</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Mescola tutto.</translation>
+    </message>
+    <message>
+        <source>Colors: Blue-Red-Yellow</source>
+        <translation>Colori: blu-rosso-giallo</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Colors</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Show Hints</source>
+        <translation>Con aiuto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Level   - 1 -</source>
+        <translation>Livello   - 1 -</translation>
+    </message>
+    <message>
+        <source>Level   - 2 -</source>
+        <translation>Livello   - 2 -</translation>
+    </message>
+    <message>
+        <source>Level   - 3 -</source>
+        <translation>Livello   - 3 -</translation>
+    </message>
+    <message>
+        <source>Level   - 4 -</source>
+        <translation>Livello   - 4 -</translation>
+    </message>
+    <message>
+        <source>Quit Tovimar Plumkin?</source>
+        <translation>Uscire da Tovimar Plumkin?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_EFGABCD</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Clicca sulla nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Music: E-F-G-A-B-C-D</source>
+        <translation>Musica: Mi-Fa-Sol-La-Si-Do-Re</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_FAC</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Clicca sulla nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Music: F-A-C</source>
+        <translation>Musica: Fa-La-Do</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_FC</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Clicca sulla nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Music: F-C</source>
+        <translation>Musica: Fa-Do</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMusic_FGABC</name>
+    <message>
+        <source>Click the F note.</source>
+        <translation>Clicca sulla nota Fa.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Music: F-G-A-B-C</source>
+        <translation>Musica: Fa-Sol-La-Si-Do</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQuestion</name>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Tovimar Plumkin</source>
+        <translation>Tovimar Plumkin</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmReward</name>
+    <message>
+        <source>Finish</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Bravo</source>
+        <translation>Bravo</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSettings</name>
+    <message>
+        <source>Settings for Parents</source>
+        <translation>Impostazioni per i genitori</translation>
+    </message>
+    <message>
+        <source>Play in full screen   (F11)</source>
+        <translation>Gioca a schermo intero   (F11)</translation>
+    </message>
+    <message>
+        <source>Ask before quitting</source>
+        <translation>Chiedi prima di uscire</translation>
+    </message>
+    <message>
+        <source>Voices and applause</source>
+        <translation>Voci e applausi</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Pianoforte</translation>
+    </message>
+    <message>
+        <source>Mute all sounds</source>
+        <translation>Disattiva tutti i suoni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Come il desktop</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Tovimar Plumkin: Settings for Parents</source>
+        <translation>Tovimar Plumkin: impostazioni per i genitori</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmShapes_CircleTriangle</name>
+    <message>
+        <source>Click the triangle.</source>
+        <translation>Clicca sul triangolo.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Mescola</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Mescola tutto.</translation>
+    </message>
+    <message>
+        <source>Shapes: Circle-Triangle</source>
+        <translation>Forme: cerchio-triangolo</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmShapes_CircleTriangleSquare</name>
+    <message>
+        <source>Click the triangle.</source>
+        <translation>Clicca sul triangolo.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Mescola</translation>
+    </message>
+    <message>
+        <source>Randomize color positions.</source>
+        <translation>Mescola tutto.</translation>
+    </message>
+    <message>
+        <source>Shapes: Circle-Triangle</source>
+        <translation>Forme: cerchio-triangolo</translation>
+    </message>
+</context>
+</TS>
