@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Activity.h"
+#include "app/AnswerFocus.h"
 #include "app/uMain.h"
 #include "app/uReward.h"
 #include "controls/RzRadChk.h"
 
 #include "platform/PlaySound.h"
+
+#include "framework/FocusRing.h"
+#include "framework/Guard.h"
+
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 
 #include <chrono>
 
@@ -39,8 +46,51 @@ TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
 
 void TActivityForm::FormShow(TObject*) {
     ReadySound();
+    PrepareKeys();
     InitForm();
     shownStep_ = CurrentStep;
+    answerKeys_->Restart();
+    answerKeys_->setFocus();
+}
+
+void TActivityForm::PrepareKeys() {
+    if (answerKeys_)
+        return;
+    const std::vector<TControl*> answers = Answers();
+    for (TControl* answer : answers)
+        answer->setAccessibleName(AnswerName(answer));
+    NameButtons();
+    answerKeys_ = new TAnswerFocus(answers, [this] { return asking_; });
+    // The answers come first, then the buttons.
+    setTabOrder(answerKeys_, btnPlay);
+}
+
+void TActivityForm::NameButtons() {
+    btnPlay->setAccessibleName(QStringLiteral("Play"));
+    btnPlay->setAccessibleDescription(QStringLiteral("Plays the question again"));
+    btnBack->setAccessibleName(QStringLiteral("Back"));
+    btnBack->setAccessibleDescription(QStringLiteral("Goes back to the menu"));
+}
+
+void TActivityForm::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Guarded([this] { btnBack->Click(); });
+        break;
+    case Qt::Key_P:
+        if (!asking_ && !event->isAutoRepeat())
+            Guarded([this] { btnPlay->Click(); });
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        SetFocusRingsShown(true);
+        answerKeys_->setFocus(Qt::TabFocusReason);
+        break;
+    default:
+        TForm::keyPressEvent(event);
+    }
 }
 
 void TActivityForm::CatchUpWithCounter() {
@@ -81,6 +131,12 @@ void TActivityForm::Answer(int step) {
 bool TActivityForm::StillOpenAfterRoll() {
     Application->ProcessMessages();
     return Visible() && !Application->Terminated();
+}
+
+void TActivityForm::AskAfterRoll() {
+    const QScopedValueRollback asking(asking_, true);
+    if (StillOpenAfterRoll())
+        btnPlayClick(this);
 }
 
 bool TActivityForm::HintsOn() {

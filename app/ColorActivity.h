@@ -27,6 +27,8 @@ protected:
     void BindControls() override;
     std::vector<TControl*> PlacedFigures() const override { return {Shapes.begin(), Shapes.end()}; }
     QString Sound(int row) const override { return questions_[row].Sound; }
+    // "black circle", by the circle's colour.
+    QString AnswerName(const TControl* answer) const override;
 
 private:
     std::vector<TColorQuestion> questions_;

@@ -15,9 +15,7 @@ class TFieldActivity : public TActivityForm {
     Q_OBJECT
 public:
     TLabel* lblInstructions;
-    TBitBtn* btnPlay;
     TRzPanel* pnlMid;
-    TBitBtn* btnBack;
     TBitBtn* btnRandomize;
 
     void btnPlayClick(TObject* Sender) override;
@@ -36,6 +34,8 @@ protected:
     // The answer figures in the order of their numbers.
     virtual std::vector<TControl*> PlacedFigures() const = 0;
     void PlaceFigures();
+    std::vector<TControl*> Answers() const override;
+    void NameButtons() override;
     // shpShape1 ... shpShapeN.
     template <class T> void BindFigures(std::vector<T*>& figures) {
         figures.resize(figureCount_);

@@ -27,8 +27,6 @@ public:
     TRzPanel* pnlTop;
     TLabel* lblInstructions;
     TLabel* objHint;
-    TBitBtn* btnPlay;
-    TBitBtn* btnBack;
 
     void InitForm() override;
     // Note, a second's pause (input waits), then the spoken note name.
@@ -45,6 +43,9 @@ protected:
     void CreateFromLayout();
     int QuestionCount() const override { return int(questions_.size()); }
     QString Sound(int row) const override { return questions_[std::size_t(row)].Sound; }
+    // The notes on the staff, lblE to lblD.
+    std::vector<TControl*> Answers() const override;
+    QString AnswerName(const TControl* answer) const override;
 
 private:
     QString layout_;
