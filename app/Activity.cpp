@@ -40,15 +40,12 @@ void TActivityForm::ReadySound() {
     WarmUpSound(recordings, SoundAfterSetUp);
 }
 
-TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
-    OnActivate = [this](QObject*) { CatchUpWithCounter(); };
-}
+TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {}
 
 void TActivityForm::FormShow(TObject*) {
     ReadySound();
     PrepareKeys();
     InitForm();
-    shownStep_ = CurrentStep;
     answerKeys_->Restart();
     answerKeys_->setFocus();
 }
@@ -91,15 +88,6 @@ void TActivityForm::keyPressEvent(QKeyEvent* event) {
     default:
         TForm::keyPressEvent(event);
     }
-}
-
-void TActivityForm::CatchUpWithCounter() {
-    // A counter outside this window's table asks nothing it could show.
-    if (!isVisible() || shownStep_ == CurrentStep || Row() < 0)
-        return;
-    InitForm();
-    shownStep_ = CurrentStep;
-    btnPlayClick(this);
 }
 
 void TActivityForm::FormClose(TObject*, TCloseAction&) {

@@ -23,11 +23,6 @@ public:
 
     // Prepares the current question: placement, prompt, hint and its visibility.
     Q_INVOKABLE virtual void InitForm() = 0;
-    // For a window that is open already and only comes to the front (its level button pressed
-    // again, or the window itself chosen after another level moved the counter): when it shows
-    // another question than CurrentStep, it prepares and says CurrentStep's, so that the question
-    // it shows is always the one it accepts.
-    void CatchUpWithCounter();
     // The ring the keyboard moves between the answers (made when the window is first shown).
     TAnswerFocus* AnswerKeys() const { return answerKeys_; }
 
@@ -68,7 +63,6 @@ private:
     void ReadySound();
     void PrepareKeys();
 
-    int shownStep_ = 0; // CurrentStep when the question on show was prepared
     bool soundReady_ = false;
     bool asking_ = false; // from the end of the roll until the question has been heard
     TAnswerFocus* answerKeys_ = nullptr;

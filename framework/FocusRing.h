@@ -14,7 +14,7 @@ class QPainter;
 // The focus colour of the game's buttons.
 inline constexpr TColor clFocusRing = 0x4080FF;
 // A button's ring, in logical pixels: seen across the room, and inside the button's face.
-inline constexpr int FocusRingWidth = 4;
+inline constexpr int FocusRingWidth = 5;
 
 // Starts following the keyboard and the mouse of the whole application.
 void WatchFocusKeys(QCoreApplication& application);

@@ -103,10 +103,10 @@ TEST_F(Keys, ExitWithALevelOpenBringsTheMenuForwardAndQuitsOnlyFromTheFront) {
         action = caNone;
     };
     ClickOn(MenuButton("btnColors1"));
-    QTRY_VERIFY(frmColors_BlackWhite->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frmColors_BlackWhite->isActiveWindow(); }));
     ClickOn(frmMain->btnExit);
     EXPECT_EQ(closes, 0) << "Exit beside a level's window does not quit";
-    QTRY_VERIFY(frmMain->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frmMain->isActiveWindow(); }));
     EXPECT_TRUE(frmColors_BlackWhite->Visible());
 
     QTest::qWait(TfrmMain::ExitClickGuardTime + 100);
@@ -117,7 +117,7 @@ TEST_F(Keys, ExitWithALevelOpenBringsTheMenuForwardAndQuitsOnlyFromTheFront) {
 TEST_F(Keys, ColorsLevelPlaysThroughWithKeysAlone) {
     TfrmColors_BlackWhite* w = frmColors_BlackWhite;
     ClickOn(MenuButton("btnColors1"));
-    QTRY_VERIFY(w->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isActiveWindow(); }));
     ASSERT_EQ(QApplication::focusWidget(), w->AnswerKeys());
     EXPECT_EQ(w->Shapes[0]->accessibleName(), QStringLiteral("black circle"));
     EXPECT_EQ(w->Shapes[1]->accessibleName(), QStringLiteral("white circle"));
@@ -153,7 +153,7 @@ TEST_F(Keys, EscapeIsBackAndArrowsFromAButtonGoToTheAnswers) {
     TfrmShapes_CircleTriangle* w = frmShapes_CircleTriangle;
     ClickOn(frmMain->btnShapes);
     ClickOn(MenuButton("btnShapes1"));
-    QTRY_VERIFY(w->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isActiveWindow(); }));
     EXPECT_EQ(w->Figures[0]->accessibleName(), QStringLiteral("circle"));
     EXPECT_EQ(w->Figures[1]->accessibleName(), QStringLiteral("triangle"));
 
@@ -190,7 +190,7 @@ TEST_F(Keys, ReadingOrderIsRowByRowFromTheLeft) {
 TEST_F(Keys, TheRingIsAThickBandInTheFocusColourRoundTheAnswer) {
     TfrmColors_BlackWhite* w = frmColors_BlackWhite;
     ClickOn(MenuButton("btnColors1"));
-    QTRY_VERIFY(w->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isActiveWindow(); }));
     TAnswerFocus* ring = w->AnswerKeys();
     auto pixelAt = [&](int dx) {
         const TControl* answer = ring->Current();
@@ -216,7 +216,7 @@ TEST_F(Keys, TheRingIsAThickBandInTheFocusColourRoundTheAnswer) {
 
 TEST_F(Keys, MenuArrowsWalkCategoriesLevelsAndExitAndEnterPresses) {
     frmMain->Show();
-    QTRY_VERIFY(frmMain->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frmMain->isActiveWindow(); }));
     frmMain->btnColors->setFocus();
     const std::vector<QWidget*> expected{
         frmMain->btnShapes,       frmMain->btnMusic, MenuButton("btnColors1"), MenuButton("btnColors2"),
@@ -246,7 +246,7 @@ TEST_F(Keys, MusicLevelPlaysThroughWithKeysAlone) {
     TMusicActivity* w = frmMusic_FC;
     ClickOn(frmMain->btnMusic);
     ClickOn(MenuButton("btnMusic1"));
-    QTRY_VERIFY(w->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isActiveWindow(); }));
     const std::vector<TControl*> notes = w->AnswerKeys()->ReadingOrder();
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0]->accessibleName(), QStringLiteral("note F"));
