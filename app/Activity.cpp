@@ -40,14 +40,20 @@ void TActivityForm::ReadySound() {
     WarmUpSound(recordings, SoundAfterSetUp);
 }
 
-TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {}
+TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
+    // The keys start on the answers. Given while the window is still hidden, the focus would
+    // change how the window manager stacks the game's windows, so it waits for the activation.
+    OnActivate = [this](QObject*) {
+        if (answerKeys_ && (!focusWidget() || !focusWidget()->isVisible()))
+            answerKeys_->setFocus(Qt::ActiveWindowFocusReason);
+    };
+}
 
 void TActivityForm::FormShow(TObject*) {
     ReadySound();
     PrepareKeys();
     InitForm();
     answerKeys_->Restart();
-    answerKeys_->setFocus();
 }
 
 void TActivityForm::PrepareKeys() {
