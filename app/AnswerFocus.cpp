@@ -121,11 +121,22 @@ void TAnswerFocus::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!event->isAutoRepeat())
-            Press();
+            pressedKey_ = event->key();
         break;
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+// The answer comes when the key goes up, as a button's click does: the whole key stroke belongs
+// to this window, whatever the answer then opens or closes.
+void TAnswerFocus::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || event->key() != pressedKey_) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    pressedKey_ = 0;
+    Press();
 }
 
 void TAnswerFocus::paintEvent(QPaintEvent*) {
@@ -140,5 +151,6 @@ void TAnswerFocus::focusInEvent(QFocusEvent*) {
 }
 
 void TAnswerFocus::focusOutEvent(QFocusEvent*) {
+    pressedKey_ = 0;
     update();
 }

@@ -37,6 +37,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -48,4 +49,5 @@ private:
     std::vector<TControl*> answers_;
     std::function<bool()> held_;
     QPointer<TControl> current_;
+    int pressedKey_ = 0;
 };
