@@ -14,6 +14,7 @@
 #include <QScopedValueRollback>
 
 #include <chrono>
+#include <utility>
 
 int CurrentStep = 0;
 
@@ -44,7 +45,7 @@ TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
     // The keys start on the answers. Given while the window is still hidden, the focus would
     // change how the window manager stacks the game's windows, so it waits for the activation.
     OnActivate = [this](QObject*) {
-        if (answerKeys_ && (!focusWidget() || !focusWidget()->isVisible()))
+        if (answerKeys_ && std::exchange(keysToAnswers_, false))
             answerKeys_->setFocus(Qt::ActiveWindowFocusReason);
     };
 }
@@ -54,6 +55,7 @@ void TActivityForm::FormShow(TObject*) {
     PrepareKeys();
     InitForm();
     answerKeys_->Restart();
+    keysToAnswers_ = true;
 }
 
 void TActivityForm::PrepareKeys() {

@@ -66,4 +66,5 @@ private:
     bool soundReady_ = false;
     bool asking_ = false; // from the end of the roll until the question has been heard
     TAnswerFocus* answerKeys_ = nullptr;
+    bool keysToAnswers_ = false; // each question starts with the keys on the answers
 };

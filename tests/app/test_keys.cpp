@@ -192,9 +192,11 @@ TEST_F(Keys, TheRingIsAThickBandInTheFocusColourRoundTheAnswer) {
     ClickOn(MenuButton("btnColors1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->isActiveWindow(); }));
     TAnswerFocus* ring = w->AnswerKeys();
-    auto pixelAt = [&](int dx) {
+    // `d` pixels out from the answer's middle row, on the side where the window has room.
+    auto pixelAt = [&](int d) {
         const TControl* answer = ring->Current();
-        const QPoint p = answer->mapTo(w, QPoint(dx, answer->height() / 2));
+        const QPoint left = answer->mapTo(w, QPoint(0, answer->height() / 2));
+        const QPoint p = left.x() > 20 ? left + QPoint(d, 0) : left + QPoint(answer->width() - 1 - d, 0);
         return w->grab().toImage().pixelColor(p).rgb() & 0xFFFFFF;
     };
     const QRgb panel = pixelAt(-TAnswerFocus::Gap - TAnswerFocus::RingWidth / 2);
