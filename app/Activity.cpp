@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Activity.h"
+#include "app/AnswerFocus.h"
 #include "app/uMain.h"
 #include "app/uReward.h"
 #include "controls/RzRadChk.h"
 #include "framework/Messages.h"
+#include "framework/FocusRing.h"
+#include "framework/Guard.h"
 #include "framework/StdCtrls.h"
-
 #include "platform/PlaySound.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 int CurrentStep = 0;
 
@@ -41,22 +46,60 @@ void TActivityForm::ReadySound() {
 }
 
 TActivityForm::TActivityForm(QObject* owner) : TForm(owner) {
-    OnActivate = [this](QObject*) { CatchUpWithCounter(); };
+    // The keys start on the answers. Given while the window is still hidden, the focus would
+    // change how the window manager stacks the game's windows, so it waits for the activation.
+    OnActivate = [this](QObject*) {
+        if (answerKeys_ && std::exchange(keysToAnswers_, false))
+            answerKeys_->setFocus(Qt::ActiveWindowFocusReason);
+    };
 }
 
 void TActivityForm::FormShow(TObject*) {
     ReadySound();
+    PrepareKeys();
     InitForm();
-    shownStep_ = CurrentStep;
+    answerKeys_->Restart();
+    keysToAnswers_ = true;
 }
 
-void TActivityForm::CatchUpWithCounter() {
-    // A counter outside this window's table asks nothing it could show.
-    if (!isVisible() || shownStep_ == CurrentStep || Row() < 0)
+void TActivityForm::PrepareKeys() {
+    if (answerKeys_)
         return;
-    InitForm();
-    shownStep_ = CurrentStep;
-    btnPlayClick(this);
+    const std::vector<TControl*> answers = Answers();
+    for (TControl* answer : answers)
+        answer->setAccessibleName(AnswerName(answer));
+    NameButtons();
+    answerKeys_ = new TAnswerFocus(answers, [this] { return asking_; });
+    // The answers come first, then the buttons.
+    setTabOrder(answerKeys_, btnPlay);
+}
+
+void TActivityForm::NameButtons() {
+    btnPlay->setAccessibleName(QStringLiteral("Play"));
+    btnPlay->setAccessibleDescription(QStringLiteral("Plays the question again"));
+    btnBack->setAccessibleName(QStringLiteral("Back"));
+    btnBack->setAccessibleDescription(QStringLiteral("Goes back to the menu"));
+}
+
+void TActivityForm::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Guarded([this] { btnBack->Click(); });
+        break;
+    case Qt::Key_P:
+        if (!asking_ && !event->isAutoRepeat())
+            Guarded([this] { btnPlay->Click(); });
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        SetFocusRingsShown(true);
+        answerKeys_->setFocus(Qt::TabFocusReason);
+        break;
+    default:
+        TForm::keyPressEvent(event);
+    }
 }
 
 void TActivityForm::FormClose(TObject*, TCloseAction&) {
@@ -119,6 +162,12 @@ void TActivityForm::WndProc(TMessage& message) {
     TForm::WndProc(message);
     if (message.Msg == WM_SIZE || message.Msg == WM_SHOWWINDOW || message.Msg == WM_EXITSIZEMOVE)
         FitPrompt();
+}
+
+void TActivityForm::AskAfterRoll() {
+    const QScopedValueRollback asking(asking_, true);
+    if (StillOpenAfterRoll())
+        btnPlayClick(this);
 }
 
 bool TActivityForm::HintsOn() {

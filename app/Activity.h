@@ -4,6 +4,11 @@
 #pragma once
 
 #include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+
+#include <vector>
+
+class TAnswerFocus;
 
 class TLabel;
 
@@ -15,13 +20,13 @@ class TActivityForm : public TForm {
 public:
     explicit TActivityForm(QObject* owner);
 
+    TBitBtn* btnPlay = nullptr;
+    TBitBtn* btnBack = nullptr;
+
     // Prepares the current question: placement, prompt, hint and its visibility.
     Q_INVOKABLE virtual void InitForm() = 0;
-    // For a window that is open already and only comes to the front (its level button pressed
-    // again, or the window itself chosen after another level moved the counter): when it shows
-    // another question than CurrentStep, it prepares and says CurrentStep's, so that the question
-    // it shows is always the one it accepts.
-    void CatchUpWithCounter();
+    // The ring the keyboard moves between the answers (made when the window is first shown).
+    TAnswerFocus* AnswerKeys() const { return answerKeys_; }
 
 public Q_SLOTS:
     void FormShow(TObject* Sender);
@@ -45,6 +50,11 @@ protected:
     void WndProc(TMessage& message) override;
     // The recording of the question in table row `row`.
     virtual QString Sound(int row) const = 0;
+    // The controls that answer a question, and what each one is, said to a screen reader.
+    virtual std::vector<TControl*> Answers() const = 0;
+    virtual QString AnswerName(const TControl* answer) const = 0;
+    // Says to a screen reader what each button does.
+    virtual void NameButtons();
     // The row of the question table for CurrentStep, or -1 outside the table.
     int Row() const;
     // A click on the target of question `step`: ignored out of turn; otherwise the next
@@ -56,10 +66,18 @@ protected:
     // (a close of this window waits in the queue while the roll runs) and tells whether the
     // window is still open to ask.
     bool StillOpenAfterRoll();
+    // After the roll: the question is heard, unless the window was closed meanwhile. Keys that
+    // answer or replay wait until it has been asked, as clicks do behind the roll.
+    void AskAfterRoll();
+    // Escape is Back and P is Play, from anywhere in the window; arrows go to the answers.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ReadySound();
+    void PrepareKeys();
 
-    int shownStep_ = 0; // CurrentStep when the question on show was prepared
     bool soundReady_ = false;
+    bool asking_ = false; // from the end of the roll until the question has been heard
+    TAnswerFocus* answerKeys_ = nullptr;
+    bool keysToAnswers_ = false; // each question starts with the keys on the answers
 };

@@ -28,6 +28,8 @@ protected:
     std::vector<TControl*> PlacedFigures() const override { return {Shapes.begin(), Shapes.end()}; }
     QString Sound(int row) const override { return questions_[row].Sound; }
     const char* Prompt(int row) const override { return questions_[row].Prompt; }
+    // "black circle", by the circle's colour.
+    QString AnswerName(const TControl* answer) const override;
 
 private:
     std::vector<TColorQuestion> questions_;

@@ -38,6 +38,15 @@ void TFieldActivity::btnRandomizeClick(TObject*) {
 }
 
 void TFieldActivity::Transition1AfterTransition(TObject*) {
-    if (StillOpenAfterRoll())
-        btnPlayClick(this);
+    AskAfterRoll();
+}
+
+std::vector<TControl*> TFieldActivity::Answers() const {
+    return PlacedFigures();
+}
+
+void TFieldActivity::NameButtons() {
+    TActivityForm::NameButtons();
+    btnRandomize->setAccessibleName(QStringLiteral("Randomize"));
+    btnRandomize->setAccessibleDescription(QStringLiteral("Puts the answers in new places"));
 }

@@ -15,9 +15,7 @@ class TFieldActivity : public TActivityForm {
     Q_OBJECT
 public:
     TLabel* lblInstructions = nullptr;
-    TBitBtn* btnPlay;
     TRzPanel* pnlMid;
-    TBitBtn* btnBack;
     TBitBtn* btnRandomize;
 
     void btnPlayClick(TObject* Sender) override;
@@ -37,6 +35,8 @@ protected:
     virtual std::vector<TControl*> PlacedFigures() const = 0;
     void PlaceFigures();
     TLabel* Instructions() const override { return lblInstructions; }
+    std::vector<TControl*> Answers() const override;
+    void NameButtons() override;
     // shpShape1 ... shpShapeN.
     template <class T> void BindFigures(std::vector<T*>& figures) {
         figures.resize(figureCount_);

@@ -6,6 +6,7 @@
 #include "sound/abfComponents.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 
@@ -74,6 +75,17 @@ void TMusicActivity::btnPlayClick(TObject*) {
 
 void TMusicActivity::Transition1EndTransition(TObject*) {
     frmMain->Player->Stop();
-    if (StillOpenAfterRoll())
-        btnPlayClick(this);
+    AskAfterRoll();
+}
+
+std::vector<TControl*> TMusicActivity::Answers() const {
+    static const QRegularExpression note(QStringLiteral("^lbl[A-G]2?$"));
+    std::vector<TControl*> notes;
+    for (TLabel* label : findChildren<TLabel*>(note))
+        notes.push_back(label);
+    return notes;
+}
+
+QString TMusicActivity::AnswerName(const TControl* answer) const {
+    return QStringLiteral("note %1").arg(answer->objectName().at(3));
 }

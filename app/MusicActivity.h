@@ -27,8 +27,6 @@ public:
     TRzPanel* pnlTop;
     TLabel* lblInstructions = nullptr;
     TLabel* objHint;
-    TBitBtn* btnPlay;
-    TBitBtn* btnBack;
 
     void InitForm() override;
     // Note, a second's pause (input waits), then the spoken note name.
@@ -47,6 +45,9 @@ protected:
     QString Sound(int row) const override { return questions_[std::size_t(row)].Sound; }
     const char* Prompt(int row) const override { return questions_[std::size_t(row)].Prompt; }
     TLabel* Instructions() const override { return lblInstructions; }
+    // The notes on the staff, lblE to lblD.
+    std::vector<TControl*> Answers() const override;
+    QString AnswerName(const TControl* answer) const override;
 
 private:
     QString layout_;

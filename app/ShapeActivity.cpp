@@ -23,6 +23,14 @@ std::vector<TControl*> TShapeActivity::PlacedFigures() const {
     return {Figures.begin(), Figures.end()};
 }
 
+QString TShapeActivity::AnswerName(const TControl* answer) const {
+    if (qobject_cast<const TCircleShape*>(answer))
+        return QStringLiteral("circle");
+    if (qobject_cast<const TTriangleShape*>(answer))
+        return QStringLiteral("triangle");
+    return QStringLiteral("square");
+}
+
 void TShapeActivity::ShowHint(const char* name) {
     for (TCustomShape* hint : Hints)
         hint->SetVisible(hint->objectName() == QLatin1String(name));

@@ -29,6 +29,7 @@ protected:
     int QuestionCount() const override { return int(questions_.size()); }
     void BindControls() override;
     std::vector<TControl*> PlacedFigures() const override;
+    QString AnswerName(const TControl* answer) const override;
     QString Sound(int row) const override { return questions_[row].Sound; }
     const char* Prompt(int row) const override { return questions_[row].Prompt; }
 

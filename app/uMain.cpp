@@ -20,10 +20,15 @@
 #include "controls/RzStatus.h"
 #include "controls/XiButton.h"
 #include "controls/XiPanel.h"
+#include "framework/FocusRing.h"
 #include "sound/MidiGen.h"
 #include "sound/abfComponents.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QShortcut>
+
+#include <algorithm>
 
 TfrmMain* frmMain = nullptr;
 
@@ -46,6 +51,71 @@ TfrmMain::TfrmMain(QObject* owner) : TForm(owner) {
     qApp->installEventFilter(this);
     OnClose.Set(this, &TfrmMain::FormClose);
     AddShortcuts();
+    NameButtons();
+}
+
+// What a screen reader says of each button.
+void TfrmMain::NameButtons() {
+    const struct {
+        QWidget* button;
+        const char* name;
+        const char* does;
+    } buttons[] = {
+        {btnColors, "Colors", "Shows the Colors levels"},
+        {btnShapes, "Shapes", "Shows the Shapes levels"},
+        {btnMusic, "Music", "Shows the Music levels"},
+        {chkHints, "Show Hints", "Shows a picture of what each question asks"},
+        {btnExit, "Exit", "Ends the game"},
+    };
+    for (const auto& b : buttons) {
+        b.button->setAccessibleName(QString::fromLatin1(b.name));
+        b.button->setAccessibleDescription(QString::fromLatin1(b.does));
+    }
+    const struct {
+        const char* category;
+        int levels;
+    } categories[] = {{"Colors", 3}, {"Shapes", 2}, {"Music", 4}};
+    for (const auto& c : categories)
+        for (int level = 1; level <= c.levels; ++level)
+            if (auto* button = findChild<TBitBtn*>(
+                    QStringLiteral("btn%1%2").arg(QLatin1String(c.category)).arg(level))) {
+                button->setAccessibleName(
+                    QStringLiteral("%1 level %2").arg(QLatin1String(c.category)).arg(level));
+                button->setAccessibleDescription(QStringLiteral("Starts this level"));
+            }
+}
+
+// The arrows walk the categories, the shown page's levels and Exit, in the order they are seen.
+std::vector<QWidget*> TfrmMain::ArrowStops() const {
+    std::vector<QWidget*> stops{btnColors, btnShapes, btnMusic};
+    std::vector<QWidget*> levels;
+    if (TTabSheet* page = pgPages->ActivePage())
+        for (TControl* control : page->Controls())
+            if (qobject_cast<TBitBtn*>(control) && control->Visible())
+                levels.push_back(control);
+    std::stable_sort(levels.begin(), levels.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    stops.insert(stops.end(), levels.begin(), levels.end());
+    stops.push_back(btnExit);
+    return stops;
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right)
+        step = 1;
+    else if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left)
+        step = -1;
+    if (step == 0) {
+        TForm::keyPressEvent(event);
+        return;
+    }
+    const std::vector<QWidget*> stops = ArrowStops();
+    const auto at = std::find(stops.begin(), stops.end(), focusWidget());
+    const int count = int(stops.size());
+    // From elsewhere (the hints box, or nothing yet), the first arrow goes to the first or last stop.
+    const int from = at == stops.end() ? (step > 0 ? -1 : 0) : int(at - stops.begin());
+    SetFocusRingsShown(true);
+    stops[std::size_t(((from + step) % count + count) % count)]->setFocus(Qt::TabFocusReason);
 }
 
 TfrmMain::~TfrmMain() {
@@ -113,12 +183,24 @@ void TfrmMain::btnShapesClick(TObject*) {
     ChooseCategory(btnShapes, 2);
 }
 
+// One level at a time, always from its first question: the levels share one question counter,
+// so a level left open behind the menu would refuse its own right answers. Any level still open
+// is closed first, this one too, so that it comes up with its question prepared, its roll and
+// its prompt.
 void TfrmMain::OpenLevel(TActivityForm* window) {
+    for (TActivityForm* level : OpenLevels())
+        level->Close();
     CurrentStep = 1;
     FullScreenBackdrop().PrepareLevel(window);
     window->Show();
-    // A window that was open already only came to the front; its show handler did not run.
-    window->CatchUpWithCounter();
+}
+
+std::vector<TActivityForm*> TfrmMain::OpenLevels() const {
+    std::vector<TActivityForm*> open;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* level = qobject_cast<TActivityForm*>(window); level && level->Visible())
+            open.push_back(level);
+    return open;
 }
 
 void TfrmMain::btnColors1Click(TObject*) {
@@ -150,8 +232,15 @@ void TfrmMain::btnMusic4Click(TObject*) {
 }
 
 void TfrmMain::btnExitClick(TObject*) {
-    if (Settings().Values().AskBeforeQuitting && inFrontSince_.isValid() &&
-        inFrontSince_.elapsed() < ExitClickGuardTime)
+    const bool justInFront = inFrontSince_.isValid() && inFrontSince_.elapsed() < ExitClickGuardTime;
+    // With a level open, Exit shows beside or under the level's window: a click there first
+    // brings the menu forward, and quits only once the menu is the window in front.
+    if (!OpenLevels().empty() && (!isActiveWindow() || justInFront)) {
+        Show();
+        inFrontSince_.start();
+        return;
+    }
+    if (Settings().Values().AskBeforeQuitting && justInFront)
         return;
     Close();
 }

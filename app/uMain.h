@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <memory>
+#include <vector>
 
 class TActivityForm;
 class TRzPanel;
@@ -80,11 +81,16 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Arrows move the focus between the categories, the levels and Exit.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ChooseCategory(TControl* button, int page);
     void OpenLevel(TActivityForm* window);
+    std::vector<TActivityForm*> OpenLevels() const;
     void AddShortcuts();
+    void NameButtons();
+    std::vector<QWidget*> ArrowStops() const;
 
     QElapsedTimer inFrontSince_;
     std::unique_ptr<TfrmQuestion> question_;

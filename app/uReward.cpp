@@ -33,4 +33,8 @@ void TfrmReward::FormClose(TObject*, TCloseAction&) {
     frmMain->Player->Stop();
     // The next showing counts its four seconds afresh.
     Timer->SetEnabled(false);
+    // The keyboard goes back to the menu, which lies beneath, so that keys go on working
+    // (unless a level was opened meanwhile and has them).
+    if (isActiveWindow())
+        frmMain->activateWindow();
 }

@@ -2,6 +2,7 @@
 #include "controls/XiButton.h"
 
 #include "controls/XiPanel.h"
+#include "framework/FocusRing.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -309,6 +310,8 @@ void TXiButton::Paint() {
     if (hasFocus()) {
         canvas.Brush().SetColor(focusRect_);
         canvas.FrameRect({3, 3, w - 3, h - 3});
+        if (FocusRingsShown())
+            DrawFocusRing(canvas.Painter(), rect(), FocusRingWidth);
     }
 }
 

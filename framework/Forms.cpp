@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Forms.h"
 #include "framework/ErrorReport.h"
+#include "framework/FocusRing.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
 #include "framework/StdCtrls.h"
@@ -439,6 +440,7 @@ void TForm::changeEvent(QEvent* event) {
 TApplication::TApplication(int& argc, char** argv) {
     qt_ = TQtApplication::Create(argc, argv);
     qt_->setQuitOnLastWindowClosed(false);
+    WatchFocusKeys(*qt_);
     Application = this;
 }
 

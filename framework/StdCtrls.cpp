@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/StdCtrls.h"
 #include "framework/ComCtrls.h"
+#include "framework/FocusRing.h"
 #include "framework/Forms.h"
 #include "framework/Guard.h"
 #include "framework/LayoutReader.h"
@@ -315,6 +316,8 @@ void TBitBtn::Paint() {
         option.state |= QStyle::State_HasFocus;
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &canvas.Painter(), this);
     DrawGlyphAndCaption(canvas, down);
+    if (hasFocus() && FocusRingsShown())
+        DrawFocusRing(canvas.Painter(), rect(), FocusRingWidth);
 }
 
 void TBitBtn::DrawGlyphAndCaption(TCanvas& canvas, bool down) {

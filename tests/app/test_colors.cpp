@@ -329,12 +329,10 @@ TEST_F(Colors, AllLevelBroughtBackAsksTheQuestionItAccepts) {
     answerBlue();
     EXPECT_EQ(CurrentStep, 2);
 
-    // Chosen directly while another level has moved the counter.
+    // Another level closes it: no level is left behind to refuse its own answers.
     ClickOn(w->btnBack);
     ClickOn(level1);
-    w->activateWindow();
-    QTRY_VERIFY(w->isActiveWindow());
-    expectAsksBlue("window chosen after another level");
+    EXPECT_FALSE(w->Visible());
     frmMain->Player->OnPlayBefore = nullptr;
 }
 
