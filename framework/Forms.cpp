@@ -187,6 +187,8 @@ void TForm::ShowingChanged() {
         PlaceOnScreen();
         if (windowState_ == wsMaximized)
             TakeMaximizedPlace();
+        else
+            ReturnToPlace();
         // In its place and about to be mapped: the last moment to cover that place. The show
         // event that follows belongs to the same showing and says nothing more.
         Perform(WM_SHOWWINDOW, 1);
@@ -202,8 +204,20 @@ void TForm::ShowingChanged() {
         activateWindow();
     } else {
         DoHide();
+        KeepPlace();
         QWidget::hide();
     }
+}
+
+void TForm::KeepPlace() {
+    if (isVisible() && windowState() == Qt::WindowNoState)
+        PlaceBy(geometry());
+}
+
+void TForm::ReturnToPlace() {
+    const QRect place = BoundsRect().ToQRect();
+    if (geometry() != place)
+        setGeometry(place);
 }
 
 void TForm::PlaceOnScreen() {

@@ -146,6 +146,11 @@ private:
     // appears there at once, laid out for that size.
     void TakeMaximizedPlace();
     void RestoreNormalPlace();
+    // The form's place is where it was last seen: a window manager that withdraws a window
+    // may leave it elsewhere (at its frame's corner), so the place is asked for again before
+    // each map.
+    void KeepPlace();
+    void ReturnToPlace();
     // Size changes made while the form was hidden reach the components when it shows.
     void AnnounceSize();
     // Window-system changes passed on as the messages that components hooking the form know.

@@ -4,6 +4,8 @@ enough to follow an animation frame by frame without opening a client per pictur
 
 import ctypes
 import ctypes.util
+import threading
+import time
 
 import numpy as np
 
@@ -82,3 +84,63 @@ class XScreen:
         if self.dpy:
             self.x11.XCloseDisplay(self.dpy)
             self.dpy = None
+
+
+MAP_NOTIFY, UNMAP_NOTIFY = 19, 18
+SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+
+
+class _XMapEvent(ctypes.Structure):
+    # The fields that XMapEvent and XUnmapEvent share, padded to the size of an XEvent.
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong), ("window", ctypes.c_ulong),
+                ("pad", ctypes.c_long * 24)]
+
+
+class MapEvents:
+    """The order in which the X server mapped and unmapped top-level windows, as it reports
+    them: a list of ("map" or "unmap", window name) from start() on."""
+
+    def __init__(self, display):
+        self._screen = XScreen(display)
+        x11 = self._screen.x11
+        x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+        x11.XPending.argtypes = [ctypes.c_void_p]
+        x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        x11.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+        self.events, self._names, self._running = [], {}, False
+
+    def start(self):
+        x11, dpy = self._screen.x11, self._screen.dpy
+        x11.XSelectInput(dpy, self._screen.root, SUBSTRUCTURE_NOTIFY_MASK)
+        x11.XFlush(dpy)
+        self._running = True
+        self._thread = threading.Thread(target=self._read, daemon=True)
+        self._thread.start()
+
+    def _name(self, window):
+        if window not in self._names:
+            name = ctypes.c_char_p()
+            x11 = self._screen.x11
+            if x11.XFetchName(self._screen.dpy, window, ctypes.byref(name)) and name.value is not None:
+                self._names[window] = name.value.decode(errors="replace")
+        return self._names.get(window, "")
+
+    def _read(self):
+        x11, dpy = self._screen.x11, self._screen.dpy
+        event = _XMapEvent()
+        while self._running:
+            if not x11.XPending(dpy):
+                time.sleep(0.001)
+                continue
+            x11.XNextEvent(dpy, ctypes.byref(event))
+            if event.type == MAP_NOTIFY:
+                self.events.append(("map", self._name(event.window)))
+            elif event.type == UNMAP_NOTIFY:
+                self.events.append(("unmap", self._name(event.window)))
+
+    def stop(self):
+        self._running = False
+        self._thread.join()
+        self._screen.close()
+        return self.events
