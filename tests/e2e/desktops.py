@@ -212,6 +212,19 @@ class Desktop:
             raise RuntimeError(f"xdotool {' '.join(args)} failed: {r.stderr.strip()}")
         return r.stdout
 
+    def game_screen(self):
+        """An XScreen on the game's display, for reading its windows' state in one connection."""
+        saved = os.environ.get("XAUTHORITY")
+        if self.auth:
+            os.environ["XAUTHORITY"] = self.auth
+        try:
+            return XScreen(self.display)
+        finally:
+            if saved is None:
+                os.environ.pop("XAUTHORITY", None)
+            else:
+                os.environ["XAUTHORITY"] = saved
+
     def screenshot(self, rect=None):
         """What the desktop shows, as an (h, w, 3) RGB array; `rect` = (x, y, w, h) in its pixels."""
         if self._screen is None:

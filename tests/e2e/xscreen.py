@@ -30,6 +30,23 @@ class _XClientMessageEvent(ctypes.Structure):
 
 
 CLIENT_MESSAGE = 33
+IS_VIEWABLE = 2
+
+
+class _XWindowAttributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+                ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+                ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+                ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
+                ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+                ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+
+# Windows come and go while they are looked at; Xlib's default answer to an error is to exit.
+_ignore_errors = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
 
 
 class XScreen:
@@ -56,6 +73,15 @@ class XScreen:
         if not self.dpy:
             raise RuntimeError(f"cannot open display {display}")
         self.root = x11.XDefaultRootWindow(self.dpy)
+        x11.XSetErrorHandler(_ignore_errors)
+        x11.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                   ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                                   ctypes.POINTER(ctypes.c_uint)]
+        x11.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+        x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_void_p]
+        x11.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int,
+                                              ctypes.c_int, ctypes.POINTER(ctypes.c_int),
+                                              ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong)]
 
     def grab(self, x, y, w, h):
         img = self.x11.XGetImage(self.dpy, self.root, x, y, w, h, ALL_PLANES, ZPIXMAP)
@@ -68,6 +94,46 @@ class XScreen:
         self.x11.XFree(img)
         pixels = np.frombuffer(data, np.uint8).reshape(h, stride)[:, :w * 4].reshape(h, w, 4)
         return pixels[:, :, 2::-1].copy()  # BGRX -> RGB
+
+    def _children(self, window):
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        if not self.x11.XQueryTree(self.dpy, window, ctypes.byref(root), ctypes.byref(parent),
+                                   ctypes.byref(children), ctypes.byref(count)):
+            return []
+        found = [children[i] for i in range(count.value)]
+        if children:
+            self.x11.XFree(children)
+        return found
+
+    def _name(self, window):
+        name = ctypes.c_char_p()
+        if not self.x11.XFetchName(self.dpy, window, ctypes.byref(name)) or name.value is None:
+            return ""
+        return name.value.decode(errors="replace")
+
+    def find_viewable(self, title, depth=3):
+        """(window, x, y, width, height) of the largest viewable window whose name contains
+        `title`, its place on the root; None while there is none."""
+        best, todo = None, [(self.root, 0)]
+        attributes = _XWindowAttributes()
+        while todo:
+            window, level = todo.pop()
+            for child in self._children(window):
+                if not self.x11.XGetWindowAttributes(self.dpy, child, ctypes.byref(attributes)):
+                    continue
+                if attributes.map_state != IS_VIEWABLE:
+                    continue
+                if title in self._name(child):
+                    x, y, other = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+                    self.x11.XTranslateCoordinates(self.dpy, child, self.root, 0, 0, ctypes.byref(x),
+                                                   ctypes.byref(y), ctypes.byref(other))
+                    place = (child, x.value, y.value, attributes.width, attributes.height)
+                    if best is None or place[3] * place[4] > best[3] * best[4]:
+                        best = place
+                elif level < depth:
+                    todo.append((child, level + 1))
+        return best
 
     def ask_to_close(self, window):
         """Asks a window to close as a window manager's close box does (WM_DELETE_WINDOW)."""
