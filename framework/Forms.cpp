@@ -204,14 +204,8 @@ void TForm::ShowingChanged() {
         activateWindow();
     } else {
         DoHide();
-        KeepPlace();
         QWidget::hide();
     }
-}
-
-void TForm::KeepPlace() {
-    if (isVisible() && windowState() == Qt::WindowNoState)
-        PlaceBy(geometry());
 }
 
 void TForm::ReturnToPlace() {

@@ -176,7 +176,7 @@ class Desktop:
             if self.compositor.poll() is not None:
                 raise RuntimeError(f"{self.name} exited: " + self.log_tail())
             if self.display is None:
-                found = _xwayland_of(self.compositor.pid)
+                found = self._listening() if self.name == "weston" else _xwayland_of(self.compositor.pid)
                 if found:
                     self.display, self.auth = found
             if self.display and "window id" in self.x(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout:
@@ -185,9 +185,15 @@ class Desktop:
                 raise RuntimeError(f"{self.name} did not manage its X display: " + self.log_tail())
             time.sleep(0.2)
 
-    def log_tail(self):
+    def _listening(self):
+        """Weston starts XWayland when the first X client comes, on the display it names."""
+        found = re.search(r"listening on display (:\d+)", self.log_tail(None))
+        return (found.group(1), None) if found else None
+
+    def log_tail(self, size=2000):
         try:
-            return (self.folder / f"{self.name}-out.log").read_text(errors="replace")[-2000:]
+            text = (self.folder / f"{self.name}-out.log").read_text(errors="replace")
+            return text if size is None else text[-size:]
         except OSError:
             return ""
 
