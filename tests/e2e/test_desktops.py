@@ -169,11 +169,14 @@ class DesktopColorsAll(test_colors.ColorLevel):
         self.expect(shown is not None and shown < 0.5,
                     f"the {what} was first seen {shown} done: its beginning was not shown")
 
+    def finish_with_reward(self, level_window):
+        self.expect(len(set(self.places)) == 1,
+                    f"the level window moved between questions: client positions {self.places}")
+        return super().finish_with_reward(level_window)
+
     def test_first_frames_and_place_kept(self):
         self.check_first_frame(self.menu, "menu reveal")
         self.play_level()
-        self.assertEqual(len(set(self.places)), 1,
-                         f"the level window moved between questions: client positions {self.places}")
 
 
 def desktop_classes():
