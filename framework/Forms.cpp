@@ -5,6 +5,7 @@
 #include "framework/LayoutReader.h"
 #include "framework/StdCtrls.h"
 #include "framework/WindowFrame.h"
+#include "framework/X11.h"
 
 #include <QBackingStore>
 #include <QCloseEvent>
@@ -212,6 +213,13 @@ void TForm::ReturnToPlace() {
     const QRect place = BoundsRect().ToQRect();
     if (geometry() != place)
         setGeometry(place);
+    // Hidden and shown again at once, the window manager may not have left the withdrawn
+    // window anywhere yet when Qt takes its place for the one asked: asked again all the same.
+    xcb_connection_t* c = XConnection();
+    if (c && testAttribute(Qt::WA_WState_Created)) {
+        const double ratio = devicePixelRatioF();
+        XMoveTo(c, xcb_window_t(winId()), QPoint(qRound(place.x() * ratio), qRound(place.y() * ratio)));
+    }
 }
 
 void TForm::PlaceOnScreen() {

@@ -165,3 +165,9 @@ void XWithdrawSyncRequest(xcb_connection_t* c, xcb_window_t window) {
     std::free(reply);
     xcb_delete_property(c, window, XAtom(c, "_NET_WM_SYNC_REQUEST_COUNTER"));
 }
+
+void XMoveTo(xcb_connection_t* c, xcb_window_t window, QPoint at) {
+    const std::uint32_t place[] = {std::uint32_t(at.x()), std::uint32_t(at.y())};
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+    xcb_flush(c);
+}

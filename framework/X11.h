@@ -33,3 +33,7 @@ void XRoundTrip(xcb_connection_t* c);
 // the protocol shows a newly mapped window only once the program has answered its request,
 // which a program busy animating that window does not do for up to a second.
 void XWithdrawSyncRequest(xcb_connection_t* c, xcb_window_t window);
+
+// Asks the X server (or the window manager) to put `window`'s top-left corner at `at` (device
+// pixels, root coordinates).
+void XMoveTo(xcb_connection_t* c, xcb_window_t window, QPoint at);
