@@ -4,9 +4,9 @@
 #include "app/uMain.h"
 #include "app/uReward.h"
 #include "controls/RzRadChk.h"
-#include "framework/Messages.h"
 #include "framework/FocusRing.h"
 #include "framework/Guard.h"
+#include "framework/Messages.h"
 #include "framework/StdCtrls.h"
 #include "platform/PlaySound.h"
 

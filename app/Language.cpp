@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Language.h"
-
 #include "platform/DataFolders.h"
+#include "platform/Voices.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -78,6 +78,8 @@ std::unique_ptr<QTranslator> DesktopTranslator() {
 
 void UseLanguage(const QString& choice) {
     const QString code = IsGameLanguage(choice) ? choice : DesktopLanguage();
+    // The prompts are spoken in the language the texts are shown in.
+    SetVoiceLanguage(code);
     if (code == Current())
         return;
     Current() = code;

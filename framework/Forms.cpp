@@ -6,6 +6,7 @@
 #include "framework/LayoutReader.h"
 #include "framework/StdCtrls.h"
 #include "framework/WindowFrame.h"
+#include "framework/X11.h"
 
 #include <QBackingStore>
 #include <QCloseEvent>
@@ -189,6 +190,8 @@ void TForm::ShowingChanged() {
         PlaceOnScreen();
         if (windowState_ == wsMaximized)
             TakeMaximizedPlace();
+        else
+            ReturnToPlace();
         // In its place and about to be mapped: the last moment to cover that place. The show
         // event that follows belongs to the same showing and says nothing more.
         Perform(WM_SHOWWINDOW, 1);
@@ -205,6 +208,19 @@ void TForm::ShowingChanged() {
     } else {
         DoHide();
         QWidget::hide();
+    }
+}
+
+void TForm::ReturnToPlace() {
+    const QRect place = BoundsRect().ToQRect();
+    if (geometry() != place)
+        setGeometry(place);
+    // Hidden and shown again at once, the window manager may not have left the withdrawn
+    // window anywhere yet when Qt takes its place for the one asked: asked again all the same.
+    xcb_connection_t* c = XConnection();
+    if (c && testAttribute(Qt::WA_WState_Created)) {
+        const double ratio = devicePixelRatioF();
+        XMoveTo(c, xcb_window_t(winId()), QPoint(qRound(place.x() * ratio), qRound(place.y() * ratio)));
     }
 }
 

@@ -149,6 +149,10 @@ private:
     // appears there at once, laid out for that size.
     void TakeMaximizedPlace();
     void RestoreNormalPlace();
+    // The form's place is the one the program gave it. Window managers report other places
+    // for it (a withdrawn window left at its frame's corner, a frame's corner given for the
+    // window's own), so that place is asked for again before each map.
+    void ReturnToPlace();
     // Size changes made while the form was hidden reach the components when it shows.
     void AnnounceSize();
     // Window-system changes passed on as the messages that components hooking the form know.

@@ -3,10 +3,13 @@
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 #include <xcb/shm.h>
 
 xcb_connection_t* XConnection() {
@@ -168,4 +171,33 @@ QImage XGrabScreen(xcb_connection_t* c, const QRect& area) {
         return {};
     QImage image = GrabShared(c, screen->root, area);
     return image.isNull() ? GrabOverSocket(c, screen->root, area) : image;
+}
+
+void XRoundTrip(xcb_connection_t* c) {
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+void XWithdrawSyncRequest(xcb_connection_t* c, xcb_window_t window) {
+    const xcb_atom_t protocols = XAtom(c, "WM_PROTOCOLS");
+    const xcb_atom_t sync = XAtom(c, "_NET_WM_SYNC_REQUEST");
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, protocols, XCB_ATOM_ATOM, 0, 32), nullptr);
+    if (reply && reply->format == 32) {
+        const auto* offered = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+        const int count = xcb_get_property_value_length(reply) / 4;
+        std::vector<xcb_atom_t> kept;
+        std::copy_if(offered, offered + count, std::back_inserter(kept),
+                     [sync](xcb_atom_t atom) { return atom != sync; });
+        if (int(kept.size()) != count)
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, protocols, XCB_ATOM_ATOM, 32,
+                                std::uint32_t(kept.size()), kept.data());
+    }
+    std::free(reply);
+    xcb_delete_property(c, window, XAtom(c, "_NET_WM_SYNC_REQUEST_COUNTER"));
+}
+
+void XMoveTo(xcb_connection_t* c, xcb_window_t window, QPoint at) {
+    const std::uint32_t place[] = {std::uint32_t(at.x()), std::uint32_t(at.y())};
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+    xcb_flush(c);
 }

@@ -24,3 +24,16 @@ bool XScreenSelectionOwned(xcb_connection_t* c, const QByteArray& name);
 // server offers it. Null when `area` is not wholly on the screen, when the screen's pixels are
 // not plain 24-bit colour, or when the server refuses.
 QImage XGrabScreen(xcb_connection_t* c, const QRect& area);
+
+// Returns once the X server has handled every request sent before: one round trip, without
+// looking at any event.
+void XRoundTrip(xcb_connection_t* c);
+
+// Takes `_NET_WM_SYNC_REQUEST` out of `window`'s WM_PROTOCOLS. A window manager that knows
+// the protocol shows a newly mapped window only once the program has answered its request,
+// which a program busy animating that window does not do for up to a second.
+void XWithdrawSyncRequest(xcb_connection_t* c, xcb_window_t window);
+
+// Asks the X server (or the window manager) to put `window`'s top-left corner at `at` (device
+// pixels, root coordinates).
+void XMoveTo(xcb_connection_t* c, xcb_window_t window, QPoint at);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transitions/teForm.h"
 #include "framework/LayoutReader.h"
+#include "framework/X11.h"
 #include "transitions/teBlock.h"
 #include "transitions/teRoll.h"
 
@@ -57,9 +58,11 @@ void TFormTransitions::Hook(TMessage& message) {
             placementDue_ = QDeadlineTimer();
         }
         previous_(message);
-    } else if (message.Msg == WM_SHOWWINDOW && message.WParam && covering_) {
-        CoverPlace();
+    } else if (message.Msg == WM_SHOWWINDOW && message.WParam) {
+        if (covering_)
+            CoverPlace();
         previous_(message);
+        WithdrawSyncRequest();
     } else {
         previous_(message);
     }
@@ -140,6 +143,14 @@ void TFormTransitions::CoverPlace() {
     TTransitionEffect::SetTransitionRunning(false);
     if (!effect->Prepare(form_, Rect(0, 0, form_->ClientWidth(), form_->ClientHeight())))
         TTransitionEffect::SetTransitionRunning(true);
+}
+
+void TFormTransitions::WithdrawSyncRequest() {
+    // Still unmapped: the window manager reads the offer when it takes the window in. A
+    // window created only by this showing keeps the offer until the next one.
+    xcb_connection_t* c = XConnection();
+    if (c && form_ && form_->testAttribute(Qt::WA_WState_Created))
+        XWithdrawSyncRequest(c, xcb_window_t(form_->winId()));
 }
 
 void RegisterTransitionClasses() {

@@ -76,6 +76,9 @@ private:
     void ShowingChanged(TMessage& message);
     void ShowWithTransition(TMessage& message, TTransitionEffect* effect);
     void CoverPlace();
+    // A window manager would hold back the form's first pictures for an answer the running
+    // transition cannot give: the form does not offer that protocol.
+    void WithdrawSyncRequest();
 
     TFCBackgroundOptions* backgroundOptions_;
     bool destroyTransitions_ = true;

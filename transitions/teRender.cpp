@@ -318,7 +318,10 @@ void TTERenderWindow::WaitShown() {
         return;
     // The X server has drawn what was flushed once it answers; a compositor shows it with its
     // next frame or two, for which there is no word back from it for a window like this one.
-    QGuiApplication::sync();
+    // The answer is awaited on the connection: the message loop would run the program's
+    // queued input and timers inside the transition.
+    if (xcb_connection_t* c = XConnection())
+        XRoundTrip(c);
     if (translucent_)
         std::this_thread::sleep_for(std::chrono::milliseconds(kCompositorFrames));
 }
