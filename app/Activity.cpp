@@ -153,8 +153,9 @@ void TActivityForm::FitPrompt() {
 }
 
 void TActivityForm::LanguageChanged() {
-    if (shownStep_ >= 1 && shownStep_ <= QuestionCount())
-        ShowPrompt(shownStep_ - 1);
+    // A level open on screen shows the question CurrentStep counts; a hidden one is prepared anew.
+    if (isVisible() && Row() >= 0)
+        ShowPrompt(Row());
     FitPrompt();
 }
 
