@@ -57,7 +57,7 @@ QVector<QPair<QString, QString>> TfrmVoices::Prompts(const QString& language) {
 }
 
 TfrmVoices::TfrmVoices(QObject* owner) : TForm(owner), language_(VoiceLanguage()) {
-    SetCaption(QStringLiteral("Tovimar Plumkin: Record the Voice"));
+    SetCaption(tr("Tovimar Plumkin: Record the Voice"));
     SetPosition(fw::poScreenCenter);
     Build();
     ShowRows();
@@ -69,10 +69,10 @@ void TfrmVoices::Build() {
     SetClientWidth(width);
     SetClientHeight(RowTop + int(prompts.size()) * RowHeight + 70);
     lblTitle = Label(this,
-                     QStringLiteral("Record the voice: %1")
+                     tr("Record the voice: %1")
                          .arg(VoiceKind(language_) == TVoiceKind::Recorded
-                                  ? QStringLiteral("the game's voice was recorded for this game")
-                                  : QStringLiteral("the game's voice is a computer voice")),
+                                  ? tr("the game's voice was recorded for this game")
+                                  : tr("the game's voice is a computer voice")),
                      Margin, 14, width - 2 * Margin, 40, -18);
     for (int i = 0; i < prompts.size(); ++i) {
         const int top = RowTop + i * RowHeight;
@@ -82,10 +82,10 @@ void TfrmVoices::Build() {
             nullptr,          nullptr,
             nullptr};
         int left = Margin + TextWidth;
-        row.btnRecord = RowButton(this, QStringLiteral("Record"), left, top);
-        row.btnStop = RowButton(this, QStringLiteral("Stop"), left += ButtonWidth + 6, top);
-        row.btnPlay = RowButton(this, QStringLiteral("Play"), left += ButtonWidth + 6, top);
-        row.btnRemove = RowButton(this, QStringLiteral("Remove"), left += ButtonWidth + 6, top);
+        row.btnRecord = RowButton(this, tr("Record"), left, top);
+        row.btnStop = RowButton(this, tr("Stop"), left += ButtonWidth + 6, top);
+        row.btnPlay = RowButton(this, tr("Play"), left += ButtonWidth + 6, top);
+        row.btnRemove = RowButton(this, tr("Remove"), left += ButtonWidth + 6, top);
         row.lblOwn = Label(this, QString(), left + ButtonWidth + 10, top + 6, 90, RowHeight - 6, -13);
         row.btnRecord->OnClick = [this, i](QObject*) { RecordClick(i); };
         row.btnStop->OnClick = [this, i](QObject*) { StopClick(i); };
@@ -106,7 +106,7 @@ void TfrmVoices::ShowRows() {
     for (int i = 0; i < rows_.size(); ++i) {
         const TRow& row = rows_[i];
         const bool own = QFileInfo(OwnFile(row)).isFile();
-        row.lblOwn->SetCaption(own ? QStringLiteral("your voice") : QString());
+        row.lblOwn->SetCaption(own ? tr("your voice") : QString());
         row.btnRecord->SetEnabled(recording_ < 0);
         row.btnStop->SetEnabled(recording_ == i);
         row.btnPlay->SetEnabled(recording_ < 0);
@@ -122,8 +122,7 @@ void TfrmVoices::RecordClick(int row) {
         return;
     }
     recording_ = row;
-    lblStatus->SetCaption(
-        QStringLiteral("Listening... say \"%1\", then press Stop.").arg(rows_[row].lblText->Caption()));
+    lblStatus->SetCaption(tr("Listening... say \"%1\", then press Stop.").arg(rows_[row].lblText->Caption()));
     ShowRows();
 }
 
@@ -136,9 +135,10 @@ void TfrmVoices::StopClick(int row) {
     QString problem = voice.problem;
     if (problem.isEmpty())
         problem = SaveVoice(OwnFile(rows_[row]), voice.samples, TVoiceRecorder::Rate);
-    lblStatus->SetCaption(problem.isEmpty() ? QStringLiteral("Kept. The game now says \"%1\" in your voice.")
-                                                  .arg(rows_[row].lblText->Caption())
-                                            : problem + QStringLiteral(" What was there is kept."));
+    lblStatus->SetCaption(
+        problem.isEmpty()
+            ? tr("Kept. The game now says \"%1\" in your voice.").arg(rows_[row].lblText->Caption())
+            : problem + QLatin1Char(' ') + tr("What was there is kept."));
     ShowRows();
 }
 
@@ -149,7 +149,7 @@ void TfrmVoices::PlayClick(int row) {
 
 void TfrmVoices::RemoveClick(int row) {
     if (QFile::remove(OwnFile(rows_[row])))
-        lblStatus->SetCaption(QStringLiteral("Removed. The game's own voice says \"%1\" again.")
-                                  .arg(rows_[row].lblText->Caption()));
+        lblStatus->SetCaption(
+            tr("Removed. The game's own voice says \"%1\" again.").arg(rows_[row].lblText->Caption()));
     ShowRows();
 }

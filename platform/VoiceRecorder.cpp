@@ -2,6 +2,7 @@
 #include "platform/VoiceRecorder.h"
 #include "platform/SdlLibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -118,8 +119,9 @@ TPreparedVoice PrepareVoice(const std::vector<float>& captured, int rate) {
     const auto loudest = std::max_element(powers.begin(), powers.end());
     if (loudest == powers.end() || Decibels(*loudest) < SilentBelow)
         return {{},
-                QStringLiteral("Nothing was heard. Check that the microphone is on and not muted, "
-                               "then speak close to it.")};
+                QCoreApplication::translate("TVoiceRecorder",
+                                            "Nothing was heard. Check that the microphone is on and "
+                                            "not muted, then speak close to it.")};
     const double threshold = std::max(Decibels(*loudest) + TrimBelowLoudest, TrimFloor);
     std::size_t first = 0, last = powers.size() - 1;
     while (first < last && Decibels(powers[first]) < threshold)
@@ -154,7 +156,8 @@ TPreparedVoice PrepareVoice(const std::vector<float>& captured, int rate) {
 
 QString SaveVoice(const QString& path, const std::vector<std::int16_t>& samples, int rate) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("The folder %1 cannot be made.").arg(QFileInfo(path).absolutePath());
+        return QCoreApplication::translate("TVoiceRecorder", "The folder %1 cannot be made.")
+            .arg(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -193,9 +196,9 @@ public:
     }
 
     QString Open() {
-        const QString noMicrophone =
-            QStringLiteral("No microphone was found. Plug one in, or allow the game to use "
-                           "it in the computer's sound settings, then try again.");
+        const QString noMicrophone = QCoreApplication::translate(
+            "TVoiceRecorder", "No microphone was found. Plug one in, or allow the game to use "
+                              "it in the computer's sound settings, then try again.");
         if (!OpenSdl())
             return noMicrophone;
         initialised_ = sdl::SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
@@ -213,8 +216,9 @@ public:
         SDL_AudioSpec have{};
         device_ = sdl::SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
         if (device_ == 0)
-            return QStringLiteral("The microphone could not be used (%1). Allow the game to use it in the "
-                                  "computer's sound settings, then try again.")
+            return QCoreApplication::translate("TVoiceRecorder",
+                                               "The microphone could not be used (%1). Allow the game to "
+                                               "use it in the computer's sound settings, then try again.")
                 .arg(QString::fromUtf8(sdl::SDL_GetError()));
         sdl::SDL_PauseAudioDevice(device_, 0);
         return {};

@@ -6,7 +6,8 @@ The texts to translate are found where the program shows them: the captions and 
 window layouts (context: the window's class, as the layout reader asks for them) and the texts
 the code marks for translation (found by Qt's lupdate). Every one of them needs a translation in
 every language; --check writes nothing, and fails when a file differs from what this script
-would write or when a text has no translation.
+would write, when a text has no translation, or when a level's prompt says something other
+than its recording (sounds/prompts.tsv).
 
 Run from anywhere; the output is committed, and the build turns it into .qm files.
 """
@@ -28,12 +29,17 @@ CODE_FOLDERS = ["platform", "framework", "pictures", "controls", "transitions", 
 # Texts in this font draw pictures (the staff and its notes), not words.
 SYMBOL_FONTS = {"musitone"}
 
-# The note names a child learns, by letter.
+# What each recording says, by name and language.
+PROMPTS = os.path.join(ROOT, "sounds", "prompts.tsv")
+
+# The note names a child learns, by letter, written as the voice says them.
 LETTERS = "CDEFGAB"
 NOTE_NAMES = {
     "letters": dict(zip(LETTERS, LETTERS)),
     "h": dict(zip(LETTERS, "CDEFGAH")),
     "solfege": dict(zip(LETTERS, ["Do", "Re", "Mi", "Fa", "Sol", "La", "Si"])),
+    "solfege_fr": dict(zip(LETTERS, ["Do", "Ré", "Mi", "Fa", "Sol", "La", "Si"])),
+    "solfege_pt": dict(zip(LETTERS, ["Dó", "Ré", "Mi", "Fá", "Sol", "Lá", "Si"])),
     "russian": dict(zip(LETTERS, ["До", "Ре", "Ми", "Фа", "Соль", "Ля", "Си"])),
 }
 
@@ -41,16 +47,18 @@ COLORS = ["black", "white", "blue", "red", "yellow", "green"]
 SHAPES = ["circle", "triangle", "square"]
 
 # Per language: the note names, how a note is asked for and how a Music window is titled, the
-# colour and shape prompts, and every other text by its English source.
+# colour and shape prompts (word for word what their recordings say), and every other text by
+# its English source.
 LANGUAGES = {
     "de": {
         "notes": "h",
-        "note_prompt": "Klicke auf die Note {}.",
+        "note_prompt": "Klick auf die Note {}.",
         "music": "Musik: {}",
         "level": "Stufe   - {} -",
-        "colors": ["Klicke auf Schwarz.", "Klicke auf Weiß.", "Klicke auf Blau.", "Klicke auf Rot.",
-                   "Klicke auf Gelb.", "Klicke auf Grün."],
-        "shapes": ["Klicke auf den Kreis.", "Klicke auf das Dreieck.", "Klicke auf das Quadrat."],
+        "colors": ["Klick auf die schwarze Farbe.", "Klick auf die weiße Farbe.",
+                   "Klick auf die blaue Farbe.", "Klick auf die rote Farbe.", "Klick auf die gelbe Farbe.",
+                   "Klick auf die grüne Farbe."],
+        "shapes": ["Klick auf den Kreis.", "Klick auf das Dreieck.", "Klick auf das Quadrat."],
         "texts": {
             "Colors": "Farben",
             "Shapes": "Formen",
@@ -87,18 +95,52 @@ LANGUAGES = {
                 "Sie können weiterspielen oder das Programm schließen. Ein Bericht wurde in %1 gespeichert.",
             "&Continue": "&Weiter",
             "C&lose": "&Schließen",
+            "You can continue, restart or close the program.":
+                "Sie können weiterspielen, das Programm neu starten oder schließen.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Sie können weiterspielen, das Programm neu starten oder schließen. Ein Bericht wurde in %1 gespeichert.",
+            "Show &Details...": "&Details anzeigen...",
+            "Hide &Details...": "&Details ausblenden...",
+            "Co&py": "&Kopieren",
+            "&Mail": "Per &E-Mail senden",
+            "&Restart": "&Neu starten",
+            "Record the voice": "Stimme aufnehmen",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: Stimme aufnehmen",
+            "Record the voice: %1": "Stimme aufnehmen: %1",
+            "the game's voice was recorded for this game":
+                "die Stimme des Spiels wurde für dieses Spiel aufgenommen",
+            "the game's voice is a computer voice": "die Stimme des Spiels ist eine Computerstimme",
+            "Record": "Aufnehmen",
+            "Stop": "Stopp",
+            "Remove": "Entfernen",
+            "your voice": "Ihre Stimme",
+            "Listening... say \"%1\", then press Stop.":
+                "Ich höre zu ... Sagen Sie „%1“ und drücken Sie dann auf Stopp.",
+            "Kept. The game now says \"%1\" in your voice.":
+                "Gespeichert. Das Spiel sagt „%1“ jetzt mit Ihrer Stimme.",
+            "What was there is kept.": "Die bisherige Aufnahme bleibt erhalten.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Entfernt. „%1“ sagt jetzt wieder die Stimme des Spiels.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Es war nichts zu hören. Prüfen Sie, ob das Mikrofon eingeschaltet und nicht stummgeschaltet ist, und sprechen Sie dann nah am Mikrofon.",
+            "The folder %1 cannot be made.": "Der Ordner %1 lässt sich nicht anlegen.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Es wurde kein Mikrofon gefunden. Schließen Sie eines an oder erlauben Sie dem Spiel in den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Das Mikrofon ließ sich nicht benutzen (%1). Erlauben Sie dem Spiel in den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.",
             "no display to show the game on (DISPLAY is not set)":
                 "keine Anzeige, auf der das Spiel erscheinen kann (DISPLAY ist nicht gesetzt)",
             "cannot open the display %1": "die Anzeige %1 lässt sich nicht öffnen",
         },
     },
     "fr": {
-        "notes": "solfege",
+        "notes": "solfege_fr",
         "note_prompt": "Clique sur la note {}.",
         "music": "Musique : {}",
         "level": "Niveau   - {} -",
-        "colors": ["Clique sur le noir.", "Clique sur le blanc.", "Clique sur le bleu.",
-                   "Clique sur le rouge.", "Clique sur le jaune.", "Clique sur le vert."],
+        "colors": ["Clique sur la couleur noire.", "Clique sur la couleur blanche.",
+                   "Clique sur la couleur bleue.", "Clique sur la couleur rouge.",
+                   "Clique sur la couleur jaune.", "Clique sur la couleur verte."],
         "shapes": ["Clique sur le rond.", "Clique sur le triangle.", "Clique sur le carré."],
         "texts": {
             "Colors": "Couleurs",
@@ -136,6 +178,38 @@ LANGUAGES = {
                 "Vous pouvez continuer ou fermer le programme. Un rapport a été enregistré dans %1.",
             "&Continue": "&Continuer",
             "C&lose": "&Fermer",
+            "You can continue, restart or close the program.":
+                "Vous pouvez continuer, redémarrer ou fermer le programme.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Vous pouvez continuer, redémarrer ou fermer le programme. Un rapport a été enregistré dans %1.",
+            "Show &Details...": "Afficher les &détails...",
+            "Hide &Details...": "Masquer les &détails...",
+            "Co&py": "Co&pier",
+            "&Mail": "&Envoyer par e-mail",
+            "&Restart": "&Redémarrer",
+            "Record the voice": "Enregistrer la voix",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin : enregistrer la voix",
+            "Record the voice: %1": "Enregistrer la voix : %1",
+            "the game's voice was recorded for this game": "la voix du jeu a été enregistrée pour ce jeu",
+            "the game's voice is a computer voice": "la voix du jeu est une voix de synthèse",
+            "Record": "Enregistrer",
+            "Stop": "Arrêter",
+            "Remove": "Supprimer",
+            "your voice": "votre voix",
+            "Listening... say \"%1\", then press Stop.":
+                "J'écoute... Dites « %1 », puis appuyez sur Arrêter.",
+            "Kept. The game now says \"%1\" in your voice.":
+                "C'est enregistré. Le jeu dit maintenant « %1 » avec votre voix.",
+            "What was there is kept.": "L'enregistrement précédent est conservé.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Supprimé. Le jeu dit de nouveau « %1 » avec sa propre voix.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Aucun son n'a été entendu. Vérifiez que le micro est allumé et n'est pas coupé, puis parlez près de lui.",
+            "The folder %1 cannot be made.": "Impossible de créer le dossier %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Aucun micro n'a été trouvé. Branchez-en un, ou autorisez le jeu à l'utiliser dans les réglages du son de l'ordinateur, puis réessayez.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Le micro n'a pas pu être utilisé (%1). Autorisez le jeu à l'utiliser dans les réglages du son de l'ordinateur, puis réessayez.",
             "no display to show the game on (DISPLAY is not set)":
                 "aucun écran où afficher le jeu (DISPLAY n'est pas défini)",
             "cannot open the display %1": "impossible d'ouvrir l'écran %1",
@@ -143,12 +217,12 @@ LANGUAGES = {
     },
     "es": {
         "notes": "solfege",
-        "note_prompt": "Pulsa la nota {}.",
+        "note_prompt": "Toca la nota {}.",
         "music": "Música: {}",
         "level": "Nivel   - {} -",
-        "colors": ["Pulsa el color negro.", "Pulsa el color blanco.", "Pulsa el color azul.",
-                   "Pulsa el color rojo.", "Pulsa el color amarillo.", "Pulsa el color verde."],
-        "shapes": ["Pulsa el círculo.", "Pulsa el triángulo.", "Pulsa el cuadrado."],
+        "colors": ["Toca el color negro.", "Toca el color blanco.", "Toca el color azul.",
+                   "Toca el color rojo.", "Toca el color amarillo.", "Toca el color verde."],
+        "shapes": ["Toca el círculo.", "Toca el triángulo.", "Toca el cuadrado."],
         "texts": {
             "Colors": "Colores",
             "Shapes": "Formas",
@@ -185,6 +259,36 @@ LANGUAGES = {
                 "Puede continuar o cerrar el programa. Se ha guardado un informe en %1.",
             "&Continue": "&Continuar",
             "C&lose": "C&errar",
+            "You can continue, restart or close the program.":
+                "Puede continuar, reiniciar o cerrar el programa.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Puede continuar, reiniciar o cerrar el programa. Se ha guardado un informe en %1.",
+            "Show &Details...": "Mostrar &detalles...",
+            "Hide &Details...": "Ocultar &detalles...",
+            "Co&py": "Co&piar",
+            "&Mail": "Enviar por c&orreo",
+            "&Restart": "&Reiniciar",
+            "Record the voice": "Grabar la voz",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: grabar la voz",
+            "Record the voice: %1": "Grabar la voz: %1",
+            "the game's voice was recorded for this game": "la voz del juego se grabó para este juego",
+            "the game's voice is a computer voice": "la voz del juego es una voz sintética",
+            "Record": "Grabar",
+            "Stop": "Parar",
+            "Remove": "Quitar",
+            "your voice": "su voz",
+            "Listening... say \"%1\", then press Stop.": "Escuchando... Diga «%1» y luego pulse Parar.",
+            "Kept. The game now says \"%1\" in your voice.": "Guardado. Ahora el juego dice «%1» con su voz.",
+            "What was there is kept.": "Se conserva la grabación anterior.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Quitado. El juego vuelve a decir «%1» con su propia voz.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "No se oyó nada. Compruebe que el micrófono está encendido y no silenciado, y hable cerca de él.",
+            "The folder %1 cannot be made.": "No se puede crear la carpeta %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "No se encontró ningún micrófono. Conecte uno o permita que el juego lo use en la configuración de sonido del ordenador, y vuelva a intentarlo.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "No se pudo usar el micrófono (%1). Permita que el juego lo use en la configuración de sonido del ordenador y vuelva a intentarlo.",
             "no display to show the game on (DISPLAY is not set)":
                 "no hay ninguna pantalla donde mostrar el juego (DISPLAY no está definido)",
             "cannot open the display %1": "no se puede abrir la pantalla %1",
@@ -192,12 +296,12 @@ LANGUAGES = {
     },
     "it": {
         "notes": "solfege",
-        "note_prompt": "Clicca sulla nota {}.",
+        "note_prompt": "Tocca la nota {}.",
         "music": "Musica: {}",
         "level": "Livello   - {} -",
-        "colors": ["Clicca sul nero.", "Clicca sul bianco.", "Clicca sul blu.", "Clicca sul rosso.",
-                   "Clicca sul giallo.", "Clicca sul verde."],
-        "shapes": ["Clicca sul cerchio.", "Clicca sul triangolo.", "Clicca sul quadrato."],
+        "colors": ["Tocca il colore nero.", "Tocca il colore bianco.", "Tocca il colore blu.",
+                   "Tocca il colore rosso.", "Tocca il colore giallo.", "Tocca il colore verde."],
+        "shapes": ["Tocca il cerchio.", "Tocca il triangolo.", "Tocca il quadrato."],
         "texts": {
             "Colors": "Colori",
             "Shapes": "Forme",
@@ -234,19 +338,51 @@ LANGUAGES = {
                 "Puoi continuare o chiudere il programma. Un rapporto è stato salvato in %1.",
             "&Continue": "&Continua",
             "C&lose": "C&hiudi",
+            "You can continue, restart or close the program.":
+                "Puoi continuare, riavviare o chiudere il programma.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Puoi continuare, riavviare o chiudere il programma. Un rapporto è stato salvato in %1.",
+            "Show &Details...": "Mostra &dettagli...",
+            "Hide &Details...": "Nascondi &dettagli...",
+            "Co&py": "Co&pia",
+            "&Mail": "Invia per &e-mail",
+            "&Restart": "&Riavvia",
+            "Record the voice": "Registra la voce",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: registra la voce",
+            "Record the voice: %1": "Registra la voce: %1",
+            "the game's voice was recorded for this game":
+                "la voce del gioco è stata registrata per questo gioco",
+            "the game's voice is a computer voice": "la voce del gioco è una voce sintetica",
+            "Record": "Registra",
+            "Stop": "Ferma",
+            "Remove": "Rimuovi",
+            "your voice": "la tua voce",
+            "Listening... say \"%1\", then press Stop.": "In ascolto... Di' «%1», poi premi Ferma.",
+            "Kept. The game now says \"%1\" in your voice.":
+                "Salvato. Ora il gioco dice «%1» con la tua voce.",
+            "What was there is kept.": "La registrazione precedente resta com'era.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Rimosso. Il gioco dice di nuovo «%1» con la sua voce.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Non si è sentito nulla. Controlla che il microfono sia acceso e non disattivato, poi parla vicino al microfono.",
+            "The folder %1 cannot be made.": "Impossibile creare la cartella %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Nessun microfono trovato. Collegane uno, oppure consenti al gioco di usarlo nelle impostazioni audio del computer, poi riprova.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Impossibile usare il microfono (%1). Consenti al gioco di usarlo nelle impostazioni audio del computer, poi riprova.",
             "no display to show the game on (DISPLAY is not set)":
                 "nessuno schermo su cui mostrare il gioco (DISPLAY non è impostato)",
             "cannot open the display %1": "impossibile aprire lo schermo %1",
         },
     },
     "pt": {
-        "notes": "solfege",
-        "note_prompt": "Clique na nota {}.",
+        "notes": "solfege_pt",
+        "note_prompt": "Toca na nota {}.",
         "music": "Música: {}",
         "level": "Nível   - {} -",
-        "colors": ["Clique no preto.", "Clique no branco.", "Clique no azul.", "Clique no vermelho.",
-                   "Clique no amarelo.", "Clique no verde."],
-        "shapes": ["Clique no círculo.", "Clique no triângulo.", "Clique no quadrado."],
+        "colors": ["Toca na cor preta.", "Toca na cor branca.", "Toca na cor azul.",
+                   "Toca na cor vermelha.", "Toca na cor amarela.", "Toca na cor verde."],
+        "shapes": ["Toca no círculo.", "Toca no triângulo.", "Toca no quadrado."],
         "texts": {
             "Colors": "Cores",
             "Shapes": "Formas",
@@ -283,6 +419,36 @@ LANGUAGES = {
                 "Você pode continuar ou fechar o programa. Um relatório foi salvo em %1.",
             "&Continue": "&Continuar",
             "C&lose": "&Fechar",
+            "You can continue, restart or close the program.":
+                "Você pode continuar, reiniciar ou fechar o programa.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Você pode continuar, reiniciar ou fechar o programa. Um relatório foi salvo em %1.",
+            "Show &Details...": "Mostrar &detalhes...",
+            "Hide &Details...": "Ocultar &detalhes...",
+            "Co&py": "Co&piar",
+            "&Mail": "Enviar por &e-mail",
+            "&Restart": "&Reiniciar",
+            "Record the voice": "Gravar a voz",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: gravar a voz",
+            "Record the voice: %1": "Gravar a voz: %1",
+            "the game's voice was recorded for this game": "a voz do jogo foi gravada para este jogo",
+            "the game's voice is a computer voice": "a voz do jogo é uma voz sintética",
+            "Record": "Gravar",
+            "Stop": "Parar",
+            "Remove": "Remover",
+            "your voice": "sua voz",
+            "Listening... say \"%1\", then press Stop.": "Ouvindo... Diga “%1” e depois clique em Parar.",
+            "Kept. The game now says \"%1\" in your voice.": "Salvo. Agora o jogo diz “%1” com a sua voz.",
+            "What was there is kept.": "A gravação anterior foi mantida.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Removido. O jogo volta a dizer “%1” com a própria voz.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Nada foi ouvido. Verifique se o microfone está ligado e não está mudo, e fale perto dele.",
+            "The folder %1 cannot be made.": "Não foi possível criar a pasta %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Nenhum microfone foi encontrado. Conecte um ou permita que o jogo o use nas configurações de som do computador e tente de novo.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Não foi possível usar o microfone (%1). Permita que o jogo o use nas configurações de som do computador e tente de novo.",
             "no display to show the game on (DISPLAY is not set)":
                 "não há tela para mostrar o jogo (DISPLAY não está definido)",
             "cannot open the display %1": "não é possível abrir a tela %1",
@@ -293,8 +459,8 @@ LANGUAGES = {
         "note_prompt": "Klik op de noot {}.",
         "music": "Muziek: {}",
         "level": "Niveau   - {} -",
-        "colors": ["Klik op zwart.", "Klik op wit.", "Klik op blauw.", "Klik op rood.", "Klik op geel.",
-                   "Klik op groen."],
+        "colors": ["Klik op de zwarte kleur.", "Klik op de witte kleur.", "Klik op de blauwe kleur.",
+                   "Klik op de rode kleur.", "Klik op de gele kleur.", "Klik op de groene kleur."],
         "shapes": ["Klik op het rondje.", "Klik op de driehoek.", "Klik op het vierkant."],
         "texts": {
             "Colors": "Kleuren",
@@ -332,6 +498,36 @@ LANGUAGES = {
                 "U kunt verder spelen of het programma sluiten. Er is een verslag bewaard in %1.",
             "&Continue": "&Verder",
             "C&lose": "&Sluiten",
+            "You can continue, restart or close the program.":
+                "U kunt verder spelen, het programma opnieuw starten of het sluiten.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "U kunt verder spelen, het programma opnieuw starten of het sluiten. Er is een verslag bewaard in %1.",
+            "Show &Details...": "&Details tonen...",
+            "Hide &Details...": "&Details verbergen...",
+            "Co&py": "&Kopiëren",
+            "&Mail": "&E-mailen",
+            "&Restart": "&Opnieuw starten",
+            "Record the voice": "Stem opnemen",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: stem opnemen",
+            "Record the voice: %1": "Stem opnemen: %1",
+            "the game's voice was recorded for this game": "de stem van het spel is voor dit spel opgenomen",
+            "the game's voice is a computer voice": "de stem van het spel is een computerstem",
+            "Record": "Opnemen",
+            "Stop": "Stoppen",
+            "Remove": "Wissen",
+            "your voice": "uw stem",
+            "Listening... say \"%1\", then press Stop.": "Ik luister... Zeg ‘%1’ en klik dan op Stoppen.",
+            "Kept. The game now says \"%1\" in your voice.": "Bewaard. Het spel zegt nu ‘%1’ met uw stem.",
+            "What was there is kept.": "De vorige opname blijft bewaard.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Gewist. Het spel zegt ‘%1’ weer met zijn eigen stem.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Er was niets te horen. Controleer of de microfoon aan staat en niet gedempt is, en spreek er dan dicht bij.",
+            "The folder %1 cannot be made.": "De map %1 kan niet worden gemaakt.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Er is geen microfoon gevonden. Sluit er een aan, of geef het spel toestemming om hem te gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "De microfoon kon niet worden gebruikt (%1). Geef het spel toestemming om hem te gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.",
             "no display to show the game on (DISPLAY is not set)":
                 "geen scherm om het spel op te tonen (DISPLAY is niet ingesteld)",
             "cannot open the display %1": "kan het scherm %1 niet openen",
@@ -344,7 +540,7 @@ LANGUAGES = {
         "level": "Poziom   - {} -",
         "colors": ["Kliknij czarny kolor.", "Kliknij biały kolor.", "Kliknij niebieski kolor.",
                    "Kliknij czerwony kolor.", "Kliknij żółty kolor.", "Kliknij zielony kolor."],
-        "shapes": ["Kliknij koło.", "Kliknij trójkąt.", "Kliknij kwadrat."],
+        "shapes": ["Kliknij kółko.", "Kliknij trójkąt.", "Kliknij kwadrat."],
         "texts": {
             "Colors": "Kolory",
             "Shapes": "Kształty",
@@ -381,6 +577,37 @@ LANGUAGES = {
                 "Możesz grać dalej albo zamknąć program. Raport zapisano w %1.",
             "&Continue": "&Dalej",
             "C&lose": "&Zamknij",
+            "You can continue, restart or close the program.":
+                "Możesz grać dalej, uruchomić program ponownie albo go zamknąć.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Możesz grać dalej, uruchomić program ponownie albo go zamknąć. Raport zapisano w %1.",
+            "Show &Details...": "Pokaż &szczegóły...",
+            "Hide &Details...": "Ukryj &szczegóły...",
+            "Co&py": "&Kopiuj",
+            "&Mail": "Wyślij &e-mailem",
+            "&Restart": "&Uruchom ponownie",
+            "Record the voice": "Nagraj głos",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: nagraj głos",
+            "Record the voice: %1": "Nagraj głos: %1",
+            "the game's voice was recorded for this game": "głos gry został nagrany specjalnie dla tej gry",
+            "the game's voice is a computer voice": "głos gry to głos komputerowy",
+            "Record": "Nagraj",
+            "Stop": "Zatrzymaj",
+            "Remove": "Usuń",
+            "your voice": "twój głos",
+            "Listening... say \"%1\", then press Stop.":
+                "Słucham... Powiedz „%1”, a potem naciśnij Zatrzymaj.",
+            "Kept. The game now says \"%1\" in your voice.": "Zapisano. Teraz gra mówi „%1” twoim głosem.",
+            "What was there is kept.": "Poprzednie nagranie zostaje bez zmian.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Usunięto. Gra znowu mówi „%1” własnym głosem.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Nic nie było słychać. Sprawdź, czy mikrofon jest włączony i nie jest wyciszony, i mów blisko niego.",
+            "The folder %1 cannot be made.": "Nie można utworzyć folderu %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Nie znaleziono mikrofonu. Podłącz go albo pozwól grze z niego korzystać w ustawieniach dźwięku komputera i spróbuj jeszcze raz.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Nie udało się użyć mikrofonu (%1). Pozwól grze z niego korzystać w ustawieniach dźwięku komputera i spróbuj jeszcze raz.",
             "no display to show the game on (DISPLAY is not set)":
                 "brak ekranu, na którym można pokazać grę (DISPLAY nie jest ustawiony)",
             "cannot open the display %1": "nie można otworzyć ekranu %1",
@@ -388,12 +615,12 @@ LANGUAGES = {
     },
     "ca": {
         "notes": "solfege",
-        "note_prompt": "Fes clic a la nota {}.",
+        "note_prompt": "Toca la nota {}.",
         "music": "Música: {}",
         "level": "Nivell   - {} -",
-        "colors": ["Fes clic al negre.", "Fes clic al blanc.", "Fes clic al blau.", "Fes clic al vermell.",
-                   "Fes clic al groc.", "Fes clic al verd."],
-        "shapes": ["Fes clic al cercle.", "Fes clic al triangle.", "Fes clic al quadrat."],
+        "colors": ["Toca el color negre.", "Toca el color blanc.", "Toca el color blau.",
+                   "Toca el color vermell.", "Toca el color groc.", "Toca el color verd."],
+        "shapes": ["Toca el cercle.", "Toca el triangle.", "Toca el quadrat."],
         "texts": {
             "Colors": "Colors",
             "Shapes": "Formes",
@@ -430,6 +657,36 @@ LANGUAGES = {
                 "Podeu continuar o tancar el programa. S'ha desat un informe a %1.",
             "&Continue": "&Continua",
             "C&lose": "&Tanca",
+            "You can continue, restart or close the program.":
+                "Podeu continuar, reiniciar o tancar el programa.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Podeu continuar, reiniciar o tancar el programa. S'ha desat un informe a %1.",
+            "Show &Details...": "Mostra els &detalls...",
+            "Hide &Details...": "Amaga els &detalls...",
+            "Co&py": "Co&pia",
+            "&Mail": "Envia per c&orreu",
+            "&Restart": "&Reinicia",
+            "Record the voice": "Enregistra la veu",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: enregistra la veu",
+            "Record the voice: %1": "Enregistra la veu: %1",
+            "the game's voice was recorded for this game": "la veu del joc s'ha enregistrat per a aquest joc",
+            "the game's voice is a computer voice": "la veu del joc és una veu sintètica",
+            "Record": "Enregistra",
+            "Stop": "Atura",
+            "Remove": "Esborra",
+            "your voice": "la vostra veu",
+            "Listening... say \"%1\", then press Stop.": "Escoltant... Digueu «%1» i després premeu Atura.",
+            "Kept. The game now says \"%1\" in your voice.": "Desat. Ara el joc diu «%1» amb la vostra veu.",
+            "What was there is kept.": "Es conserva l'enregistrament anterior.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Esborrat. El joc torna a dir «%1» amb la seva pròpia veu.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "No s'ha sentit res. Comproveu que el micròfon estigui encès i no silenciat, i parleu-hi a prop.",
+            "The folder %1 cannot be made.": "No es pot crear la carpeta %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "No s'ha trobat cap micròfon. Connecteu-ne un, o permeteu que el joc el faci servir a la configuració de so de l'ordinador, i torneu-ho a provar.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "No s'ha pogut fer servir el micròfon (%1). Permeteu que el joc el faci servir a la configuració de so de l'ordinador i torneu-ho a provar.",
             "no display to show the game on (DISPLAY is not set)":
                 "no hi ha cap pantalla on mostrar el joc (DISPLAY no està definit)",
             "cannot open the display %1": "no es pot obrir la pantalla %1",
@@ -440,9 +697,9 @@ LANGUAGES = {
         "note_prompt": "Klikni na notu {}.",
         "music": "Hudba: {}",
         "level": "Úroveň   - {} -",
-        "colors": ["Klikni na černou.", "Klikni na bílou.", "Klikni na modrou.", "Klikni na červenou.",
-                   "Klikni na žlutou.", "Klikni na zelenou."],
-        "shapes": ["Klikni na kolečko.", "Klikni na trojúhelník.", "Klikni na čtverec."],
+        "colors": ["Klikni na černou barvu.", "Klikni na bílou barvu.", "Klikni na modrou barvu.",
+                   "Klikni na červenou barvu.", "Klikni na žlutou barvu.", "Klikni na zelenou barvu."],
+        "shapes": ["Klikni na kruh.", "Klikni na trojúhelník.", "Klikni na čtverec."],
         "texts": {
             "Colors": "Barvy",
             "Shapes": "Tvary",
@@ -479,6 +736,37 @@ LANGUAGES = {
                 "Můžete pokračovat, nebo program zavřít. Zpráva byla uložena do %1.",
             "&Continue": "&Pokračovat",
             "C&lose": "&Zavřít",
+            "You can continue, restart or close the program.":
+                "Můžete pokračovat, program spustit znovu, nebo ho zavřít.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Můžete pokračovat, program spustit znovu, nebo ho zavřít. Zpráva byla uložena do %1.",
+            "Show &Details...": "Zobrazit po&drobnosti...",
+            "Hide &Details...": "Skrýt po&drobnosti...",
+            "Co&py": "&Kopírovat",
+            "&Mail": "Poslat &e-mailem",
+            "&Restart": "&Spustit znovu",
+            "Record the voice": "Nahrát hlas",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: nahrát hlas",
+            "Record the voice: %1": "Nahrát hlas: %1",
+            "the game's voice was recorded for this game": "hlas hry byl nahrán přímo pro tuto hru",
+            "the game's voice is a computer voice": "hlas hry je počítačový hlas",
+            "Record": "Nahrát",
+            "Stop": "Zastavit",
+            "Remove": "Odstranit",
+            "your voice": "váš hlas",
+            "Listening... say \"%1\", then press Stop.":
+                "Poslouchám... Řekněte „%1“ a pak klikněte na Zastavit.",
+            "Kept. The game now says \"%1\" in your voice.": "Uloženo. Hra teď říká „%1“ vaším hlasem.",
+            "What was there is kept.": "Předchozí nahrávka zůstává zachována.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Odstraněno. Hra zase říká „%1“ svým vlastním hlasem.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Nebylo nic slyšet. Zkontrolujte, že je mikrofon zapnutý a není ztlumený, a mluvte blízko něj.",
+            "The folder %1 cannot be made.": "Složku %1 nelze vytvořit.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Nebyl nalezen žádný mikrofon. Připojte ho, nebo hře povolte jeho použití v nastavení zvuku počítače, a zkuste to znovu.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Mikrofon nešel použít (%1). Povolte hře jeho použití v nastavení zvuku počítače a zkuste to znovu.",
             "no display to show the game on (DISPLAY is not set)":
                 "není obrazovka, na které by se hra ukázala (DISPLAY není nastaveno)",
             "cannot open the display %1": "obrazovku %1 nelze otevřít",
@@ -486,12 +774,12 @@ LANGUAGES = {
     },
     "fi": {
         "notes": "h",
-        "note_prompt": "Paina {}-nuottia.",
+        "note_prompt": "Napauta {}-nuottia.",
         "music": "Musiikki: {}",
         "level": "Taso   - {} -",
-        "colors": ["Paina mustaa.", "Paina valkoista.", "Paina sinistä.", "Paina punaista.",
-                   "Paina keltaista.", "Paina vihreää."],
-        "shapes": ["Paina ympyrää.", "Paina kolmiota.", "Paina neliötä."],
+        "colors": ["Napauta mustaa väriä.", "Napauta valkoista väriä.", "Napauta sinistä väriä.",
+                   "Napauta punaista väriä.", "Napauta keltaista väriä.", "Napauta vihreää väriä."],
+        "shapes": ["Napauta ympyrää.", "Napauta kolmiota.", "Napauta neliötä."],
         "texts": {
             "Colors": "Värit",
             "Shapes": "Muodot",
@@ -528,6 +816,37 @@ LANGUAGES = {
                 "Voit jatkaa tai sulkea ohjelman. Raportti tallennettiin kansioon %1.",
             "&Continue": "&Jatka",
             "C&lose": "&Sulje",
+            "You can continue, restart or close the program.":
+                "Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen. Raportti tallennettiin kansioon %1.",
+            "Show &Details...": "Näytä &tiedot...",
+            "Hide &Details...": "Piilota &tiedot...",
+            "Co&py": "&Kopioi",
+            "&Mail": "Lähetä sähkö&postilla",
+            "&Restart": "Käynnistä &uudelleen",
+            "Record the voice": "Äänitä oma ääni",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: äänitä oma ääni",
+            "Record the voice: %1": "Äänitä oma ääni: %1",
+            "the game's voice was recorded for this game": "pelin ääni on äänitetty tätä peliä varten",
+            "the game's voice is a computer voice": "pelin ääni on tietokoneen ääni",
+            "Record": "Äänitä",
+            "Stop": "Pysäytä",
+            "Remove": "Poista",
+            "your voice": "sinun äänesi",
+            "Listening... say \"%1\", then press Stop.": "Kuunnellaan... Sano ”%1” ja paina sitten Pysäytä.",
+            "Kept. The game now says \"%1\" in your voice.":
+                "Tallennettu. Peli sanoo nyt ”%1” sinun äänelläsi.",
+            "What was there is kept.": "Aiempi äänitys säilyy ennallaan.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Poistettu. Peli sanoo taas ”%1” omalla äänellään.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Mitään ei kuulunut. Tarkista, että mikrofoni on päällä eikä mykistetty, ja puhu lähellä sitä.",
+            "The folder %1 cannot be made.": "Kansiota %1 ei voi luoda.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Mikrofonia ei löytynyt. Kytke mikrofoni tai salli pelin käyttää sitä tietokoneen ääniasetuksissa ja yritä sitten uudelleen.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Mikrofonia ei voitu käyttää (%1). Salli pelin käyttää sitä tietokoneen ääniasetuksissa ja yritä sitten uudelleen.",
             "no display to show the game on (DISPLAY is not set)":
                 "ei näyttöä, jolla peli näkyisi (DISPLAY-muuttujaa ei ole asetettu)",
             "cannot open the display %1": "näyttöä %1 ei voi avata",
@@ -577,6 +896,37 @@ LANGUAGES = {
                 "Можно продолжить или закрыть программу. Отчёт сохранён в %1.",
             "&Continue": "&Продолжить",
             "C&lose": "&Закрыть",
+            "You can continue, restart or close the program.":
+                "Можно продолжить, перезапустить или закрыть программу.",
+            "You can continue, restart or close the program. A report was saved to %1.":
+                "Можно продолжить, перезапустить или закрыть программу. Отчёт сохранён в %1.",
+            "Show &Details...": "Показать по&дробности...",
+            "Hide &Details...": "Скрыть по&дробности...",
+            "Co&py": "&Копировать",
+            "&Mail": "Отправить по по&чте",
+            "&Restart": "Пе&резапустить",
+            "Record the voice": "Записать голос",
+            "Tovimar Plumkin: Record the Voice": "Tovimar Plumkin: запись голоса",
+            "Record the voice: %1": "Запись голоса: %1",
+            "the game's voice was recorded for this game": "голос игры записан специально для неё",
+            "the game's voice is a computer voice": "голос игры — компьютерный",
+            "Record": "Записать",
+            "Stop": "Стоп",
+            "Remove": "Удалить",
+            "your voice": "ваш голос",
+            "Listening... say \"%1\", then press Stop.": "Слушаю... Скажите «%1», затем нажмите «Стоп».",
+            "Kept. The game now says \"%1\" in your voice.":
+                "Сохранено. Теперь игра говорит «%1» вашим голосом.",
+            "What was there is kept.": "Прежняя запись сохранена.",
+            "Removed. The game's own voice says \"%1\" again.":
+                "Удалено. Игра снова говорит «%1» своим голосом.",
+            "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
+                "Ничего не слышно. Проверьте, что микрофон включён и звук на нём не выключен, и говорите ближе к нему.",
+            "The folder %1 cannot be made.": "Не удаётся создать папку %1.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
+                "Микрофон не найден. Подключите его или разрешите игре пользоваться им в настройках звука компьютера, затем попробуйте ещё раз.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
+                "Не удалось воспользоваться микрофоном (%1). Разрешите игре пользоваться им в настройках звука компьютера, затем попробуйте ещё раз.",
             "no display to show the game on (DISPLAY is not set)":
                 "нет экрана, на котором можно показать игру (DISPLAY не задан)",
             "cannot open the display %1": "не удаётся открыть экран %1",
@@ -608,6 +958,39 @@ def translations_of(language):
     for shape, prompt in zip(SHAPES, table["shapes"]):
         texts[f"Click the {shape}."] = prompt
     return texts
+
+
+def spoken_prompts():
+    """{name: {language: words}} of every recording, from the table they were made from."""
+    with open(PROMPTS, encoding="utf-8") as f:
+        rows = [line.rstrip("\n").split("\t") for line in f if line.strip() and not line.startswith("#")]
+    languages = rows[0][1:]
+    return {row[0]: dict(zip(languages, row[1:])) for row in rows[1:]}
+
+
+def disagreements():
+    """Where a prompt shown in a level says something other than its recording. A note is asked
+    for in a sentence; the voice says only its name, which the sentence must use."""
+    spoken = spoken_prompts()
+    found = []
+
+    def compare(language, name, shown):
+        said = spoken.get(name, {}).get(language)
+        if shown != said:
+            found.append(f"{language}: {name}: the text says {shown!r}, the voice {said!r}")
+
+    for name in COLORS:
+        compare("en", name, f"Click the {name} color.")
+    for name in SHAPES:
+        compare("en", name, f"Click the {name}.")
+    for letter in LETTERS:
+        compare("en", letter, letter)
+    for language, table in LANGUAGES.items():
+        for name, shown in zip(COLORS + SHAPES, table["colors"] + table["shapes"]):
+            compare(language, name, shown)
+        for letter, shown in NOTE_NAMES[table["notes"]].items():
+            compare(language, letter, shown)
+    return found
 
 
 # -- the texts the program shows
@@ -736,11 +1119,14 @@ def main():
             os.makedirs(OUT, exist_ok=True)
             with open(path, "w", encoding="utf-8") as f:
                 f.write(text)
+    disagreeing = disagreements()
     for line in missing:
         print("no translation:", line, file=sys.stderr)
+    for line in disagreeing:
+        print("text and voice differ:", line, file=sys.stderr)
     for path in stale:
         print(f"{path} is not up to date: run tools/make_translations.py", file=sys.stderr)
-    return 1 if missing or stale else 0
+    return 1 if missing or stale or disagreeing else 0
 
 
 if __name__ == "__main__":

@@ -16,12 +16,28 @@
         <translation>S'ha produït un error al programa.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Podeu continuar o tancar el programa.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Podeu continuar, reiniciar o tancar el programa.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Podeu continuar o tancar el programa. S'ha desat un informe a %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Podeu continuar, reiniciar o tancar el programa. S'ha desat un informe a %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostra els &amp;detalls...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pia</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Envia per c&amp;orreu</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Reinicia</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,79 +47,102 @@
         <source>C&amp;lose</source>
         <translation>&amp;Tanca</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Amaga els &amp;detalls...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Fes clic al blau.</translation>
+        <translation>Toca el color blau.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Fes clic al negre.</translation>
+        <translation>Toca el color negre.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Fes clic al groc.</translation>
+        <translation>Toca el color groc.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Fes clic al verd.</translation>
+        <translation>Toca el color verd.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Fes clic al blanc.</translation>
+        <translation>Toca el color blanc.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Fes clic al vermell.</translation>
+        <translation>Toca el color vermell.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
-        <translation>Fes clic a la nota Mi.</translation>
+        <translation>Toca la nota Mi.</translation>
     </message>
     <message>
         <source>Click the F note.</source>
-        <translation>Fes clic a la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Click the G note.</source>
-        <translation>Fes clic a la nota Sol.</translation>
+        <translation>Toca la nota Sol.</translation>
     </message>
     <message>
         <source>Click the A note.</source>
-        <translation>Fes clic a la nota La.</translation>
+        <translation>Toca la nota La.</translation>
     </message>
     <message>
         <source>Click the B note.</source>
-        <translation>Fes clic a la nota Si.</translation>
+        <translation>Toca la nota Si.</translation>
     </message>
     <message>
         <source>Click the C note.</source>
-        <translation>Fes clic a la nota Do.</translation>
+        <translation>Toca la nota Do.</translation>
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Fes clic a la nota Re.</translation>
+        <translation>Toca la nota Re.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
-        <translation>Fes clic al triangle.</translation>
+        <translation>Toca el triangle.</translation>
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Fes clic al cercle.</translation>
+        <translation>Toca el cercle.</translation>
     </message>
     <message>
         <source>Click the square.</source>
-        <translation>Fes clic al quadrat.</translation>
+        <translation>Toca el quadrat.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>No s'ha sentit res. Comproveu que el micròfon estigui encès i no silenciat, i parleu-hi a prop.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No es pot crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>No s'ha trobat cap micròfon. Connecteu-ne un, o permeteu que el joc el faci servir a la configuració de so de l'ordinador, i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>No s'ha pogut fer servir el micròfon (%1). Permeteu que el joc el faci servir a la configuració de so de l'ordinador i torneu-ho a provar.</translation>
     </message>
 </context>
 <context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Fes clic al groc.</translation>
+        <translation>Toca el color groc.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Fes clic al negre.</translation>
+        <translation>Toca el color negre.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Fes clic al blau.</translation>
+        <translation>Toca el color blau.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -227,7 +266,7 @@
     <name>TfrmMusic_EFGABCD</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Fes clic a la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -246,7 +285,7 @@
     <name>TfrmMusic_FAC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Fes clic a la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -265,7 +304,7 @@
     <name>TfrmMusic_FC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Fes clic a la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -284,7 +323,7 @@
     <name>TfrmMusic_FGABC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Fes clic a la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Com l'escriptori</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Enregistra la veu</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Tanca</translation>
     </message>
@@ -376,7 +419,7 @@
     <name>TfrmShapes_CircleTriangle</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Fes clic al triangle.</translation>
+        <translation>Toca el triangle.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -403,7 +446,7 @@
     <name>TfrmShapes_CircleTriangleSquare</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Fes clic al triangle.</translation>
+        <translation>Toca el triangle.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Formes: cercle-triangle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: enregistra la veu</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Enregistra la veu: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>la veu del joc s'ha enregistrat per a aquest joc</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>la veu del joc és una veu sintètica</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistra</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Atura</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escolta</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Esborra</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>la vostra veu</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Escoltant... Digueu «%1» i després premeu Atura.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Desat. Ara el joc diu «%1» amb la vostra veu.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Es conserva l'enregistrament anterior.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Esborrat. El joc torna a dir «%1» amb la seva pròpia veu.</translation>
     </message>
 </context>
 </TS>

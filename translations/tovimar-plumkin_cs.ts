@@ -16,12 +16,28 @@
         <translation>V programu došlo k chybě.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Můžete pokračovat, nebo program zavřít.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Můžete pokračovat, program spustit znovu, nebo ho zavřít.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Můžete pokračovat, nebo program zavřít. Zpráva byla uložena do %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Můžete pokračovat, program spustit znovu, nebo ho zavřít. Zpráva byla uložena do %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Zobrazit po&amp;drobnosti...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Poslat &amp;e-mailem</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Spustit znovu</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,32 +47,36 @@
         <source>C&amp;lose</source>
         <translation>&amp;Zavřít</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Skrýt po&amp;drobnosti...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Klikni na modrou.</translation>
+        <translation>Klikni na modrou barvu.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Klikni na černou.</translation>
+        <translation>Klikni na černou barvu.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Klikni na žlutou.</translation>
+        <translation>Klikni na žlutou barvu.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Klikni na zelenou.</translation>
+        <translation>Klikni na zelenou barvu.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Klikni na bílou.</translation>
+        <translation>Klikni na bílou barvu.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Klikni na červenou.</translation>
+        <translation>Klikni na červenou barvu.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
@@ -92,7 +112,7 @@
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Klikni na kolečko.</translation>
+        <translation>Klikni na kruh.</translation>
     </message>
     <message>
         <source>Click the square.</source>
@@ -100,10 +120,29 @@
     </message>
 </context>
 <context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Nebylo nic slyšet. Zkontrolujte, že je mikrofon zapnutý a není ztlumený, a mluvte blízko něj.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Složku %1 nelze vytvořit.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Nebyl nalezen žádný mikrofon. Připojte ho, nebo hře povolte jeho použití v nastavení zvuku počítače, a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Mikrofon nešel použít (%1). Povolte hře jeho použití v nastavení zvuku počítače a zkuste to znovu.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Klikni na žlutou.</translation>
+        <translation>Klikni na žlutou barvu.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Klikni na černou.</translation>
+        <translation>Klikni na černou barvu.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Klikni na modrou.</translation>
+        <translation>Klikni na modrou barvu.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Podle systému</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Nahrát hlas</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Zavřít</translation>
     </message>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Tvary: kolečko-trojúhelník</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: nahrát hlas</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Nahrát hlas: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>hlas hry byl nahrán přímo pro tuto hru</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>hlas hry je počítačový hlas</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nahrát</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Poslech</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>váš hlas</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Poslouchám... Řekněte „%1“ a pak klikněte na Zastavit.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Uloženo. Hra teď říká „%1“ vaším hlasem.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Předchozí nahrávka zůstává zachována.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Odstraněno. Hra zase říká „%1“ svým vlastním hlasem.</translation>
     </message>
 </context>
 </TS>

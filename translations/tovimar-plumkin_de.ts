@@ -16,12 +16,28 @@
         <translation>Im Programm ist ein Fehler aufgetreten.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Sie können weiterspielen oder das Programm schließen.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Sie können weiterspielen, das Programm neu starten oder schließen.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Sie können weiterspielen oder das Programm schließen. Ein Bericht wurde in %1 gespeichert.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Sie können weiterspielen, das Programm neu starten oder schließen. Ein Bericht wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details anzeigen...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Per &amp;E-Mail senden</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Neu starten</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,79 +47,102 @@
         <source>C&amp;lose</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>&amp;Details ausblenden...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Klicke auf Blau.</translation>
+        <translation>Klick auf die blaue Farbe.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Klicke auf Schwarz.</translation>
+        <translation>Klick auf die schwarze Farbe.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Klicke auf Gelb.</translation>
+        <translation>Klick auf die gelbe Farbe.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Klicke auf Grün.</translation>
+        <translation>Klick auf die grüne Farbe.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Klicke auf Weiß.</translation>
+        <translation>Klick auf die weiße Farbe.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Klicke auf Rot.</translation>
+        <translation>Klick auf die rote Farbe.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
-        <translation>Klicke auf die Note E.</translation>
+        <translation>Klick auf die Note E.</translation>
     </message>
     <message>
         <source>Click the F note.</source>
-        <translation>Klicke auf die Note F.</translation>
+        <translation>Klick auf die Note F.</translation>
     </message>
     <message>
         <source>Click the G note.</source>
-        <translation>Klicke auf die Note G.</translation>
+        <translation>Klick auf die Note G.</translation>
     </message>
     <message>
         <source>Click the A note.</source>
-        <translation>Klicke auf die Note A.</translation>
+        <translation>Klick auf die Note A.</translation>
     </message>
     <message>
         <source>Click the B note.</source>
-        <translation>Klicke auf die Note H.</translation>
+        <translation>Klick auf die Note H.</translation>
     </message>
     <message>
         <source>Click the C note.</source>
-        <translation>Klicke auf die Note C.</translation>
+        <translation>Klick auf die Note C.</translation>
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Klicke auf die Note D.</translation>
+        <translation>Klick auf die Note D.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
-        <translation>Klicke auf das Dreieck.</translation>
+        <translation>Klick auf das Dreieck.</translation>
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Klicke auf den Kreis.</translation>
+        <translation>Klick auf den Kreis.</translation>
     </message>
     <message>
         <source>Click the square.</source>
-        <translation>Klicke auf das Quadrat.</translation>
+        <translation>Klick auf das Quadrat.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Es war nichts zu hören. Prüfen Sie, ob das Mikrofon eingeschaltet und nicht stummgeschaltet ist, und sprechen Sie dann nah am Mikrofon.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Es wurde kein Mikrofon gefunden. Schließen Sie eines an oder erlauben Sie dem Spiel in den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Das Mikrofon ließ sich nicht benutzen (%1). Erlauben Sie dem Spiel in den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.</translation>
     </message>
 </context>
 <context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Klicke auf Gelb.</translation>
+        <translation>Klick auf die gelbe Farbe.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Klicke auf Schwarz.</translation>
+        <translation>Klick auf die schwarze Farbe.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Klicke auf Blau.</translation>
+        <translation>Klick auf die blaue Farbe.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -227,7 +266,7 @@
     <name>TfrmMusic_EFGABCD</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Klicke auf die Note F.</translation>
+        <translation>Klick auf die Note F.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -246,7 +285,7 @@
     <name>TfrmMusic_FAC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Klicke auf die Note F.</translation>
+        <translation>Klick auf die Note F.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -265,7 +304,7 @@
     <name>TfrmMusic_FC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Klicke auf die Note F.</translation>
+        <translation>Klick auf die Note F.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -284,7 +323,7 @@
     <name>TfrmMusic_FGABC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Klicke auf die Note F.</translation>
+        <translation>Klick auf die Note F.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Wie der Desktop</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Stimme aufnehmen</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -376,7 +419,7 @@
     <name>TfrmShapes_CircleTriangle</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Klicke auf das Dreieck.</translation>
+        <translation>Klick auf das Dreieck.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -403,7 +446,7 @@
     <name>TfrmShapes_CircleTriangleSquare</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Klicke auf das Dreieck.</translation>
+        <translation>Klick auf das Dreieck.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Formen: Kreis-Dreieck</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: Stimme aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Stimme aufnehmen: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>die Stimme des Spiels wurde für dieses Spiel aufgenommen</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>die Stimme des Spiels ist eine Computerstimme</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Hören</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>Ihre Stimme</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Ich höre zu ... Sagen Sie „%1“ und drücken Sie dann auf Stopp.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Gespeichert. Das Spiel sagt „%1“ jetzt mit Ihrer Stimme.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Die bisherige Aufnahme bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Entfernt. „%1“ sagt jetzt wieder die Stimme des Spiels.</translation>
     </message>
 </context>
 </TS>

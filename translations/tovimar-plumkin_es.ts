@@ -16,12 +16,28 @@
         <translation>Se ha producido un error en el programa.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Puede continuar o cerrar el programa.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Puede continuar, reiniciar o cerrar el programa.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Puede continuar o cerrar el programa. Se ha guardado un informe en %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Puede continuar, reiniciar o cerrar el programa. Se ha guardado un informe en %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostrar &amp;detalles...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Enviar por c&amp;orreo</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,79 +47,102 @@
         <source>C&amp;lose</source>
         <translation>C&amp;errar</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Ocultar &amp;detalles...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Pulsa el color azul.</translation>
+        <translation>Toca el color azul.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Pulsa el color negro.</translation>
+        <translation>Toca el color negro.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Pulsa el color amarillo.</translation>
+        <translation>Toca el color amarillo.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Pulsa el color verde.</translation>
+        <translation>Toca el color verde.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Pulsa el color blanco.</translation>
+        <translation>Toca el color blanco.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Pulsa el color rojo.</translation>
+        <translation>Toca el color rojo.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
-        <translation>Pulsa la nota Mi.</translation>
+        <translation>Toca la nota Mi.</translation>
     </message>
     <message>
         <source>Click the F note.</source>
-        <translation>Pulsa la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Click the G note.</source>
-        <translation>Pulsa la nota Sol.</translation>
+        <translation>Toca la nota Sol.</translation>
     </message>
     <message>
         <source>Click the A note.</source>
-        <translation>Pulsa la nota La.</translation>
+        <translation>Toca la nota La.</translation>
     </message>
     <message>
         <source>Click the B note.</source>
-        <translation>Pulsa la nota Si.</translation>
+        <translation>Toca la nota Si.</translation>
     </message>
     <message>
         <source>Click the C note.</source>
-        <translation>Pulsa la nota Do.</translation>
+        <translation>Toca la nota Do.</translation>
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Pulsa la nota Re.</translation>
+        <translation>Toca la nota Re.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
-        <translation>Pulsa el triángulo.</translation>
+        <translation>Toca el triángulo.</translation>
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Pulsa el círculo.</translation>
+        <translation>Toca el círculo.</translation>
     </message>
     <message>
         <source>Click the square.</source>
-        <translation>Pulsa el cuadrado.</translation>
+        <translation>Toca el cuadrado.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>No se oyó nada. Compruebe que el micrófono está encendido y no silenciado, y hable cerca de él.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>No se encontró ningún micrófono. Conecte uno o permita que el juego lo use en la configuración de sonido del ordenador, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>No se pudo usar el micrófono (%1). Permita que el juego lo use en la configuración de sonido del ordenador y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Pulsa el color amarillo.</translation>
+        <translation>Toca el color amarillo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Pulsa el color negro.</translation>
+        <translation>Toca el color negro.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Pulsa el color azul.</translation>
+        <translation>Toca el color azul.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -227,7 +266,7 @@
     <name>TfrmMusic_EFGABCD</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Pulsa la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -246,7 +285,7 @@
     <name>TfrmMusic_FAC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Pulsa la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -265,7 +304,7 @@
     <name>TfrmMusic_FC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Pulsa la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -284,7 +323,7 @@
     <name>TfrmMusic_FGABC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Pulsa la nota Fa.</translation>
+        <translation>Toca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Como el escritorio</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Grabar la voz</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -376,7 +419,7 @@
     <name>TfrmShapes_CircleTriangle</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Pulsa el triángulo.</translation>
+        <translation>Toca el triángulo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -403,7 +446,7 @@
     <name>TfrmShapes_CircleTriangleSquare</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Pulsa el triángulo.</translation>
+        <translation>Toca el triángulo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Formas: círculo-triángulo</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: grabar la voz</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Grabar la voz: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>la voz del juego se grabó para este juego</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>la voz del juego es una voz sintética</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>su voz</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Escuchando... Diga «%1» y luego pulse Parar.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Guardado. Ahora el juego dice «%1» con su voz.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Se conserva la grabación anterior.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Quitado. El juego vuelve a decir «%1» con su propia voz.</translation>
     </message>
 </context>
 </TS>

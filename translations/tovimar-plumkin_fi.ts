@@ -16,12 +16,28 @@
         <translation>Ohjelmassa tapahtui virhe.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Voit jatkaa tai sulkea ohjelman.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Voit jatkaa tai sulkea ohjelman. Raportti tallennettiin kansioon %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen. Raportti tallennettiin kansioon %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Näytä &amp;tiedot...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Kopioi</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Lähetä sähkö&amp;postilla</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>Käynnistä &amp;uudelleen</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,79 +47,102 @@
         <source>C&amp;lose</source>
         <translation>&amp;Sulje</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Piilota &amp;tiedot...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Paina sinistä.</translation>
+        <translation>Napauta sinistä väriä.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Paina mustaa.</translation>
+        <translation>Napauta mustaa väriä.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Paina keltaista.</translation>
+        <translation>Napauta keltaista väriä.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Paina vihreää.</translation>
+        <translation>Napauta vihreää väriä.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Paina valkoista.</translation>
+        <translation>Napauta valkoista väriä.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Paina punaista.</translation>
+        <translation>Napauta punaista väriä.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
-        <translation>Paina E-nuottia.</translation>
+        <translation>Napauta E-nuottia.</translation>
     </message>
     <message>
         <source>Click the F note.</source>
-        <translation>Paina F-nuottia.</translation>
+        <translation>Napauta F-nuottia.</translation>
     </message>
     <message>
         <source>Click the G note.</source>
-        <translation>Paina G-nuottia.</translation>
+        <translation>Napauta G-nuottia.</translation>
     </message>
     <message>
         <source>Click the A note.</source>
-        <translation>Paina A-nuottia.</translation>
+        <translation>Napauta A-nuottia.</translation>
     </message>
     <message>
         <source>Click the B note.</source>
-        <translation>Paina H-nuottia.</translation>
+        <translation>Napauta H-nuottia.</translation>
     </message>
     <message>
         <source>Click the C note.</source>
-        <translation>Paina C-nuottia.</translation>
+        <translation>Napauta C-nuottia.</translation>
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Paina D-nuottia.</translation>
+        <translation>Napauta D-nuottia.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
-        <translation>Paina kolmiota.</translation>
+        <translation>Napauta kolmiota.</translation>
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Paina ympyrää.</translation>
+        <translation>Napauta ympyrää.</translation>
     </message>
     <message>
         <source>Click the square.</source>
-        <translation>Paina neliötä.</translation>
+        <translation>Napauta neliötä.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Mitään ei kuulunut. Tarkista, että mikrofoni on päällä eikä mykistetty, ja puhu lähellä sitä.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Kansiota %1 ei voi luoda.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Mikrofonia ei löytynyt. Kytke mikrofoni tai salli pelin käyttää sitä tietokoneen ääniasetuksissa ja yritä sitten uudelleen.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Mikrofonia ei voitu käyttää (%1). Salli pelin käyttää sitä tietokoneen ääniasetuksissa ja yritä sitten uudelleen.</translation>
     </message>
 </context>
 <context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Paina keltaista.</translation>
+        <translation>Napauta keltaista väriä.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Paina mustaa.</translation>
+        <translation>Napauta mustaa väriä.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Paina sinistä.</translation>
+        <translation>Napauta sinistä väriä.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -227,7 +266,7 @@
     <name>TfrmMusic_EFGABCD</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Paina F-nuottia.</translation>
+        <translation>Napauta F-nuottia.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -246,7 +285,7 @@
     <name>TfrmMusic_FAC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Paina F-nuottia.</translation>
+        <translation>Napauta F-nuottia.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -265,7 +304,7 @@
     <name>TfrmMusic_FC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Paina F-nuottia.</translation>
+        <translation>Napauta F-nuottia.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -284,7 +323,7 @@
     <name>TfrmMusic_FGABC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Paina F-nuottia.</translation>
+        <translation>Napauta F-nuottia.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Kuten työpöytä</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Äänitä oma ääni</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Sulje</translation>
     </message>
@@ -376,7 +419,7 @@
     <name>TfrmShapes_CircleTriangle</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Paina kolmiota.</translation>
+        <translation>Napauta kolmiota.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -403,7 +446,7 @@
     <name>TfrmShapes_CircleTriangleSquare</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Paina kolmiota.</translation>
+        <translation>Napauta kolmiota.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Muodot: ympyrä-kolmio</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: äänitä oma ääni</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Äänitä oma ääni: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>pelin ääni on äänitetty tätä peliä varten</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>pelin ääni on tietokoneen ääni</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Äänitä</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pysäytä</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Kuuntele</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>sinun äänesi</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Kuunnellaan... Sano ”%1” ja paina sitten Pysäytä.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Tallennettu. Peli sanoo nyt ”%1” sinun äänelläsi.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Aiempi äänitys säilyy ennallaan.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Poistettu. Peli sanoo taas ”%1” omalla äänellään.</translation>
     </message>
 </context>
 </TS>

@@ -16,12 +16,28 @@
         <translation>Une erreur s'est produite dans le programme.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Vous pouvez continuer ou fermer le programme.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Vous pouvez continuer, redémarrer ou fermer le programme.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Vous pouvez continuer ou fermer le programme. Un rapport a été enregistré dans %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Vous pouvez continuer, redémarrer ou fermer le programme. Un rapport a été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Afficher les &amp;détails...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>&amp;Envoyer par e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Redémarrer</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,32 +47,36 @@
         <source>C&amp;lose</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Masquer les &amp;détails...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Clique sur le bleu.</translation>
+        <translation>Clique sur la couleur bleue.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Clique sur le noir.</translation>
+        <translation>Clique sur la couleur noire.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Clique sur le jaune.</translation>
+        <translation>Clique sur la couleur jaune.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Clique sur le vert.</translation>
+        <translation>Clique sur la couleur verte.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Clique sur le blanc.</translation>
+        <translation>Clique sur la couleur blanche.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Clique sur le rouge.</translation>
+        <translation>Clique sur la couleur rouge.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
@@ -84,7 +104,7 @@
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Clique sur la note Re.</translation>
+        <translation>Clique sur la note Ré.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
@@ -100,10 +120,29 @@
     </message>
 </context>
 <context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Aucun son n'a été entendu. Vérifiez que le micro est allumé et n'est pas coupé, puis parlez près de lui.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Aucun micro n'a été trouvé. Branchez-en un, ou autorisez le jeu à l'utiliser dans les réglages du son de l'ordinateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Le micro n'a pas pu être utilisé (%1). Autorisez le jeu à l'utiliser dans les réglages du son de l'ordinateur, puis réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Clique sur le jaune.</translation>
+        <translation>Clique sur la couleur jaune.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Clique sur le noir.</translation>
+        <translation>Clique sur la couleur noire.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Clique sur le bleu.</translation>
+        <translation>Clique sur la couleur bleue.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -239,7 +278,7 @@
     </message>
     <message>
         <source>Music: E-F-G-A-B-C-D</source>
-        <translation>Musique : Mi-Fa-Sol-La-Si-Do-Re</translation>
+        <translation>Musique : Mi-Fa-Sol-La-Si-Do-Ré</translation>
     </message>
 </context>
 <context>
@@ -364,6 +403,10 @@
         <translation>Comme le bureau</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Enregistrer la voix</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Formes : rond-triangle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin : enregistrer la voix</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Enregistrer la voix : %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>la voix du jeu a été enregistrée pour ce jeu</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>la voix du jeu est une voix de synthèse</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>votre voix</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>J'écoute... Dites « %1 », puis appuyez sur Arrêter.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>C'est enregistré. Le jeu dit maintenant « %1 » avec votre voix.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>L'enregistrement précédent est conservé.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Supprimé. Le jeu dit de nouveau « %1 » avec sa propre voix.</translation>
     </message>
 </context>
 </TS>

@@ -16,12 +16,28 @@
         <translation>Si è verificato un errore nel programma.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Puoi continuare o chiudere il programma.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Puoi continuare, riavviare o chiudere il programma.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Puoi continuare o chiudere il programma. Un rapporto è stato salvato in %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Puoi continuare, riavviare o chiudere il programma. Un rapporto è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostra &amp;dettagli...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pia</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Invia per &amp;e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Riavvia</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,79 +47,102 @@
         <source>C&amp;lose</source>
         <translation>C&amp;hiudi</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Nascondi &amp;dettagli...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Clicca sul blu.</translation>
+        <translation>Tocca il colore blu.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Clicca sul nero.</translation>
+        <translation>Tocca il colore nero.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Clicca sul giallo.</translation>
+        <translation>Tocca il colore giallo.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Clicca sul verde.</translation>
+        <translation>Tocca il colore verde.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Clicca sul bianco.</translation>
+        <translation>Tocca il colore bianco.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Clicca sul rosso.</translation>
+        <translation>Tocca il colore rosso.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
-        <translation>Clicca sulla nota Mi.</translation>
+        <translation>Tocca la nota Mi.</translation>
     </message>
     <message>
         <source>Click the F note.</source>
-        <translation>Clicca sulla nota Fa.</translation>
+        <translation>Tocca la nota Fa.</translation>
     </message>
     <message>
         <source>Click the G note.</source>
-        <translation>Clicca sulla nota Sol.</translation>
+        <translation>Tocca la nota Sol.</translation>
     </message>
     <message>
         <source>Click the A note.</source>
-        <translation>Clicca sulla nota La.</translation>
+        <translation>Tocca la nota La.</translation>
     </message>
     <message>
         <source>Click the B note.</source>
-        <translation>Clicca sulla nota Si.</translation>
+        <translation>Tocca la nota Si.</translation>
     </message>
     <message>
         <source>Click the C note.</source>
-        <translation>Clicca sulla nota Do.</translation>
+        <translation>Tocca la nota Do.</translation>
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Clicca sulla nota Re.</translation>
+        <translation>Tocca la nota Re.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
-        <translation>Clicca sul triangolo.</translation>
+        <translation>Tocca il triangolo.</translation>
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Clicca sul cerchio.</translation>
+        <translation>Tocca il cerchio.</translation>
     </message>
     <message>
         <source>Click the square.</source>
-        <translation>Clicca sul quadrato.</translation>
+        <translation>Tocca il quadrato.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Non si è sentito nulla. Controlla che il microfono sia acceso e non disattivato, poi parla vicino al microfono.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Nessun microfono trovato. Collegane uno, oppure consenti al gioco di usarlo nelle impostazioni audio del computer, poi riprova.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Impossibile usare il microfono (%1). Consenti al gioco di usarlo nelle impostazioni audio del computer, poi riprova.</translation>
     </message>
 </context>
 <context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Clicca sul giallo.</translation>
+        <translation>Tocca il colore giallo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Clicca sul nero.</translation>
+        <translation>Tocca il colore nero.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Clicca sul blu.</translation>
+        <translation>Tocca il colore blu.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -227,7 +266,7 @@
     <name>TfrmMusic_EFGABCD</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clicca sulla nota Fa.</translation>
+        <translation>Tocca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -246,7 +285,7 @@
     <name>TfrmMusic_FAC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clicca sulla nota Fa.</translation>
+        <translation>Tocca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -265,7 +304,7 @@
     <name>TfrmMusic_FC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clicca sulla nota Fa.</translation>
+        <translation>Tocca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -284,7 +323,7 @@
     <name>TfrmMusic_FGABC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clicca sulla nota Fa.</translation>
+        <translation>Tocca la nota Fa.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Come il desktop</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Registra la voce</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
@@ -376,7 +419,7 @@
     <name>TfrmShapes_CircleTriangle</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Clicca sul triangolo.</translation>
+        <translation>Tocca il triangolo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -403,7 +446,7 @@
     <name>TfrmShapes_CircleTriangleSquare</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Clicca sul triangolo.</translation>
+        <translation>Tocca il triangolo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Forme: cerchio-triangolo</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: registra la voce</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Registra la voce: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>la voce del gioco è stata registrata per questo gioco</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>la voce del gioco è una voce sintetica</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>la tua voce</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>In ascolto... Di' «%1», poi premi Ferma.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Salvato. Ora il gioco dice «%1» con la tua voce.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>La registrazione precedente resta com'era.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Rimosso. Il gioco dice di nuovo «%1» con la sua voce.</translation>
     </message>
 </context>
 </TS>

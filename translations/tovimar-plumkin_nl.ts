@@ -16,12 +16,28 @@
         <translation>Er is een fout opgetreden in het programma.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>U kunt verder spelen of het programma sluiten.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>U kunt verder spelen, het programma opnieuw starten of het sluiten.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>U kunt verder spelen of het programma sluiten. Er is een verslag bewaard in %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>U kunt verder spelen, het programma opnieuw starten of het sluiten. Er is een verslag bewaard in %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details tonen...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>&amp;E-mailen</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Opnieuw starten</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,32 +47,36 @@
         <source>C&amp;lose</source>
         <translation>&amp;Sluiten</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>&amp;Details verbergen...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Klik op blauw.</translation>
+        <translation>Klik op de blauwe kleur.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Klik op zwart.</translation>
+        <translation>Klik op de zwarte kleur.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Klik op geel.</translation>
+        <translation>Klik op de gele kleur.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Klik op groen.</translation>
+        <translation>Klik op de groene kleur.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Klik op wit.</translation>
+        <translation>Klik op de witte kleur.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Klik op rood.</translation>
+        <translation>Klik op de rode kleur.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
@@ -100,10 +120,29 @@
     </message>
 </context>
 <context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Er was niets te horen. Controleer of de microfoon aan staat en niet gedempt is, en spreek er dan dicht bij.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>De map %1 kan niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Er is geen microfoon gevonden. Sluit er een aan, of geef het spel toestemming om hem te gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>De microfoon kon niet worden gebruikt (%1). Geef het spel toestemming om hem te gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Klik op geel.</translation>
+        <translation>Klik op de gele kleur.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Klik op zwart.</translation>
+        <translation>Klik op de zwarte kleur.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Klik op blauw.</translation>
+        <translation>Klik op de blauwe kleur.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -364,6 +403,10 @@
         <translation>Zoals het bureaublad</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Stem opnemen</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Vormen: rondje-driehoek</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: stem opnemen</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Stem opnemen: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>de stem van het spel is voor dit spel opgenomen</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>de stem van het spel is een computerstem</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Luister</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>uw stem</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Ik luister... Zeg ‘%1’ en klik dan op Stoppen.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Bewaard. Het spel zegt nu ‘%1’ met uw stem.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>De vorige opname blijft bewaard.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Gewist. Het spel zegt ‘%1’ weer met zijn eigen stem.</translation>
     </message>
 </context>
 </TS>

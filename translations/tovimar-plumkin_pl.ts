@@ -16,12 +16,28 @@
         <translation>W programie wystąpił błąd.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Możesz grać dalej albo zamknąć program.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Możesz grać dalej, uruchomić program ponownie albo go zamknąć.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Możesz grać dalej albo zamknąć program. Raport zapisano w %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Możesz grać dalej, uruchomić program ponownie albo go zamknąć. Raport zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Pokaż &amp;szczegóły...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Wyślij &amp;e-mailem</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Uruchom ponownie</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -30,6 +46,10 @@
     <message>
         <source>C&amp;lose</source>
         <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Ukryj &amp;szczegóły...</translation>
     </message>
 </context>
 <context>
@@ -92,11 +112,30 @@
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Kliknij koło.</translation>
+        <translation>Kliknij kółko.</translation>
     </message>
     <message>
         <source>Click the square.</source>
         <translation>Kliknij kwadrat.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Nic nie było słychać. Sprawdź, czy mikrofon jest włączony i nie jest wyciszony, i mów blisko niego.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Nie znaleziono mikrofonu. Podłącz go albo pozwól grze z niego korzystać w ustawieniach dźwięku komputera i spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Nie udało się użyć mikrofonu (%1). Pozwól grze z niego korzystać w ustawieniach dźwięku komputera i spróbuj jeszcze raz.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +403,10 @@
         <translation>Jak w systemie</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Nagraj głos</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Kształty: koło-trójkąt</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: nagraj głos</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Nagraj głos: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>głos gry został nagrany specjalnie dla tej gry</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>głos gry to głos komputerowy</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Posłuchaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>twój głos</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Słucham... Powiedz „%1”, a potem naciśnij Zatrzymaj.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Zapisano. Teraz gra mówi „%1” twoim głosem.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Poprzednie nagranie zostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Usunięto. Gra znowu mówi „%1” własnym głosem.</translation>
     </message>
 </context>
 </TS>

@@ -16,12 +16,28 @@
         <translation>Ocorreu um erro no programa.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Você pode continuar ou fechar o programa.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Você pode continuar, reiniciar ou fechar o programa.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Você pode continuar ou fechar o programa. Um relatório foi salvo em %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Você pode continuar, reiniciar ou fechar o programa. Um relatório foi salvo em %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostrar &amp;detalhes...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Enviar por &amp;e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -31,79 +47,102 @@
         <source>C&amp;lose</source>
         <translation>&amp;Fechar</translation>
     </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Ocultar &amp;detalhes...</translation>
+    </message>
 </context>
 <context>
     <name>TActivityForm</name>
     <message>
         <source>Click the blue Color.</source>
-        <translation>Clique no azul.</translation>
+        <translation>Toca na cor azul.</translation>
     </message>
     <message>
         <source>Click the black Color.</source>
-        <translation>Clique no preto.</translation>
+        <translation>Toca na cor preta.</translation>
     </message>
     <message>
         <source>Click the yellow Color.</source>
-        <translation>Clique no amarelo.</translation>
+        <translation>Toca na cor amarela.</translation>
     </message>
     <message>
         <source>Click the green Color.</source>
-        <translation>Clique no verde.</translation>
+        <translation>Toca na cor verde.</translation>
     </message>
     <message>
         <source>Click the white Color.</source>
-        <translation>Clique no branco.</translation>
+        <translation>Toca na cor branca.</translation>
     </message>
     <message>
         <source>Click the red Color.</source>
-        <translation>Clique no vermelho.</translation>
+        <translation>Toca na cor vermelha.</translation>
     </message>
     <message>
         <source>Click the E note.</source>
-        <translation>Clique na nota Mi.</translation>
+        <translation>Toca na nota Mi.</translation>
     </message>
     <message>
         <source>Click the F note.</source>
-        <translation>Clique na nota Fa.</translation>
+        <translation>Toca na nota Fá.</translation>
     </message>
     <message>
         <source>Click the G note.</source>
-        <translation>Clique na nota Sol.</translation>
+        <translation>Toca na nota Sol.</translation>
     </message>
     <message>
         <source>Click the A note.</source>
-        <translation>Clique na nota La.</translation>
+        <translation>Toca na nota Lá.</translation>
     </message>
     <message>
         <source>Click the B note.</source>
-        <translation>Clique na nota Si.</translation>
+        <translation>Toca na nota Si.</translation>
     </message>
     <message>
         <source>Click the C note.</source>
-        <translation>Clique na nota Do.</translation>
+        <translation>Toca na nota Dó.</translation>
     </message>
     <message>
         <source>Click the D note.</source>
-        <translation>Clique na nota Re.</translation>
+        <translation>Toca na nota Ré.</translation>
     </message>
     <message>
         <source>Click the triangle.</source>
-        <translation>Clique no triângulo.</translation>
+        <translation>Toca no triângulo.</translation>
     </message>
     <message>
         <source>Click the circle.</source>
-        <translation>Clique no círculo.</translation>
+        <translation>Toca no círculo.</translation>
     </message>
     <message>
         <source>Click the square.</source>
-        <translation>Clique no quadrado.</translation>
+        <translation>Toca no quadrado.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Nada foi ouvido. Verifique se o microfone está ligado e não está mudo, e fale perto dele.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Não foi possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Nenhum microfone foi encontrado. Conecte um ou permita que o jogo o use nas configurações de som do computador e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Não foi possível usar o microfone (%1). Permita que o jogo o use nas configurações de som do computador e tente de novo.</translation>
     </message>
 </context>
 <context>
     <name>TfrmColors_All</name>
     <message>
         <source>Click the yellow color.</source>
-        <translation>Clique no amarelo.</translation>
+        <translation>Toca na cor amarela.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -130,7 +169,7 @@
     <name>TfrmColors_BlackWhite</name>
     <message>
         <source>Click the black color.</source>
-        <translation>Clique no preto.</translation>
+        <translation>Toca na cor preta.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -157,7 +196,7 @@
     <name>TfrmColors_BlueRedYellow</name>
     <message>
         <source>Click the blue color.</source>
-        <translation>Clique no azul.</translation>
+        <translation>Toca na cor azul.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -227,7 +266,7 @@
     <name>TfrmMusic_EFGABCD</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clique na nota Fa.</translation>
+        <translation>Toca na nota Fá.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -239,14 +278,14 @@
     </message>
     <message>
         <source>Music: E-F-G-A-B-C-D</source>
-        <translation>Música: Mi-Fa-Sol-La-Si-Do-Re</translation>
+        <translation>Música: Mi-Fá-Sol-Lá-Si-Dó-Ré</translation>
     </message>
 </context>
 <context>
     <name>TfrmMusic_FAC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clique na nota Fa.</translation>
+        <translation>Toca na nota Fá.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -258,14 +297,14 @@
     </message>
     <message>
         <source>Music: F-A-C</source>
-        <translation>Música: Fa-La-Do</translation>
+        <translation>Música: Fá-Lá-Dó</translation>
     </message>
 </context>
 <context>
     <name>TfrmMusic_FC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clique na nota Fa.</translation>
+        <translation>Toca na nota Fá.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -277,14 +316,14 @@
     </message>
     <message>
         <source>Music: F-C</source>
-        <translation>Música: Fa-Do</translation>
+        <translation>Música: Fá-Dó</translation>
     </message>
 </context>
 <context>
     <name>TfrmMusic_FGABC</name>
     <message>
         <source>Click the F note.</source>
-        <translation>Clique na nota Fa.</translation>
+        <translation>Toca na nota Fá.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -296,7 +335,7 @@
     </message>
     <message>
         <source>Music: F-G-A-B-C</source>
-        <translation>Música: Fa-Sol-La-Si-Do</translation>
+        <translation>Música: Fá-Sol-Lá-Si-Dó</translation>
     </message>
 </context>
 <context>
@@ -364,6 +403,10 @@
         <translation>Como o sistema</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Gravar a voz</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
@@ -376,7 +419,7 @@
     <name>TfrmShapes_CircleTriangle</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Clique no triângulo.</translation>
+        <translation>Toca no triângulo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -403,7 +446,7 @@
     <name>TfrmShapes_CircleTriangleSquare</name>
     <message>
         <source>Click the triangle.</source>
-        <translation>Clique no triângulo.</translation>
+        <translation>Toca no triângulo.</translation>
     </message>
     <message>
         <source>Play</source>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Formas: círculo-triângulo</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: gravar a voz</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Gravar a voz: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>a voz do jogo foi gravada para este jogo</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>a voz do jogo é uma voz sintética</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>sua voz</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Ouvindo... Diga “%1” e depois clique em Parar.</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Salvo. Agora o jogo diz “%1” com a sua voz.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>A gravação anterior foi mantida.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Removido. O jogo volta a dizer “%1” com a própria voz.</translation>
     </message>
 </context>
 </TS>

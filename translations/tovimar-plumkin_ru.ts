@@ -16,12 +16,28 @@
         <translation>В программе произошла ошибка.</translation>
     </message>
     <message>
-        <source>You can continue or close the program.</source>
-        <translation>Можно продолжить или закрыть программу.</translation>
+        <source>You can continue, restart or close the program.</source>
+        <translation>Можно продолжить, перезапустить или закрыть программу.</translation>
     </message>
     <message>
-        <source>You can continue or close the program. A report was saved to %1.</source>
-        <translation>Можно продолжить или закрыть программу. Отчёт сохранён в %1.</translation>
+        <source>You can continue, restart or close the program. A report was saved to %1.</source>
+        <translation>Можно продолжить, перезапустить или закрыть программу. Отчёт сохранён в %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Показать по&amp;дробности...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation>Отправить по по&amp;чте</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>Пе&amp;резапустить</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -30,6 +46,10 @@
     <message>
         <source>C&amp;lose</source>
         <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Details...</source>
+        <translation>Скрыть по&amp;дробности...</translation>
     </message>
 </context>
 <context>
@@ -97,6 +117,25 @@
     <message>
         <source>Click the square.</source>
         <translation>Нажми на квадрат.</translation>
+    </message>
+</context>
+<context>
+    <name>TVoiceRecorder</name>
+    <message>
+        <source>Nothing was heard. Check that the microphone is on and not muted, then speak close to it.</source>
+        <translation>Ничего не слышно. Проверьте, что микрофон включён и звук на нём не выключен, и говорите ближе к нему.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Микрофон не найден. Подключите его или разрешите игре пользоваться им в настройках звука компьютера, затем попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.</source>
+        <translation>Не удалось воспользоваться микрофоном (%1). Разрешите игре пользоваться им в настройках звука компьютера, затем попробуйте ещё раз.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +403,10 @@
         <translation>Как в системе</translation>
     </message>
     <message>
+        <source>Record the voice</source>
+        <translation>Записать голос</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
@@ -424,6 +467,61 @@
     <message>
         <source>Shapes: Circle-Triangle</source>
         <translation>Фигуры: круг-треугольник</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoices</name>
+    <message>
+        <source>Tovimar Plumkin: Record the Voice</source>
+        <translation>Tovimar Plumkin: запись голоса</translation>
+    </message>
+    <message>
+        <source>Record the voice: %1</source>
+        <translation>Запись голоса: %1</translation>
+    </message>
+    <message>
+        <source>the game's voice was recorded for this game</source>
+        <translation>голос игры записан специально для неё</translation>
+    </message>
+    <message>
+        <source>the game's voice is a computer voice</source>
+        <translation>голос игры — компьютерный</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Слушать</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>your voice</source>
+        <translation>ваш голос</translation>
+    </message>
+    <message>
+        <source>Listening... say "%1", then press Stop.</source>
+        <translation>Слушаю... Скажите «%1», затем нажмите «Стоп».</translation>
+    </message>
+    <message>
+        <source>Kept. The game now says "%1" in your voice.</source>
+        <translation>Сохранено. Теперь игра говорит «%1» вашим голосом.</translation>
+    </message>
+    <message>
+        <source>What was there is kept.</source>
+        <translation>Прежняя запись сохранена.</translation>
+    </message>
+    <message>
+        <source>Removed. The game's own voice says "%1" again.</source>
+        <translation>Удалено. Игра снова говорит «%1» своим голосом.</translation>
     </message>
 </context>
 </TS>

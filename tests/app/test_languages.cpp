@@ -128,7 +128,7 @@ TEST_F(Languages, AChangeReachesTheOpenWindowsAtOnceAndEnglishComesBack) {
     EXPECT_EQ(frmMain->btnColors->Caption(), QStringLiteral("Farben"));
     EXPECT_EQ(frmMain->btnExit->Caption(), QStringLiteral("Ende"));
     EXPECT_EQ(level->Caption(), QStringLiteral("Farben: Schwarz-Weiß"));
-    EXPECT_EQ(level->lblInstructions->Caption(), QStringLiteral("Klicke auf Schwarz."));
+    EXPECT_EQ(level->lblInstructions->Caption(), QStringLiteral("Klick auf die schwarze Farbe."));
     EXPECT_EQ(level->btnRandomize->Hint(), QStringLiteral("Alles neu verteilen."));
 
     UseLanguage(QStringLiteral("ru"));
