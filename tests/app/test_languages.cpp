@@ -6,6 +6,7 @@
 #include "app/uColors_BlackWhite.h"
 #include "app/uQuestion.h"
 #include "app/uSettings.h"
+#include "app/uVoices.h"
 #include "controls/RzPanel.h"
 #include "controls/XiButton.h"
 #include "framework/LayoutReader.h"
@@ -57,6 +58,7 @@ TEST_F(Languages, EveryTextOfEveryWindowHasATranslationInEveryLanguage) {
     {
         const TfrmSettings settings(nullptr);
         const TfrmQuestion question(nullptr);
+        const TfrmVoices voices(nullptr);
     }
     const int step = CurrentStep;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -96,6 +98,7 @@ TEST_F(Languages, MusicNamesTheNotesAsEachLanguageTeachesThem) {
         {"it", "Click the G note.", "Sol"},  {"pt", "Click the B note.", "Si"},
         {"ca", "Click the D note.", "Re"},   {"ru", "Click the F note.", "Фа"},
         {"ru", "Click the G note.", "Соль"}, {"de", "Click the F note.", "F"},
+        {"fr", "Click the D note.", "Ré"},   {"pt", "Click the F note.", "Fá"},
     };
     for (const Case& c : cases) {
         QTranslator translator;

@@ -109,7 +109,7 @@ class TestParentVoice(LanguageSession):
         settings = session.find_window("Settings for Parents")
         settings.wait_stable()
         settings.click(*SETTINGS_RECORD_VOICE)
-        voices = session.find_window("Record the Voice")
+        voices = session.find_window("Tovimar Plumkin: Stimme aufnehmen")
         voices.wait_stable()
         kept = self.data_home / "tovimar-plumkin" / "voices" / "de" / "black.wav"
 
