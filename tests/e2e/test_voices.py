@@ -22,7 +22,7 @@ import harness  # noqa: E402
 import make_sounds  # noqa: E402
 import numpy as np  # noqa: E402
 
-SETTINGS_RECORD_VOICE = (15 + 125, 396 + 40)
+SETTINGS_RECORD_VOICE = (15 + 125, 456 + 40)
 # Client coordinates of the voice window's first row ("black"): Record, Stop, Play, Remove.
 ROW_TOP = 64 + 13
 RECORD, STOP, PLAY, REMOVE = ((16 + 330 + i * 90 + 42, ROW_TOP) for i in range(4))
@@ -46,9 +46,10 @@ class LanguageSession(harness.GameTest):
 
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(name=cls.__name__, start_program=False, args=cls.ARGS)
+        cls.session = harness.Session(name=cls.__name__, start_program=False, args=cls.ARGS,
+                                      language=cls.LANGUAGE)
         cls.data_home = cls.session.dir / "data"
-        cls.session.env.update(LANGUAGE=cls.LANGUAGE, LC_ALL="", XDG_DATA_HOME=str(cls.data_home))
+        cls.session.env.update(LC_ALL="", XDG_DATA_HOME=str(cls.data_home))
         cls.prepare()
         cls.session.start_program()
         cls.main_window = cls.session.find_window("Tovimar Plumkin 0.1.0.0")
@@ -72,7 +73,7 @@ class TestGermanColors(LanguageSession):
     LANGUAGE = "de"
 
     def test_colors_level_1_asks_in_german(self):
-        self.open_level("Colors", 1, "Colors: Black-White")
+        self.open_level("Colors", 1, "Farben: Schwarz-Weiß")
         self.expect_spoken("de", "black", self.opened_at)
 
 
@@ -80,7 +81,7 @@ class TestFrenchMusic(LanguageSession):
     LANGUAGE = "fr"
 
     def test_music_level_1_says_fa(self):
-        self.open_level("Music", 1, "Music: F-C")
+        self.open_level("Music", 1, "Musique : Fa-Do")
         self.session.wait_sound(since=self.opened_at)  # the note, then a second, then its name
         time.sleep(1.5)
         self.expect_spoken("fr", "F", self.opened_at)
@@ -106,7 +107,7 @@ class TestParentVoice(LanguageSession):
 
     def test_recorded_kept_played_and_removed(self):
         session = self.session
-        settings = session.find_window("Settings for Parents")
+        settings = session.find_window("Tovimar Plumkin: Einstellungen für Eltern")
         settings.wait_stable()
         settings.click(*SETTINGS_RECORD_VOICE)
         voices = session.find_window("Tovimar Plumkin: Stimme aufnehmen")
