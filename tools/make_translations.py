@@ -98,7 +98,8 @@ LANGUAGES = {
             "You can continue, restart or close the program.":
                 "Sie können weiterspielen, das Programm neu starten oder schließen.",
             "You can continue, restart or close the program. A report was saved to %1.":
-                "Sie können weiterspielen, das Programm neu starten oder schließen. Ein Bericht wurde in %1 gespeichert.",
+                "Sie können weiterspielen, das Programm neu starten oder schließen. Ein Bericht wurde in "
+                "%1 gespeichert.",
             "Show &Details...": "&Details anzeigen...",
             "Hide &Details...": "&Details ausblenden...",
             "Co&py": "&Kopieren",
@@ -122,12 +123,18 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Entfernt. „%1“ sagt jetzt wieder die Stimme des Spiels.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Es war nichts zu hören. Prüfen Sie, ob das Mikrofon eingeschaltet und nicht stummgeschaltet ist, und sprechen Sie dann nah am Mikrofon.",
+                "Es war nichts zu hören. Prüfen Sie, ob das Mikrofon eingeschaltet und nicht "
+                "stummgeschaltet ist, und sprechen Sie dann nah am Mikrofon.",
             "The folder %1 cannot be made.": "Der Ordner %1 lässt sich nicht anlegen.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Es wurde kein Mikrofon gefunden. Schließen Sie eines an oder erlauben Sie dem Spiel in den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Das Mikrofon ließ sich nicht benutzen (%1). Erlauben Sie dem Spiel in den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Es wurde kein Mikrofon gefunden. Schließen Sie eines an oder erlauben Sie dem Spiel in "
+                "den Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch "
+                "einmal.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Das Mikrofon ließ sich nicht benutzen (%1). Erlauben Sie dem Spiel in den "
+                "Toneinstellungen des Computers, es zu benutzen, und versuchen Sie es dann noch einmal.",
             "no display to show the game on (DISPLAY is not set)":
                 "keine Anzeige, auf der das Spiel erscheinen kann (DISPLAY ist nicht gesetzt)",
             "cannot open the display %1": "die Anzeige %1 lässt sich nicht öffnen",
@@ -181,7 +188,8 @@ LANGUAGES = {
             "You can continue, restart or close the program.":
                 "Vous pouvez continuer, redémarrer ou fermer le programme.",
             "You can continue, restart or close the program. A report was saved to %1.":
-                "Vous pouvez continuer, redémarrer ou fermer le programme. Un rapport a été enregistré dans %1.",
+                "Vous pouvez continuer, redémarrer ou fermer le programme. Un rapport a été enregistré "
+                "dans %1.",
             "Show &Details...": "Afficher les &détails...",
             "Hide &Details...": "Masquer les &détails...",
             "Co&py": "Co&pier",
@@ -204,12 +212,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Supprimé. Le jeu dit de nouveau « %1 » avec sa propre voix.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Aucun son n'a été entendu. Vérifiez que le micro est allumé et n'est pas coupé, puis parlez près de lui.",
+                "Aucun son n'a été entendu. Vérifiez que le micro est allumé et n'est pas coupé, puis "
+                "parlez près de lui.",
             "The folder %1 cannot be made.": "Impossible de créer le dossier %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Aucun micro n'a été trouvé. Branchez-en un, ou autorisez le jeu à l'utiliser dans les réglages du son de l'ordinateur, puis réessayez.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Le micro n'a pas pu être utilisé (%1). Autorisez le jeu à l'utiliser dans les réglages du son de l'ordinateur, puis réessayez.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Aucun micro n'a été trouvé. Branchez-en un, ou autorisez le jeu à l'utiliser dans les "
+                "réglages du son de l'ordinateur, puis réessayez.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Le micro n'a pas pu être utilisé (%1). Autorisez le jeu à l'utiliser dans les réglages "
+                "du son de l'ordinateur, puis réessayez.",
             "no display to show the game on (DISPLAY is not set)":
                 "aucun écran où afficher le jeu (DISPLAY n'est pas défini)",
             "cannot open the display %1": "impossible d'ouvrir l'écran %1",
@@ -283,12 +296,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Quitado. El juego vuelve a decir «%1» con su propia voz.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "No se oyó nada. Compruebe que el micrófono está encendido y no silenciado, y hable cerca de él.",
+                "No se oyó nada. Compruebe que el micrófono está encendido y no silenciado, y hable cerca "
+                "de él.",
             "The folder %1 cannot be made.": "No se puede crear la carpeta %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "No se encontró ningún micrófono. Conecte uno o permita que el juego lo use en la configuración de sonido del ordenador, y vuelva a intentarlo.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "No se pudo usar el micrófono (%1). Permita que el juego lo use en la configuración de sonido del ordenador y vuelva a intentarlo.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "No se encontró ningún micrófono. Conecte uno o permita que el juego lo use en la "
+                "configuración de sonido del ordenador, y vuelva a intentarlo.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "No se pudo usar el micrófono (%1). Permita que el juego lo use en la configuración de "
+                "sonido del ordenador y vuelva a intentarlo.",
             "no display to show the game on (DISPLAY is not set)":
                 "no hay ninguna pantalla donde mostrar el juego (DISPLAY no está definido)",
             "cannot open the display %1": "no se puede abrir la pantalla %1",
@@ -364,12 +382,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Rimosso. Il gioco dice di nuovo «%1» con la sua voce.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Non si è sentito nulla. Controlla che il microfono sia acceso e non disattivato, poi parla vicino al microfono.",
+                "Non si è sentito nulla. Controlla che il microfono sia acceso e non disattivato, poi "
+                "parla vicino al microfono.",
             "The folder %1 cannot be made.": "Impossibile creare la cartella %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Nessun microfono trovato. Collegane uno, oppure consenti al gioco di usarlo nelle impostazioni audio del computer, poi riprova.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Impossibile usare il microfono (%1). Consenti al gioco di usarlo nelle impostazioni audio del computer, poi riprova.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Nessun microfono trovato. Collegane uno, oppure consenti al gioco di usarlo nelle "
+                "impostazioni audio del computer, poi riprova.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Impossibile usare il microfono (%1). Consenti al gioco di usarlo nelle impostazioni "
+                "audio del computer, poi riprova.",
             "no display to show the game on (DISPLAY is not set)":
                 "nessuno schermo su cui mostrare il gioco (DISPLAY non è impostato)",
             "cannot open the display %1": "impossibile aprire lo schermo %1",
@@ -445,10 +468,14 @@ LANGUAGES = {
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
                 "Nada foi ouvido. Verifique se o microfone está ligado e não está mudo, e fale perto dele.",
             "The folder %1 cannot be made.": "Não foi possível criar a pasta %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Nenhum microfone foi encontrado. Conecte um ou permita que o jogo o use nas configurações de som do computador e tente de novo.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Não foi possível usar o microfone (%1). Permita que o jogo o use nas configurações de som do computador e tente de novo.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Nenhum microfone foi encontrado. Conecte um ou permita que o jogo o use nas "
+                "configurações de som do computador e tente de novo.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Não foi possível usar o microfone (%1). Permita que o jogo o use nas configurações de "
+                "som do computador e tente de novo.",
             "no display to show the game on (DISPLAY is not set)":
                 "não há tela para mostrar o jogo (DISPLAY não está definido)",
             "cannot open the display %1": "não é possível abrir a tela %1",
@@ -501,7 +528,8 @@ LANGUAGES = {
             "You can continue, restart or close the program.":
                 "U kunt verder spelen, het programma opnieuw starten of het sluiten.",
             "You can continue, restart or close the program. A report was saved to %1.":
-                "U kunt verder spelen, het programma opnieuw starten of het sluiten. Er is een verslag bewaard in %1.",
+                "U kunt verder spelen, het programma opnieuw starten of het sluiten. Er is een verslag "
+                "bewaard in %1.",
             "Show &Details...": "&Details tonen...",
             "Hide &Details...": "&Details verbergen...",
             "Co&py": "&Kopiëren",
@@ -522,12 +550,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Gewist. Het spel zegt ‘%1’ weer met zijn eigen stem.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Er was niets te horen. Controleer of de microfoon aan staat en niet gedempt is, en spreek er dan dicht bij.",
+                "Er was niets te horen. Controleer of de microfoon aan staat en niet gedempt is, en "
+                "spreek er dan dicht bij.",
             "The folder %1 cannot be made.": "De map %1 kan niet worden gemaakt.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Er is geen microfoon gevonden. Sluit er een aan, of geef het spel toestemming om hem te gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "De microfoon kon niet worden gebruikt (%1). Geef het spel toestemming om hem te gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Er is geen microfoon gevonden. Sluit er een aan, of geef het spel toestemming om hem te "
+                "gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "De microfoon kon niet worden gebruikt (%1). Geef het spel toestemming om hem te "
+                "gebruiken in de geluidsinstellingen van de computer, en probeer het opnieuw.",
             "no display to show the game on (DISPLAY is not set)":
                 "geen scherm om het spel op te tonen (DISPLAY is niet ingesteld)",
             "cannot open the display %1": "kan het scherm %1 niet openen",
@@ -602,12 +635,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Usunięto. Gra znowu mówi „%1” własnym głosem.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Nic nie było słychać. Sprawdź, czy mikrofon jest włączony i nie jest wyciszony, i mów blisko niego.",
+                "Nic nie było słychać. Sprawdź, czy mikrofon jest włączony i nie jest wyciszony, i mów "
+                "blisko niego.",
             "The folder %1 cannot be made.": "Nie można utworzyć folderu %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Nie znaleziono mikrofonu. Podłącz go albo pozwól grze z niego korzystać w ustawieniach dźwięku komputera i spróbuj jeszcze raz.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Nie udało się użyć mikrofonu (%1). Pozwól grze z niego korzystać w ustawieniach dźwięku komputera i spróbuj jeszcze raz.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Nie znaleziono mikrofonu. Podłącz go albo pozwól grze z niego korzystać w ustawieniach "
+                "dźwięku komputera i spróbuj jeszcze raz.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Nie udało się użyć mikrofonu (%1). Pozwól grze z niego korzystać w ustawieniach dźwięku "
+                "komputera i spróbuj jeszcze raz.",
             "no display to show the game on (DISPLAY is not set)":
                 "brak ekranu, na którym można pokazać grę (DISPLAY nie jest ustawiony)",
             "cannot open the display %1": "nie można otworzyć ekranu %1",
@@ -681,12 +719,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Esborrat. El joc torna a dir «%1» amb la seva pròpia veu.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "No s'ha sentit res. Comproveu que el micròfon estigui encès i no silenciat, i parleu-hi a prop.",
+                "No s'ha sentit res. Comproveu que el micròfon estigui encès i no silenciat, i parleu-hi "
+                "a prop.",
             "The folder %1 cannot be made.": "No es pot crear la carpeta %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "No s'ha trobat cap micròfon. Connecteu-ne un, o permeteu que el joc el faci servir a la configuració de so de l'ordinador, i torneu-ho a provar.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "No s'ha pogut fer servir el micròfon (%1). Permeteu que el joc el faci servir a la configuració de so de l'ordinador i torneu-ho a provar.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "No s'ha trobat cap micròfon. Connecteu-ne un, o permeteu que el joc el faci servir a la "
+                "configuració de so de l'ordinador, i torneu-ho a provar.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "No s'ha pogut fer servir el micròfon (%1). Permeteu que el joc el faci servir a la "
+                "configuració de so de l'ordinador i torneu-ho a provar.",
             "no display to show the game on (DISPLAY is not set)":
                 "no hi ha cap pantalla on mostrar el joc (DISPLAY no està definit)",
             "cannot open the display %1": "no es pot obrir la pantalla %1",
@@ -761,12 +804,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Odstraněno. Hra zase říká „%1“ svým vlastním hlasem.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Nebylo nic slyšet. Zkontrolujte, že je mikrofon zapnutý a není ztlumený, a mluvte blízko něj.",
+                "Nebylo nic slyšet. Zkontrolujte, že je mikrofon zapnutý a není ztlumený, a mluvte blízko "
+                "něj.",
             "The folder %1 cannot be made.": "Složku %1 nelze vytvořit.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Nebyl nalezen žádný mikrofon. Připojte ho, nebo hře povolte jeho použití v nastavení zvuku počítače, a zkuste to znovu.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Mikrofon nešel použít (%1). Povolte hře jeho použití v nastavení zvuku počítače a zkuste to znovu.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Nebyl nalezen žádný mikrofon. Připojte ho, nebo hře povolte jeho použití v nastavení "
+                "zvuku počítače, a zkuste to znovu.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Mikrofon nešel použít (%1). Povolte hře jeho použití v nastavení zvuku počítače a zkuste "
+                "to znovu.",
             "no display to show the game on (DISPLAY is not set)":
                 "není obrazovka, na které by se hra ukázala (DISPLAY není nastaveno)",
             "cannot open the display %1": "obrazovku %1 nelze otevřít",
@@ -819,7 +867,8 @@ LANGUAGES = {
             "You can continue, restart or close the program.":
                 "Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen.",
             "You can continue, restart or close the program. A report was saved to %1.":
-                "Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen. Raportti tallennettiin kansioon %1.",
+                "Voit jatkaa, käynnistää ohjelman uudelleen tai sulkea sen. Raportti tallennettiin "
+                "kansioon %1.",
             "Show &Details...": "Näytä &tiedot...",
             "Hide &Details...": "Piilota &tiedot...",
             "Co&py": "&Kopioi",
@@ -841,12 +890,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Poistettu. Peli sanoo taas ”%1” omalla äänellään.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Mitään ei kuulunut. Tarkista, että mikrofoni on päällä eikä mykistetty, ja puhu lähellä sitä.",
+                "Mitään ei kuulunut. Tarkista, että mikrofoni on päällä eikä mykistetty, ja puhu lähellä "
+                "sitä.",
             "The folder %1 cannot be made.": "Kansiota %1 ei voi luoda.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Mikrofonia ei löytynyt. Kytke mikrofoni tai salli pelin käyttää sitä tietokoneen ääniasetuksissa ja yritä sitten uudelleen.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Mikrofonia ei voitu käyttää (%1). Salli pelin käyttää sitä tietokoneen ääniasetuksissa ja yritä sitten uudelleen.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Mikrofonia ei löytynyt. Kytke mikrofoni tai salli pelin käyttää sitä tietokoneen "
+                "ääniasetuksissa ja yritä sitten uudelleen.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Mikrofonia ei voitu käyttää (%1). Salli pelin käyttää sitä tietokoneen ääniasetuksissa "
+                "ja yritä sitten uudelleen.",
             "no display to show the game on (DISPLAY is not set)":
                 "ei näyttöä, jolla peli näkyisi (DISPLAY-muuttujaa ei ole asetettu)",
             "cannot open the display %1": "näyttöä %1 ei voi avata",
@@ -921,12 +975,17 @@ LANGUAGES = {
             "Removed. The game's own voice says \"%1\" again.":
                 "Удалено. Игра снова говорит «%1» своим голосом.",
             "Nothing was heard. Check that the microphone is on and not muted, then speak close to it.":
-                "Ничего не слышно. Проверьте, что микрофон включён и звук на нём не выключен, и говорите ближе к нему.",
+                "Ничего не слышно. Проверьте, что микрофон включён и звук на нём не выключен, и говорите "
+                "ближе к нему.",
             "The folder %1 cannot be made.": "Не удаётся создать папку %1.",
-            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound settings, then try again.":
-                "Микрофон не найден. Подключите его или разрешите игре пользоваться им в настройках звука компьютера, затем попробуйте ещё раз.",
-            "The microphone could not be used (%1). Allow the game to use it in the computer's sound settings, then try again.":
-                "Не удалось воспользоваться микрофоном (%1). Разрешите игре пользоваться им в настройках звука компьютера, затем попробуйте ещё раз.",
+            "No microphone was found. Plug one in, or allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Микрофон не найден. Подключите его или разрешите игре пользоваться им в настройках звука "
+                "компьютера, затем попробуйте ещё раз.",
+            "The microphone could not be used (%1). Allow the game to use it in the computer's sound "
+            "settings, then try again.":
+                "Не удалось воспользоваться микрофоном (%1). Разрешите игре пользоваться им в настройках "
+                "звука компьютера, затем попробуйте ещё раз.",
             "no display to show the game on (DISPLAY is not set)":
                 "нет экрана, на котором можно показать игру (DISPLAY не задан)",
             "cannot open the display %1": "не удаётся открыть экран %1",
