@@ -88,8 +88,10 @@ class TestSwitchInSettings(LanguageTest):
         session.wait_gone(settings)
         harness.wait_until(lambda: np.array_equal(category_buttons(self.main_window), german_categories["menu"]),
                            what="the menu to show the German captions")
-        stored = (session.config_dir / "tovimar-plumkin" / "settings.ini").read_text()
-        self.assertIn("Language=de", stored)
+        # The settings are written a moment after the last change.
+        stored = session.config_dir / "tovimar-plumkin" / "settings.ini"
+        harness.wait_until(lambda: stored.is_file() and "Language=de" in stored.read_text(),
+                           what="the language to be kept in the settings file")
 
         session.program.terminate()
         session.program.wait(5)
