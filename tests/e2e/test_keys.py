@@ -97,13 +97,15 @@ class TestKeyboardPlay(KeysTest):
             previous = harness.crop(img, TOP_BAR).copy()
 
             def circle(box, shot, colour=colour):
-                # In the play field: the hint swatch above shows the asked colour too.
-                blobs = harness.find_blobs(harness.crop(shot, FIELD_RECT), colour, min_area=400)
-                if not blobs:
+                # In the play field: the hint swatch above shows the asked colour too. The circles
+                # may overlap and the ring's lines may cut a circle in pieces, so the circle is all
+                # of its colour's pixels together.
+                ys, xs = np.nonzero(harness.solid(harness.colour_mask(harness.crop(shot, FIELD_RECT), colour)))
+                if len(xs) < 400:
                     return False
-                top = FIELD_RECT[1]
-                return box[0] < blobs[0].x0 and box[1] < blobs[0].y0 + top and box[2] > blobs[0].x1 \
-                    and box[3] > blobs[0].y1 + top
+                left, top = FIELD_RECT[0], FIELD_RECT[1]
+                return box[0] < xs.min() + left and box[1] < ys.min() + top and box[2] > xs.max() + left \
+                    and box[3] > ys.max() + top
 
             shot = self.ring_on(window, circle)
             self.session.save(f"colors2-step{step}-ring", shot)
