@@ -17,8 +17,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
 
+import harness  # noqa: E402  (first: it finds a Python with numpy)
 import audio  # noqa: E402
-import harness  # noqa: E402
 import make_sounds  # noqa: E402
 import numpy as np  # noqa: E402
 
