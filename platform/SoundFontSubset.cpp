@@ -2,6 +2,7 @@
 #include "platform/SoundFontSubset.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -230,8 +231,13 @@ private:
             if (U16(record, 44) & LinkedTypes)
                 Put16(record, 42, samples_.Add(U16(record, 42)));
             const std::uint32_t newStart = std::uint32_t(smpl.size() / 2);
-            Put32(record, 28, loopStart - start + newStart);
-            Put32(record, 32, loopEnd - start + newStart);
+            // Loop points far past the data would wrap round once moved: such a file is broken.
+            const std::uint64_t newLoopStart = std::uint64_t(loopStart) - start + newStart;
+            const std::uint64_t newLoopEnd = std::uint64_t(loopEnd) - start + newStart;
+            if (newLoopStart > UINT32_MAX || newLoopEnd > UINT32_MAX)
+                return false;
+            Put32(record, 28, std::uint32_t(newLoopStart));
+            Put32(record, 32, std::uint32_t(newLoopEnd));
             Put32(record, 20, newStart);
             Put32(record, 24, newStart + (end - start));
             headers.bytes += record;
