@@ -2,10 +2,12 @@
 #include "framework/X11.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <mutex>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -27,10 +29,28 @@ int XScreenNumber() {
 }
 
 xcb_atom_t XAtom(xcb_connection_t* c, const QByteArray& name) {
+    // An atom keeps its number for the server's life: each name is asked for once.
+    static std::mutex guard;
+    static QHash<QByteArray, xcb_atom_t> known;
+    static xcb_connection_t* knownFor = nullptr;
+    {
+        const std::lock_guard lock(guard);
+        if (knownFor != c) {
+            known.clear();
+            knownFor = c;
+        }
+        if (const auto found = known.constFind(name); found != known.constEnd())
+            return *found;
+    }
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, std::uint16_t(name.size()), name.constData()), nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
+    if (atom != XCB_ATOM_NONE) {
+        const std::lock_guard lock(guard);
+        if (knownFor == c)
+            known.insert(name, atom);
+    }
     return atom;
 }
 

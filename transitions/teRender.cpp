@@ -55,6 +55,13 @@ bool HasExtension(xcb_connection_t* c, const QByteArray& name) {
     return present;
 }
 
+// A server's extensions stay what they are for the whole connection: asked once, so that a
+// transition sends no request between the form's map and its first frame under XWayland.
+bool OnXWayland(xcb_connection_t* c) {
+    static const bool xwayland = HasExtension(c, "XWAYLAND");
+    return xwayland;
+}
+
 // Whether a window manager has taken `window` in: reparented it into its frame and shown the
 // frame, which it does once the window has its place in it.
 bool Framed(xcb_connection_t* c, xcb_window_t window) {
@@ -102,7 +109,7 @@ public:
     bool Composited() const override {
         // XWayland always composites; on X11 a compositor owns the screen's selection.
         xcb_connection_t* c = XConnection();
-        return c && (HasExtension(c, "XWAYLAND") || XScreenSelectionOwned(c, "_NET_WM_CM_S"));
+        return c && (OnXWayland(c) || XScreenSelectionOwned(c, "_NET_WM_CM_S"));
     }
     QRect Placement(QWidget* widget, const QRect&) override {
         // A compositor's shell (Weston) places a window only once it has shown a picture of
