@@ -353,6 +353,7 @@ class TestAStoppedGame(HandOverTest):
         print(f"\n[e2e] a start beside a stopped game: {time.monotonic() - started:.1f} s", file=sys.stderr)
         menus = {window_pid(session, w): w for w in session.visible_windows(MAIN_TITLE)}
         first_menu, second_menu = menus[first], menus[second.pid]
+        second_menu.wait_stable()  # its reveal over: from here on only the hand-over moves the menus
 
         # Both go on; a later start brings exactly one main menu to the front: the first game's,
         # which still holds the hand-over, now above the second one's.
