@@ -20,6 +20,7 @@
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 // A plain Unix socket: the hand-over is a few bytes once per start, and Qt's network module
@@ -27,7 +28,8 @@
 //
 // A later start connects, sends its requests one a line, shuts its side and waits for one byte
 // back. The running game listens on a thread of its own, so that it answers while a transition
-// holds up its windows; a game that does not answer at all (stopped, hung) lets the start run.
+// holds up its windows; a game that does not answer at all (stopped) lets the start run, but keeps
+// the socket's name: once it goes on, it is again the game that later starts bring to the front.
 
 namespace {
 
@@ -43,6 +45,8 @@ constexpr int Backlog = 16;
 constexpr char Confirmation = '+';
 
 std::unique_ptr<QLockFile> startLock;
+// A game of this user holds the rendezvous but did not answer: this start runs beside it.
+bool heldByStoppedGame = false;
 
 // True for a real folder of this user that no one else may enter: nobody else can put a socket
 // or a lock file there.
@@ -113,21 +117,39 @@ bool WriteAll(int socket, const QByteArray& bytes) {
     return true;
 }
 
-bool Confirmed(int socket) {
+// How a call to the rendezvous went: the running game confirmed it; or there is no game that
+// answers (none listens, another user's listens, or the game hung up without a word as it ends);
+// or a game of this user took the call and said nothing (it is stopped).
+enum class TCall { NoGame, Answered, Unanswered };
+
+TCall Answer(int socket) {
     const QDeadlineTimer deadline(AnswerWait);
     pollfd wait{socket, POLLIN, 0};
     for (;;) {
         const int ready = ::poll(&wait, 1, deadline.remainingTime());
         if (ready < 0 && errno == EINTR)
             continue;
-        if (ready <= 0)
-            return false;
+        if (ready == 0)
+            return TCall::Unanswered;
+        if (ready < 0)
+            return TCall::NoGame;
         char answer = 0;
         const ssize_t got = ::recv(socket, &answer, 1, MSG_DONTWAIT);
         if (got < 0 && errno == EINTR)
             continue;
-        return got == 1 && answer == Confirmation;
+        return got == 1 && answer == Confirmation ? TCall::Answered : TCall::NoGame;
     }
+}
+
+TCall Call(int socket, const sockaddr_un& address, const QStringList& requests) {
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        // A queue of calls that stays full belongs to a game that takes none.
+        return errno == EAGAIN ? TCall::Unanswered : TCall::NoGame;
+    if (!PeerIsThisUser(socket) ||
+        !WriteAll(socket, (requests.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) ||
+        ::shutdown(socket, SHUT_WR) != 0)
+        return TCall::NoGame;
+    return Answer(socket);
 }
 
 void BringMainMenuToFront() {
@@ -155,8 +177,8 @@ class TListener {
 public:
     // Takes over `server` and `wake`; a count written to `wake` ends the thread.
     TListener(int server, int wake, QByteArray path, std::function<void(const QStringList&)> answer)
-        : server_(server), wake_(wake), path_(std::move(path)), answer_(std::move(answer)),
-          thread_([this] { Run(); }) {}
+        : server_(server), wake_(wake), path_(std::move(path)), socketFile_(FileIdentity(path_)),
+          answer_(std::move(answer)), thread_([this] { Run(); }) {}
 
     ~TListener() {
         const std::uint64_t one = 1;
@@ -167,8 +189,10 @@ public:
             ::close(caller.socket);
         ::close(server_);
         ::close(wake_);
-        // The socket file goes with the game, as its leftover would only be removed by the next start.
-        ::unlink(path_.constData());
+        // The socket file goes with the game, as its leftover would only be removed by the next
+        // start; a file another game has put there since stays.
+        if (FileIdentity(path_) == socketFile_)
+            ::unlink(path_.constData());
     }
 
 private:
@@ -251,9 +275,10 @@ private:
                 continue;
             if (got < 0)
                 return (errno == EAGAIN || errno == EWOULDBLOCK) && !caller.deadline.hasExpired();
-            // The caller has said all: confirm, then act on it.
-            ::send(caller.socket, &Confirmation, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-            Hand(RequestLines(caller.message));
+            // The caller has said all: confirm, then act on it. A caller that has given up on the
+            // answer (this game was stopped) runs as a game of its own and is not acted on.
+            if (::send(caller.socket, &Confirmation, 1, MSG_NOSIGNAL | MSG_DONTWAIT) == 1)
+                Hand(RequestLines(caller.message));
             return false;
         }
     }
@@ -269,9 +294,17 @@ private:
             Qt::QueuedConnection);
     }
 
+    static std::pair<dev_t, ino_t> FileIdentity(const QByteArray& path) {
+        struct stat info;
+        if (::lstat(path.constData(), &info) != 0)
+            return {};
+        return {info.st_dev, info.st_ino};
+    }
+
     const int server_;
     const int wake_;
     const QByteArray path_;
+    const std::pair<dev_t, ino_t> socketFile_;
     const std::function<void(const QStringList&)> answer_;
     std::vector<TCaller> callers_;
     QDeadlineTimer acceptPause_;
@@ -296,24 +329,24 @@ bool AskRunningGame(const QStringList& requests) {
         return false;
     const timeval wait{ConnectWait / 1000, (ConnectWait % 1000) * 1000};
     ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
-    const bool asked = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                       PeerIsThisUser(socket) &&
-                       WriteAll(socket, (requests.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) &&
-                       ::shutdown(socket, SHUT_WR) == 0 && Confirmed(socket);
+    const TCall call = Call(socket, address, requests);
     ::close(socket);
-    if (asked)
+    heldByStoppedGame = call == TCall::Unanswered;
+    if (call == TCall::Answered)
         startLock.reset();
-    return asked;
+    return call == TCall::Answered;
 }
 
 void AnswerLaterStarts(std::function<void(const QStringList&)> answer) {
-    const QString path = RendezvousPath();
+    // The stopped game keeps its name; taking it over would leave two games that each take
+    // themselves for the only one once it goes on.
+    const QString path = heldByStoppedGame ? QString() : RendezvousPath();
     sockaddr_un address;
     const int server =
         SocketAddress(path, address) ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0) : -1;
     const int wake = server >= 0 ? ::eventfd(0, EFD_CLOEXEC) : -1;
     if (wake >= 0) {
-        // What is left there belongs to a game that has ended or does not answer.
+        // What is left there belongs to a game that has ended, or to someone else.
         ::unlink(address.sun_path);
         // Only this user may call.
         const mode_t mask = ::umask(0077);

@@ -143,9 +143,20 @@ QString DisplayProblem() {
         .arg(display.isEmpty() ? wayland : display);
 }
 
+// While it starts, the toolkit looks in the session's runtime folder for a sandbox's marker file
+// and complains when the session has none, or one it cannot use (su, sudo, startx without a login
+// manager). The game does without one (the hand-over makes a private folder of its own), and the
+// user could do nothing about it: it is not shown.
+bool RuntimeFolderComplaint(const QString& text) {
+    return text.contains(QLatin1String("QStandardPaths:")) &&
+           (text.contains(QLatin1String("XDG_RUNTIME_DIR")) ||
+            text.contains(QLatin1String("runtime directory")));
+}
+
 void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
-        heldMessages.push_back({type, QByteArray(context.category), text});
+        if (!RuntimeFolderComplaint(text))
+            heldMessages.push_back({type, QByteArray(context.category), text});
         return;
     }
     const QString problem = text.contains(QLatin1String("platform plugin"))

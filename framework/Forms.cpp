@@ -454,6 +454,8 @@ void TForm::changeEvent(QEvent* event) {
 }
 
 TApplication::TApplication(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        startArguments_ << QString::fromLocal8Bit(argv[i]);
     qt_ = TQtApplication::Create(argc, argv);
     qt_->setQuitOnLastWindowClosed(false);
     WatchFocusKeys(*qt_);
@@ -493,9 +495,10 @@ int TApplication::Run() {
     if (terminated_)
         QMetaObject::invokeMethod(qt_.get(), &QCoreApplication::quit, Qt::QueuedConnection);
     const int status = QApplication::exec();
+    // The loop has announced its end (aboutToQuit) before it returned: what the program writes
+    // then, its settings among it, is on disk before the new game reads it.
     if (restart_)
-        QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                QCoreApplication::arguments().mid(1));
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), startArguments_);
     return status;
 }
 

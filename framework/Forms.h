@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QMargins>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -235,6 +236,8 @@ private:
     bool terminated_ = false;
     bool showingError_ = false;
     bool restart_ = false;
+    // The arguments as the program was given them, before the toolkit took its own out.
+    QStringList startArguments_;
 };
 
 extern TApplication* Application;

@@ -552,10 +552,11 @@ class GameTest(unittest.TestCase):
     """
 
     session = None
+    ARGS = ()  # the game's command line after the program's name
 
     @classmethod
     def setUpClass(cls):
-        cls.session = Session(name=cls.__name__)
+        cls.session = Session(name=cls.__name__, args=cls.ARGS)
         cls.main_window = cls.session.find_window("Tovimar Plumkin 0.1.0.0")
         # The main menu comes up with a one-second block effect; start once it is still.
         cls.main_window.wait_stable()

@@ -2,7 +2,8 @@
 """End to end: an exception raised while a press is handled opens the error window instead of
 ending the game; the report is saved in the user's state folder; Copy puts it on the clipboard,
 Mail hands it to xdg-email (a stand-in here that notes its arguments), Continue goes on with the
-game, Restart starts the game afresh and ends this one, and Close ends it.
+game, Restart starts the game afresh (with the command line it was given and the settings chosen
+just before) and ends this one, and Close ends it.
 
     python3 tests/e2e/test_error_window.py --exe build/tests/tovimar-plumkin-with-fault [--keep]
 """
@@ -15,6 +16,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import harness  # noqa: E402
+import numpy as np  # noqa: E402
 from harness import wait_until  # noqa: E402
 
 # Notes its arguments, each ended by a NUL, beside itself.
@@ -33,7 +35,17 @@ def process_gone(pid):
     return "\nState:\tZ" in status
 
 
+HINTS_BOX = (13, 13, 14, 17)  # the main menu's "Show Hints" box
+
+
+def command_line(pid):
+    return Path(f"/proc/{pid}/cmdline").read_bytes().decode().split("\0")[:-1]
+
+
 class TestErrorWindow(harness.GameTest):
+    # Options of the toolkit's own among them, which it takes out of the program's arguments.
+    ARGS = ["-name", "tovimar-e2e", "-platform", "xcb"]
+
     @classmethod
     def setUpClass(cls):
         cls.state = tempfile.TemporaryDirectory(prefix="tp-state-")
@@ -117,16 +129,23 @@ class TestErrorWindow(harness.GameTest):
             self.assertIn(part, report)
         self.check_copy_and_mail(window, reports[0])
 
-        # Continue: the window goes, the game runs on and answers the next press.
+        # Continue: the window goes, the game runs on and answers the next presses: "Show Hints"
+        # switched off, then the fault again.
         session.x(["xdotool", "key", "Return"])
         session.wait_gone(window)
         session.check_running()
         self.assertTrue(self.main_window.mapped())
+        hints_on = self.main_window.grab(HINTS_BOX)
+        self.main_window.click(HINTS_BOX[0] + 6, HINTS_BOX[1] + 6)
+        wait_until(lambda: not np.array_equal(self.main_window.grab(HINTS_BOX), hints_on),
+                   what="Show Hints to go off")
+        hints_off = self.main_window.grab(HINTS_BOX)
         self.press_shapes()
         self.error_window()
         wait_until(lambda: len(self.reports()) == 2, what="the second report")
 
-        # Restart: this game ends, a new one shows its main menu.
+        # Restart, moments after that choice: this game ends, a new one shows its main menu,
+        # started as this one was and with the choice kept.
         first = session.program.pid
         session.x(["xdotool", "key", "alt+r"])
         wait_until(lambda: session.program.poll() is not None, what="the game to end")
@@ -137,8 +156,10 @@ class TestErrorWindow(harness.GameTest):
         pid = int(session.x(["xdotool", "getwindowpid", str(menu.id)]).stdout)
         self.assertNotEqual(pid, first)
         type(self).restarted = pid
+        self.assertEqual(command_line(pid)[1:], self.ARGS)
         menu.wait_stable()
         session.save("restarted")
+        self.assertTrue(np.array_equal(menu.grab(HINTS_BOX), hints_off), "Show Hints is on again")
 
         # Close ends the restarted game.
         self.press_shapes(menu)

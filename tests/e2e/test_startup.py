@@ -99,6 +99,36 @@ class TestSecondStart(harness.GameTest):
         self.assertEqual(len(session.visible_windows(MAIN_TITLE)), 1)
         self.assertTrue(level.mapped(), "the level window was closed")
 
+    def test_nothing_printed_without_a_usable_runtime_folder(self):
+        # su, sudo and startx without a login manager leave the variable unset; a folder others
+        # may enter is not used either. Both games, the running one and the one that hands over
+        # to it, print nothing, from their start to their end.
+        session = self.session
+        open_to_others = session.dir / "open-runtime"
+        open_to_others.mkdir()
+        open_to_others.chmod(0o755)
+        for what, runtime in (("not set", None), ("open to others", open_to_others)):
+            with self.subTest(what):
+                changes = dict(XDG_RUNTIME_DIR=runtime, TMPDIR=tempfile.mkdtemp(dir=session.dir))
+                game = subprocess.Popen([session.exe], env=game_env(session, **changes),
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE, text=True)
+                self.addCleanup(game.kill)
+                menu = wait_until(lambda: [w for w in session.visible_windows(MAIN_TITLE)
+                                           if window_pid(session, w) == game.pid], what="its main menu")[0]
+                second = start_again(session, **changes)
+                self.assertEqual((second.returncode, second.stdout, second.stderr), (0, "", ""))
+                screen = XScreen(session.display)
+                screen.ask_to_close(menu.id)
+                screen.close()
+                out, err = game.communicate(timeout=harness.TIMEOUT)
+                self.assertEqual((game.returncode, out, err), (0, "", ""))
+
+
+def window_pid(session, window):
+    r = session.x(["xdotool", "getwindowpid", str(window.id)], check=False)
+    return int(r.stdout) if r.returncode == 0 else None
+
 
 class TestStartAfterAKilledGame(harness.GameTest):
     def test_the_next_start_is_the_game_and_answers_later_starts(self):
@@ -309,13 +339,40 @@ def runnable_seconds(pid):
 
 
 class TestAStoppedGame(HandOverTest):
-    """A session of its own: the start beside the stopped game takes the socket's name over."""
+    """A session of its own: a game is stopped while another one starts beside it."""
 
-    def test_does_not_swallow_a_start(self):
-        os.kill(self.session.program.pid, signal.SIGSTOP)
+    def test_does_not_swallow_a_start_and_answers_once_it_goes_on(self):
+        session = self.session
+        first = session.program.pid
+        os.kill(first, signal.SIGSTOP)
         started = time.monotonic()
-        self.check_a_second_game_opens()
+        second = self.start([os.path.abspath(session.exe)], env=game_env(session))
+        wait_until(lambda: second.poll() is not None or len(session.visible_windows(MAIN_TITLE)) == 2,
+                   what="a second main menu")
+        self.assertIsNone(second.poll(), "the start ended without opening the game")
         print(f"\n[e2e] a start beside a stopped game: {time.monotonic() - started:.1f} s", file=sys.stderr)
+        menus = {window_pid(session, w): w for w in session.visible_windows(MAIN_TITLE)}
+        first_menu, second_menu = menus[first], menus[second.pid]
+        second_menu.wait_stable()  # its reveal over: from here on only the hand-over moves the menus
+
+        # Both go on; a later start brings exactly one main menu to the front: the first game's,
+        # which still holds the hand-over, now above the second one's.
+        os.kill(first, signal.SIGCONT)
+        screen = XScreen(session.display)
+        self.addCleanup(screen.close)
+
+        def first_above_second():
+            stack = screen.stacking()
+            return stack.index(first_menu.id) > stack.index(second_menu.id)
+
+        self.assertFalse(first_above_second(),
+                         "the first game came to the front for a start it left unanswered")
+        third = start_again(session)
+        self.assertEqual((third.returncode, third.stderr), (0, ""))
+        wait_until(first_above_second, what="the first game's main menu in front")
+        self.assertEqual(len(session.visible_windows(MAIN_TITLE)), 2)
+        session.check_running()
+        self.assertIsNone(second.poll(), "the second game ended")
 
 
 if __name__ == "__main__":

@@ -106,6 +106,10 @@ class XScreen:
             self.x11.XFree(children)
         return found
 
+    def stacking(self):
+        """The top-level windows, from the bottom of the stack to its top."""
+        return self._children(self.root)
+
     def _name(self, window):
         name = ctypes.c_char_p()
         if not self.x11.XFetchName(self.dpy, window, ctypes.byref(name)) or name.value is None:
