@@ -53,23 +53,34 @@ MAX_PEAK = -1.0
 # The voice of each language other than English: Festival's where Debian main has one (the HTS
 # voice for Catalan, unit selection for Russian, diphones for Czech, Finnish and Italian, each
 # clearer than eSpeak's formants), eSpeak NG otherwise. Festival voices read their own 8-bit
-# encodings. `kind`: "recorded" for the natural voices, "computer" for the plainly synthetic ones
-# (platform/Voices.cpp says the same to the settings). `slower`: a voice that reads faster than
-# the others at the same stretch is slowed down this much more.
+# encodings. `slower`: a voice that reads faster than the others at the same stretch is slowed
+# down this much more.
 VOICES = {
-    "de": {"engine": "espeak", "voice": "de", "kind": "computer"},
-    "fr": {"engine": "espeak", "voice": "fr", "kind": "computer"},
-    "es": {"engine": "espeak", "voice": "es", "kind": "computer"},
-    "it": {"engine": "festival", "voice": "lp_diphone", "encoding": "iso-8859-1", "kind": "computer",
+    "de": {"engine": "espeak", "voice": "de"},
+    "fr": {"engine": "espeak", "voice": "fr"},
+    "es": {"engine": "espeak", "voice": "es"},
+    "it": {"engine": "festival", "voice": "lp_diphone", "encoding": "iso-8859-1",
            "slower": 1.12},
-    "pt": {"engine": "espeak", "voice": "pt", "kind": "computer"},
-    "nl": {"engine": "espeak", "voice": "nl", "kind": "computer"},
-    "pl": {"engine": "espeak", "voice": "pl", "kind": "computer"},
-    "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8", "kind": "recorded"},
-    "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2", "kind": "computer"},
-    "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1", "kind": "computer"},
-    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8", "kind": "recorded"},
+    "pt": {"engine": "espeak", "voice": "pt"},
+    "nl": {"engine": "espeak", "voice": "nl"},
+    "pl": {"engine": "espeak", "voice": "pl"},
+    "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8"},
+    "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2"},
+    "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1"},
+    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8"},
 }
+# Festival's HTS and unit-selection voices are made from a speaker's recordings and sound like
+# one; its diphone voices and eSpeak's formants sound plainly synthetic. The settings tell parents
+# which kind a language has (platform/Voices.cpp), and the check holds that table to this one.
+NATURAL_VOICES = ("_hts", "_clunits")
+
+
+def voice_kind(language):
+    voice = VOICES[language] if language != "en" else {"engine": "festival", "voice": VOICE}
+    natural = voice["engine"] == "festival" and voice["voice"].endswith(NATURAL_VOICES)
+    return "Recorded" if natural else "Computer"
+
+
 # How much slower than each engine's reading pace: a sentence for a three-year-old, and a note
 # name said slower still, as the English ones are.
 SENTENCE_STRETCH = 1.28
@@ -207,7 +218,8 @@ def espeak_language(voice, items, work):
 
 def synthesise_language(language, texts, work):
     voice = VOICES[language]
-    items = [(name, text, stretch * voice.get("slower", 1.0)) for name, text, stretch in spoken_items(language, texts)]
+    slower = voice.get("slower", 1.0)
+    items = [(name, text, stretch * slower) for name, text, stretch in spoken_items(language, texts)]
     spans = (festival_language if voice["engine"] == "festival" else espeak_language)(voice, items, work)
     sounds = {}
     for name, _, _ in items:
@@ -476,9 +488,18 @@ def check(root):
             print(f"{label:14s} {m['length']:7.3f} {m['onset'] * 1000:4.0f}ms {str(m['quiet end']):>9s} "
                   f"{m['f0']:5.0f} {m['centroid']:8.0f} {m['LUFS']:6.1f} {m['peak']:9.1f}")
             failures += [f"{label}: {p}" for p in problems(m)]
+    failures += kinds_told_wrongly(root, table)
     for failure in failures:
         print(failure, file=sys.stderr)
     return not failures
+
+
+def kinds_told_wrongly(root, table):
+    """Languages whose kind of voice the game tells parents otherwise than its voice is."""
+    source = (root / "platform" / "Voices.cpp").read_text(encoding="utf-8")
+    told = dict(re.findall(r'\{"(\w+)", TVoiceKind::(\w+)\}', source))
+    return [f"{language}: the settings call its voice {told.get(language, 'nothing')}, "
+            f"it is {voice_kind(language)}" for language in table if told.get(language) != voice_kind(language)]
 
 
 def make_language(root, language, texts):
