@@ -47,6 +47,8 @@ MAX_ONSET = 0.03
 # MAX_TRAIL of the file's ends: a breath or hiss kept as room around a word is heard as a delay.
 MAX_LEAD = 0.2
 MAX_TRAIL = 0.5
+# A note's name is one short syllable; longer, the voice spelled something else out.
+MAX_NAME_LENGTH = 0.8
 LOUDNESS_TOLERANCE = 0.5
 MAX_PEAK = -1.0
 
@@ -54,7 +56,8 @@ MAX_PEAK = -1.0
 # voice for Catalan, unit selection for Russian, diphones for Czech, Finnish and Italian, each
 # clearer than eSpeak's formants), eSpeak NG otherwise. Festival voices read their own 8-bit
 # encodings. `slower`: a voice that reads faster than the others at the same stretch is slowed
-# down this much more.
+# down this much more. `lexicon`: words the voice would say otherwise, with their phones (the
+# Russian voice reads the note "До" as the unstressed preposition, "да").
 VOICES = {
     "de": {"engine": "espeak", "voice": "de"},
     "fr": {"engine": "espeak", "voice": "fr"},
@@ -67,7 +70,8 @@ VOICES = {
     "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8"},
     "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2"},
     "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1"},
-    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8"},
+    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8",
+           "lexicon": {"до": "d oo"}},
 }
 # Festival's HTS and unit-selection voices are made from a speaker's recordings and sound like
 # one; its diphone voices and eSpeak's formants sound plainly synthetic. The settings tell parents
@@ -93,9 +97,13 @@ SPEAK_AS = {
     "de": {"C": "Zeh", "D": "Deh", "E": "Eh", "F": "Eff", "G": "Geh", "A": "Ah", "B": "Hah"},
     "nl": {"C": "See", "D": "Dee", "E": "Ee", "F": "Ef", "G": "Gee", "A": "Aa", "B": "Bee"},
     "pl": {"C": "Ce", "D": "De", "E": "E", "F": "Ef", "G": "Gie", "A": "A", "B": "Ha"},
-    "cs": {"C": "Cé", "D": "Dé", "E": "É", "F": "Ef", "G": "Gé", "A": "Á", "B": "Há"},
+    # The Czech voice reads a lone capital "É" as "dlouhé é" and a plain "E" as the letter's name.
+    "cs": {"C": "Cé", "D": "Dé", "E": "E", "F": "Ef", "G": "Gé", "A": "A", "B": "Há"},
     # The Italian voice's lexicon fails on a lone "Mi"; the accent gives the same sound.
     "it": {"E": "Mì"},
+    # eSpeak takes a lone "Do" for the English word; the Catalan voice reads "La" as the article.
+    "fr": {"C": "Dau"},
+    "ca": {"A": "Lah"},
     "fi": {"C": "See", "D": "Dee", "E": "Ee", "F": "Äf", "G": "Gee", "A": "Aa", "B": "Hoo"},
 }
 # Festival's names for a pause, and how much of the pause around the spoken segments is kept:
@@ -179,6 +187,8 @@ def festival_language(voice, items, work):
     lines = [f"(voice_{voice['voice']})", "(print (list 'voice current-voice))"]
     if hts:
         lines.append("(set! voice_params hts_engine_params)")
+    for word, phones in voice.get("lexicon", {}).items():
+        lines.append(f"(lex.add.entry '(\"{word}\" nil ((({phones}) 1))))")
     for name, text, stretch in items:
         if hts:
             lines.append(f"(set! hts_engine_params (append voice_params '((\"-r\" {1 / stretch:.3f}))))")
@@ -488,6 +498,8 @@ def check(root):
             print(f"{label:14s} {m['length']:7.3f} {m['onset'] * 1000:4.0f}ms {str(m['quiet end']):>9s} "
                   f"{m['f0']:5.0f} {m['centroid']:8.0f} {m['LUFS']:6.1f} {m['peak']:9.1f}")
             failures += [f"{label}: {p}" for p in problems(m)]
+            if name in NOTE_NAMES and m["length"] > MAX_NAME_LENGTH:
+                failures.append(f"{label}: {m['length']:.2f} s for a note's name")
     failures += kinds_told_wrongly(root, table)
     for failure in failures:
         print(failure, file=sys.stderr)
