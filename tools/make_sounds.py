@@ -9,8 +9,9 @@ one loudness, each starting within a few milliseconds of its first sample.
 
 Usage: tools/make_sounds.py [--language de,fr,...] [repository root]
        tools/make_sounds.py --check [repository root]
-The check measures every recording of every language (length, onset, pitch, loudness, peak) and
-exits with status 1 when one is missing or breaks a rule.
+The check measures every recording of every language (length, onset, where its words begin and
+end, pitch, loudness, peak), holds the settings' kind of each language's voice to the voice
+that made it, and exits with status 1 when a recording is missing or anything breaks a rule.
 
 Needs festival, festvox-us-slt-hts, festvox-ca-ona-hts, festvox-czech-dita, festvox-suopuhe-lj,
 festvox-italp16k, festvox-ru, espeak-ng and python3-numpy; the check needs only python3-numpy."""
