@@ -9,6 +9,7 @@
 #include "controls/XiButton.h"
 #include "controls/XiPanel.h"
 #include "framework/ComCtrls.h"
+#include "platform/Voices.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -26,11 +27,13 @@ TfrmSettings::TfrmSettings(QObject* owner) : TForm(owner) {
     Bind(chkMuted, "chkMuted");
     Bind(lblLanguage, "lblLanguage");
     Bind(btnLanguage, "btnLanguage");
+    Bind(lblVoiceKind, "lblVoiceKind");
     Bind(pnlBottom, "pnlBottom");
     Bind(btnRecordVoice, "btnRecordVoice");
     Bind(btnClose, "btnClose");
     trkVoiceVolume->SetMax(TParentSettings::MaxVolume);
     trkPianoVolume->SetMax(TParentSettings::MaxVolume);
+    lblVoiceKind->SetFitWidth(lblVoiceKind->Width());
     ShowValues();
     QObject::connect(&Settings(), &TSettingsStore::Changed, this, [this] { ShowValues(); });
     QObject::connect(&FullScreenBackdrop(), &TBackdrop::Switched, this, [this] { ShowValues(); });
@@ -45,6 +48,9 @@ void TfrmSettings::ShowValues() {
     trkPianoVolume->SetPosition(values.PianoVolume);
     chkMuted->SetChecked(values.Muted);
     btnLanguage->SetCaption(LanguageChoiceName(values.Language));
+    lblVoiceKind->SetCaption(VoiceKind(CurrentLanguage()) == TVoiceKind::Recorded
+                                 ? tr("Voice: recorded for this game")
+                                 : tr("Voice: computer voice"));
     showing_ = false;
 }
 

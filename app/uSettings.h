@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parents' settings: full screen, asking before quitting, the volume of the voices and of
-// the piano, muting and the language. Every change takes effect and is kept at once.
+// the piano, muting and the language, and the kind of voice that language has. Every change takes effect and
+// is kept at once.
 #pragma once
 
 #include "framework/Forms.h"
@@ -32,6 +33,8 @@ public:
     TRzCheckBox* chkMuted;
     TLabel* lblLanguage;
     TXiButton* btnLanguage;
+    // Whether the game's own voice in the language now spoken is a natural or a computer voice.
+    TLabel* lblVoiceKind;
     TXiPanel* pnlBottom;
     TXiButton* btnRecordVoice;
     TXiButton* btnClose;

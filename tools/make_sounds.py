@@ -9,13 +9,15 @@ one loudness, each starting within a few milliseconds of its first sample.
 
 Usage: tools/make_sounds.py [--language de,fr,...] [repository root]
        tools/make_sounds.py --check [repository root]
-The check measures every recording of every language (length, onset, pitch, loudness, peak) and
-exits with status 1 when one is missing or breaks a rule.
+The check measures every recording of every language (length, onset, where its words begin and
+end, pitch, loudness, peak), holds the settings' kind of each language's voice to the voice
+that made it, and exits with status 1 when a recording is missing or anything breaks a rule.
 
 Needs festival, festvox-us-slt-hts, festvox-ca-ona-hts, festvox-czech-dita, festvox-suopuhe-lj,
 festvox-italp16k, festvox-ru, espeak-ng and python3-numpy; the check needs only python3-numpy."""
 
 import pathlib
+import re
 import subprocess
 import sys
 import tempfile
@@ -42,27 +44,48 @@ TAIL = 0.12  # seconds after the last sound, the last of them fading out
 # Every recording meets these: its sound starts within MAX_ONSET of the file's start, it ends in
 # quiet, its loudness is within LOUDNESS_TOLERANCE of LOUDNESS and its peak below MAX_PEAK.
 MAX_ONSET = 0.03
+# ... and its words, the sound within 30 dB of its loudest, begin within MAX_LEAD and end within
+# MAX_TRAIL of the file's ends: a breath or hiss kept as room around a word is heard as a delay.
+MAX_LEAD = 0.2
+MAX_TRAIL = 0.5
+# A note's name is one short syllable; longer, the voice spelled something else out.
+MAX_NAME_LENGTH = 0.8
 LOUDNESS_TOLERANCE = 0.5
 MAX_PEAK = -1.0
 
 # The voice of each language other than English: Festival's where Debian main has one (the HTS
 # voice for Catalan, unit selection for Russian, diphones for Czech, Finnish and Italian, each
 # clearer than eSpeak's formants), eSpeak NG otherwise. Festival voices read their own 8-bit
-# encodings. `kind`: "recorded" for the natural voices, "computer" for the plainly synthetic ones
-# (platform/Voices.cpp says the same to the settings).
+# encodings. `slower`: a voice that reads faster than the others at the same stretch is slowed
+# down this much more. `lexicon`: words the voice would say otherwise, with their phones (the
+# Russian voice reads the note "До" as the unstressed preposition, "да").
 VOICES = {
-    "de": {"engine": "espeak", "voice": "de", "kind": "computer"},
-    "fr": {"engine": "espeak", "voice": "fr", "kind": "computer"},
-    "es": {"engine": "espeak", "voice": "es", "kind": "computer"},
-    "it": {"engine": "festival", "voice": "lp_diphone", "encoding": "iso-8859-1", "kind": "computer"},
-    "pt": {"engine": "espeak", "voice": "pt", "kind": "computer"},
-    "nl": {"engine": "espeak", "voice": "nl", "kind": "computer"},
-    "pl": {"engine": "espeak", "voice": "pl", "kind": "computer"},
-    "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8", "kind": "recorded"},
-    "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2", "kind": "computer"},
-    "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1", "kind": "computer"},
-    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8", "kind": "recorded"},
+    "de": {"engine": "espeak", "voice": "de"},
+    "fr": {"engine": "espeak", "voice": "fr"},
+    "es": {"engine": "espeak", "voice": "es"},
+    "it": {"engine": "festival", "voice": "lp_diphone", "encoding": "iso-8859-1",
+           "slower": 1.12},
+    "pt": {"engine": "espeak", "voice": "pt"},
+    "nl": {"engine": "espeak", "voice": "nl"},
+    "pl": {"engine": "espeak", "voice": "pl"},
+    "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8"},
+    "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2"},
+    "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1"},
+    "ru": {"engine": "festival", "voice": "msu_ru_nsh_clunits", "encoding": "utf-8",
+           "lexicon": {"до": "d oo"}},
 }
+# Festival's HTS and unit-selection voices are made from a speaker's recordings and sound like
+# one; its diphone voices and eSpeak's formants sound plainly synthetic. The settings tell parents
+# which kind a language has (platform/Voices.cpp), and the check holds that table to this one.
+NATURAL_VOICES = ("_hts", "_clunits")
+
+
+def voice_kind(language):
+    voice = VOICES[language] if language != "en" else {"engine": "festival", "voice": VOICE}
+    natural = voice["engine"] == "festival" and voice["voice"].endswith(NATURAL_VOICES)
+    return "Recorded" if natural else "Computer"
+
+
 # How much slower than each engine's reading pace: a sentence for a three-year-old, and a note
 # name said slower still, as the English ones are.
 SENTENCE_STRETCH = 1.28
@@ -75,11 +98,19 @@ SPEAK_AS = {
     "de": {"C": "Zeh", "D": "Deh", "E": "Eh", "F": "Eff", "G": "Geh", "A": "Ah", "B": "Hah"},
     "nl": {"C": "See", "D": "Dee", "E": "Ee", "F": "Ef", "G": "Gee", "A": "Aa", "B": "Bee"},
     "pl": {"C": "Ce", "D": "De", "E": "E", "F": "Ef", "G": "Gie", "A": "A", "B": "Ha"},
-    "cs": {"C": "Cé", "D": "Dé", "E": "É", "F": "Ef", "G": "Gé", "A": "Á", "B": "Há"},
+    # The Czech voice reads a lone capital "É" as "dlouhé é" and a plain "E" as the letter's name.
+    "cs": {"C": "Cé", "D": "Dé", "E": "E", "F": "Ef", "G": "Gé", "A": "A", "B": "Há"},
     # The Italian voice's lexicon fails on a lone "Mi"; the accent gives the same sound.
     "it": {"E": "Mì"},
+    # eSpeak takes a lone "Do" for the English word; the Catalan voice reads "La" as the article.
+    "fr": {"C": "Dau"},
+    "ca": {"A": "Lah"},
     "fi": {"C": "See", "D": "Dee", "E": "Ee", "F": "Äf", "G": "Gee", "A": "Aa", "B": "Hoo"},
 }
+# Festival's names for a pause, and how much of the pause around the spoken segments is kept:
+# room for a burst a little ahead of its segment and for the last sound's decay.
+SILENCES = {"pau", "#", "_", "sil", "h#"}
+SPAN_MARGIN = 0.04
 NOTE_NAMES = ("C", "D", "E", "F", "G", "A", "B")
 
 SPOKEN = {
@@ -151,35 +182,64 @@ def spoken_items(language, texts):
 
 def festival_language(voice, items, work):
     """One Festival run for a language; HTS voices take their pace as a rate, the others as a
-    stretch of every duration. Proves the voice is the one asked for."""
+    stretch of every duration. Proves the voice is the one asked for; returns where each
+    recording is spoken."""
     hts = voice["voice"].endswith("_hts")
     lines = [f"(voice_{voice['voice']})", "(print (list 'voice current-voice))"]
     if hts:
         lines.append("(set! voice_params hts_engine_params)")
+    for word, phones in voice.get("lexicon", {}).items():
+        lines.append(f"(lex.add.entry '(\"{word}\" nil ((({phones}) 1))))")
     for name, text, stretch in items:
         if hts:
             lines.append(f"(set! hts_engine_params (append voice_params '((\"-r\" {1 / stretch:.3f}))))")
         else:
             lines.append(f"(Parameter.set 'Duration_Stretch {stretch})")
-        lines.append(f"(utt.save.wave (SynthText \"{text}\") \"{work / (name + '.raw.wav')}\" 'riff)")
+        lines.append(f"(set! utt (SynthText \"{text}\"))")
+        lines.append(f"(utt.save.wave utt \"{work / (name + '.raw.wav')}\" 'riff)")
+        lines.append(f"(print (list 'segments \"{name}\" (mapcar (lambda (s) (list (item.name s) "
+                     "(item.feat s 'segment_start) (item.feat s 'end))) (utt.relation.items utt 'Segment))))")
     script = work / "speak.scm"
     script.write_bytes(("\n".join(lines) + "\n").encode(voice["encoding"]))
     log = subprocess.run(["festival", "--batch", str(script)], check=True, capture_output=True)
     if f"(voice {voice['voice']})".encode() not in log.stdout:
         sys.exit(f"festival did not speak with {voice['voice']}:\n{log.stdout!r}{log.stderr!r}")
+    return spoken_spans(log.stdout.decode("utf-8", "replace"))
+
+
+def spoken_spans(log):
+    """{name: (start, end)} in seconds: from the first sound to the end of the last one, by the
+    segments Festival printed. The pauses around them are left out, since some voices breathe or
+    hiss there loud enough to count as sound once the word is levelled."""
+    spans = {}
+    for name, segments in re.findall(r'\(segments "([^"]+)" \((.*)\)\)', log):
+        timed = re.findall(r'\("([^"]*)" ([0-9.]+) ([0-9.]+)\)', segments)
+        sounds = [(float(start), float(end)) for phone, start, end in timed if phone not in SILENCES]
+        if sounds:
+            spans[name] = (sounds[0][0], sounds[-1][1])
+    return spans
 
 
 def espeak_language(voice, items, work):
     for name, text, stretch in items:
         subprocess.run(["espeak-ng", "-v", voice["voice"], "-s", str(round(ESPEAK_WORDS_PER_MINUTE / stretch)),
                         "-p", str(ESPEAK_PITCH), "-w", str(work / (name + ".raw.wav")), text], check=True)
+    return {}
 
 
 def synthesise_language(language, texts, work):
     voice = VOICES[language]
-    items = spoken_items(language, texts)
-    (festival_language if voice["engine"] == "festival" else espeak_language)(voice, items, work)
-    return {name: read_wav(work / (name + ".raw.wav")) for name, _, _ in items}
+    slower = voice.get("slower", 1.0)
+    items = [(name, text, stretch * slower) for name, text, stretch in spoken_items(language, texts)]
+    spans = (festival_language if voice["engine"] == "festival" else espeak_language)(voice, items, work)
+    sounds = {}
+    for name, _, _ in items:
+        x, rate = read_wav(work / (name + ".raw.wav"))
+        if name in spans:
+            start, end = spans[name]
+            x = x[max(0, int((start - SPAN_MARGIN) * rate)):int((end + SPAN_MARGIN) * rate)]
+        sounds[name] = (x, rate)
+    return sounds
 
 
 # ---------------------------------------------------------------------------------------------
@@ -391,13 +451,24 @@ def measure(path):
         "centroid": float(np.sum(f * spectrum) / np.sum(spectrum)),
         "LUFS": loudness(heard, rate),
         "peak": 20 * np.log10(max(np.max(np.abs(x)), 1e-9)),
+        **word_edges(x, rate),
     }
+
+
+def word_edges(x, rate):
+    levels, n = frame_levels(x, rate)
+    words = np.nonzero(levels > levels.max() * 10 ** (-30 / 20))[0]
+    return {"lead": words[0] * n / rate, "trail": len(x) / rate - (words[-1] + 1) * n / rate}
 
 
 def problems(m):
     found = []
     if m["onset"] > MAX_ONSET:
         found.append(f"starts after {m['onset'] * 1000:.0f} ms")
+    if m["lead"] > MAX_LEAD:
+        found.append(f"words start after {m['lead'] * 1000:.0f} ms")
+    if m["trail"] > MAX_TRAIL:
+        found.append(f"{m['trail'] * 1000:.0f} ms after the words")
     if not m["quiet end"]:
         found.append("does not end in quiet")
     if abs(m["LUFS"] - LOUDNESS) > LOUDNESS_TOLERANCE:
@@ -428,9 +499,20 @@ def check(root):
             print(f"{label:14s} {m['length']:7.3f} {m['onset'] * 1000:4.0f}ms {str(m['quiet end']):>9s} "
                   f"{m['f0']:5.0f} {m['centroid']:8.0f} {m['LUFS']:6.1f} {m['peak']:9.1f}")
             failures += [f"{label}: {p}" for p in problems(m)]
+            if name in NOTE_NAMES and m["length"] > MAX_NAME_LENGTH:
+                failures.append(f"{label}: {m['length']:.2f} s for a note's name")
+    failures += kinds_told_wrongly(root, table)
     for failure in failures:
         print(failure, file=sys.stderr)
     return not failures
+
+
+def kinds_told_wrongly(root, table):
+    """Languages whose kind of voice the game tells parents otherwise than its voice is."""
+    source = (root / "platform" / "Voices.cpp").read_text(encoding="utf-8")
+    told = dict(re.findall(r'\{"(\w+)", TVoiceKind::(\w+)\}', source))
+    return [f"{language}: the settings call its voice {told.get(language, 'nothing')}, "
+            f"it is {voice_kind(language)}" for language in table if told.get(language) != voice_kind(language)]
 
 
 def make_language(root, language, texts):

@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: configuració per als pares</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Veu: enregistrada per a aquest joc</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Veu: una veu sintètica</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: nastavení pro rodiče</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Hlas: nahraný pro tuto hru</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Hlas: počítačový hlas</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

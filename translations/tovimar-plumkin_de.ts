@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: Einstellungen für Eltern</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Stimme: für dieses Spiel aufgenommen</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Stimme: eine Computerstimme</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

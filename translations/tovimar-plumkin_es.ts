@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: ajustes para padres</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Voz: grabada para este juego</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Voz: una voz sintética</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: asetukset vanhemmille</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Ääni: äänitetty tätä peliä varten</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Ääni: tietokoneen ääni</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin : réglages pour les parents</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Voix : enregistrée pour ce jeu</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Voix : une voix de synthèse</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: impostazioni per i genitori</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Voce: registrata per questo gioco</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Voce: una voce sintetica</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

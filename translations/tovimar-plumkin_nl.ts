@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: instellingen voor ouders</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Stem: opgenomen voor dit spel</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Stem: een computerstem</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

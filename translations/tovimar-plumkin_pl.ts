@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: ustawienia dla rodziców</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Głos: nagrany dla tej gry</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Głos: głos komputerowy</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

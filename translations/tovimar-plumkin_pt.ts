@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: opções para os pais</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Voz: gravada para este jogo</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Voz: uma voz sintética</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

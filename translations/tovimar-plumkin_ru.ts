@@ -414,6 +414,14 @@
         <source>Tovimar Plumkin: Settings for Parents</source>
         <translation>Tovimar Plumkin: настройки для родителей</translation>
     </message>
+    <message>
+        <source>Voice: recorded for this game</source>
+        <translation>Голос: записан для этой игры</translation>
+    </message>
+    <message>
+        <source>Voice: computer voice</source>
+        <translation>Голос: компьютерный</translation>
+    </message>
 </context>
 <context>
     <name>TfrmShapes_CircleTriangle</name>

@@ -164,3 +164,21 @@ TEST_F(Languages, EveryPromptEndsBeforeTheHint) {
         }
     }
 }
+
+TEST_F(Languages, TheSettingsSayWhichKindOfVoiceTheLanguageHas) {
+    const TfrmSettings settings(nullptr);
+    EXPECT_EQ(settings.lblVoiceKind->Caption(), QStringLiteral("Voice: recorded for this game"));
+    struct Case {
+        const char* language;
+        const char* kind;
+    };
+    for (const Case& c : {Case{"de", "Voice: computer voice"}, Case{"ca", "Voice: recorded for this game"},
+                          Case{"it", "Voice: computer voice"}, Case{"ru", "Voice: recorded for this game"}}) {
+        UseLanguage(QString::fromLatin1(c.language));
+        Settle();
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(TranslationFile(QString::fromLatin1(c.language))));
+        EXPECT_EQ(settings.lblVoiceKind->Caption(), Translated(translator, "TfrmSettings", c.kind))
+            << c.language;
+    }
+}
