@@ -6,7 +6,6 @@
 #include "sound/abfComponents.h"
 
 #include <QApplication>
-#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 
@@ -78,11 +77,18 @@ void TMusicActivity::Transition1EndTransition(TObject*) {
     AskAfterRoll();
 }
 
+// lblC, lblC2, ...: a note's name and an optional 2 for its octave above. Checked by hand: a
+// regular expression would load its engine into the game just for this.
+static bool IsNoteLabelName(const QString& name) {
+    const bool prefixed = (name.size() == 4 || name.size() == 5) && name.startsWith(QLatin1String("lbl"));
+    return prefixed && name.at(3) >= u'A' && name.at(3) <= u'G' && (name.size() == 4 || name.at(4) == u'2');
+}
+
 std::vector<TControl*> TMusicActivity::Answers() const {
-    static const QRegularExpression note(QStringLiteral("^lbl[A-G]2?$"));
     std::vector<TControl*> notes;
-    for (TLabel* label : findChildren<TLabel*>(note))
-        notes.push_back(label);
+    for (TLabel* label : findChildren<TLabel*>())
+        if (IsNoteLabelName(label->objectName()))
+            notes.push_back(label);
     return notes;
 }
 

@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLockFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -69,6 +68,10 @@ QString FallbackFolder() {
     return PrivateFolder(folder) ? folder : QString();
 }
 
+bool IsAddressCharacter(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'.';
+}
+
 // The rendezvous of the games of this user on this display, in a private folder; empty when there
 // is no such folder, and the game then runs alone.
 QString RendezvousPath() {
@@ -81,7 +84,10 @@ QString RendezvousPath() {
     QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty())
         display = qEnvironmentVariable("WAYLAND_DISPLAY");
-    display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.]")), QStringLiteral("_"));
+    // A plain loop: a regular expression here would load and compile its engine before the first frame.
+    for (QChar& c : display)
+        if (!IsAddressCharacter(c.unicode()))
+            c = u'_';
     return QStringLiteral("%1/tovimar-plumkin-%2-%3").arg(folder).arg(::geteuid()).arg(display);
 }
 

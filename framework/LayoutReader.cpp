@@ -1325,7 +1325,10 @@ void ReadLayout(QObject* root, const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly))
         throw ELayoutError(shown, 0, {},
                            QStringLiteral("cannot open the layout: %1").arg(file.errorString()));
-    const QByteArray text = file.read(kMaxLayoutSize + 1);
+    // Sized by the file, not by the limit: a read of the limit would first reserve all of it.
+    const qint64 size = file.size();
+    const QByteArray text =
+        file.read(size > 0 ? std::min<qint64>(size, kMaxLayoutSize) + 1 : kMaxLayoutSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw ELayoutError(shown, 0, {},
                            QStringLiteral("cannot read the layout: %1").arg(file.errorString()));

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include <sys/resource.h>
+
 namespace {
 
 // What the test components did, in order.
@@ -398,6 +400,60 @@ TEST_F(LayoutReader, ReadsLayoutFilesAndNamesThemByBaseName) {
             "uFile.layout:2: property 'Caption': wrong value type: expected a string, found an integer");
     }
     EXPECT_THROW(ReadLayout(root.get(), dir.filePath(QStringLiteral("missing.layout"))), ELayoutError);
+}
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define TP_SANITIZED_MEMORY 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define TP_SANITIZED_MEMORY 1
+#endif
+
+#ifndef TP_SANITIZED_MEMORY
+static long VirtualSizeBytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmSize:"))
+            return line.mid(7).trimmed().split(' ').first().toLong() * 1024;
+    return -1;
+}
+
+// Exits 0 when the layout reads with the address space capped a few megabytes above what the
+// process holds.
+[[noreturn]] static void ReadWithLittleAddressSpaceLeft(const QString& path) {
+    auto form = std::make_unique<TfrmTest>();
+    const long used = VirtualSizeBytes();
+    const rlim_t capped = rlim_t(used) + 16 * 1024 * 1024;
+    const rlimit cap{capped, capped};
+    if (used < 0 || setrlimit(RLIMIT_AS, &cap) != 0)
+        std::exit(2);
+    try {
+        ReadLayout(form.get(), path);
+    } catch (...) {
+        std::exit(1);
+    }
+    std::exit(form->Caption() == QStringLiteral("Small") ? 0 : 3);
+}
+#endif
+
+// A small layout is read into a buffer of its own size, not one of the largest layout allowed.
+TEST(LayoutReaderDeathTest, SmallLayoutFileReadsWithLittleAddressSpaceLeft) {
+#ifdef TP_SANITIZED_MEMORY
+    GTEST_SKIP() << "the sanitizers' own reservations do not fit a capped address space";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("uSmall.layout"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("object frmSmall: TfrmTest\n  Caption = 'Small'\nend\n");
+    file.close();
+    EXPECT_EXIT(ReadWithLittleAddressSpaceLeft(path), testing::ExitedWithCode(0), "");
+#endif
 }
 
 TEST_F(LayoutReader, KnowsRegisteredClasses) {
