@@ -23,7 +23,6 @@ from test_keys import ring_box  # noqa: E402
 from test_parents import BARE_TITLE, ParentsTest, bare_windows, wm_state  # noqa: E402
 
 MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
-MUSIC_NOTES = {"F": (283 + 93, 86 + 9 + 143), "C": (469 + 77, 86 + 9 + 143)}  # Music 1, client
 # Colors levels as designed: client 642 x 466, top bar 86 high, bottom bar from 386.
 DESIGN_W, DESIGN_H = 642, 466
 PLAY = (516 + 57, 13 + 30)
@@ -50,7 +49,8 @@ class TestBackdropKeepsTheGameInFront(ParentsTest):
         for step, note in enumerate("FC", 1):
             level.wait_stable(timeout=15)
             self.check_in_front(level, f"Music 1 question {step}")
-            level.click(*MUSIC_NOTES[note])
+            _, _, w, h = level.geometry()
+            level.click(*scaled_note(w, h, note))
             time.sleep(0.5)
         self.wait_reward_over(level)
 
@@ -133,6 +133,8 @@ class TestFullScreenKeepsTheButtons(ParentsTest):
             time.sleep(1.0)
             level.wait_stable(timeout=15)
         self.check_buttons(level, "after F11 four times")
+        session.x(["xdotool", "key", "Escape"])
+        session.wait_gone(level)
         self.assert_no_problems()
 
     def check_buttons(self, level, when):
