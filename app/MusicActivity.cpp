@@ -120,10 +120,17 @@ void TMusicActivity::FitStaff() {
     if (staff_.empty() || staffPanel_.isEmpty())
         return;
     const auto* panel = qobject_cast<const TControl*>(staff_.front().Label->parentWidget());
-    if (WindowState() == wsMaximized)
+    if (WindowState() == wsMaximized) {
         ScaleStaff(*panel);
-    else if (std::exchange(staffScaled_, false))
-        RestoreStaff();
+        return;
+    }
+    if (!staffScaled_)
+        return;
+    // The window manager may tell of the normal state before the window has its normal size,
+    // and the anchors of the labels follow the panel shrinking: the staff is laid out again
+    // until the panel has its normal size.
+    RestoreStaff();
+    staffScaled_ = QSize(panel->Width(), panel->Height()) != staffPanel_;
 }
 
 void TMusicActivity::ScaleStaff(const TControl& panel) {

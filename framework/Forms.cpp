@@ -326,6 +326,8 @@ void TForm::resizeEvent(QResizeEvent* event) {
     const QRect g = geometry();
     if (g.size() != QSize(ClientWidth(), ClientHeight())) {
         PlaceBy(g);
+        // The window already has that size, so taking it did not lay the controls out.
+        Realign();
         OnResize(this);
     }
     Guarded([&] {
