@@ -213,6 +213,16 @@ class TestFullScreenKeepsTheButtons(ParentsTest):
         staff = level.wait_stable()[MUSIC_TOP:MUSIC_TOP + MUSIC_STAFF_H]
         self.expect(np.array_equal(staff, normal_staff),
                     f"the staff is not drawn as before full screen; {session.save('music-after-full-screen')}")
+
+        # Full screen again with the level open: laid out for its new size, the bottom bar's
+        # warm foot at the window's foot.
+        self.toggle_full_screen(on=True)
+        _, _, w, h = level.geometry()
+        foot = level.wait_stable(timeout=15)[h - 5, w // 2]
+        self.expect(w == sw and foot[2] < 200, f"Music 1 made full screen while open: {w} x {h}, colour {foot} "
+                                               f"at its foot; {session.save('music-full-screen-again')}")
+        self.toggle_full_screen(on=False)
+        self.assertEqual(tuple(level.geometry()[2:]), (767, 471))
         session.x(["xdotool", "key", "Escape"])
         session.wait_gone(level)
         self.assert_no_problems()
