@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Backdrop.h"
-#include "app/FieldActivity.h"
+#include "app/Activity.h"
 #include "app/Settings.h"
 #include "framework/Forms.h"
 #include "framework/X11.h"
@@ -65,7 +65,7 @@ void TBackdrop::Switch(bool on) {
             KeepInFront(form, on);
     if (on) {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible())
+            if (auto* level = qobject_cast<TActivityForm*>(widget); level && level->isVisible())
                 Maximize(level);
     } else {
         window_->hide();
@@ -85,7 +85,7 @@ void TBackdrop::Switch(bool on) {
 }
 
 void TBackdrop::PrepareLevel(TForm* level) {
-    if (On() && qobject_cast<TFieldActivity*>(level) && !level->isVisible())
+    if (On() && qobject_cast<TActivityForm*>(level) && !level->isVisible())
         Maximize(level);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Full screen: a backdrop in the game's colours covers the whole screen, task bars included, and
-// the game's windows stay in front of it at their own sizes; the levels that scale open
+// the game's windows stay in front of it; the menu keeps its size and every level opens
 // maximized. Clicks on the backdrop do nothing.
 #pragma once
 
@@ -18,7 +18,7 @@ public:
     bool On() const { return window_ && window_->isVisible(); }
     // Shows or hides the backdrop; the game's windows keep their places in front of it.
     void Switch(bool on);
-    // A level about to open: on the backdrop, one that scales opens maximized.
+    // A level about to open: on the backdrop, it opens maximized.
     void PrepareLevel(TForm* level);
     // Closes the backdrop window for good, while the toolkit still runs.
     void Release();

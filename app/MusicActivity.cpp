@@ -10,10 +10,24 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int ReleaseDelayMs = 2000;
+
+// The labels that draw the staff: clef, notes and closing bar, from left to right.
+std::vector<TLabel*> StaffLabels(const TLabel* clef) {
+    std::vector<TLabel*> labels;
+    if (!clef || !clef->parentWidget())
+        return labels;
+    for (QObject* child : clef->parentWidget()->children())
+        if (auto* label = qobject_cast<TLabel*>(child); label && label->objectName().startsWith(u"lbl"))
+            labels.push_back(label);
+    std::sort(labels.begin(), labels.end(),
+              [](const TLabel* a, const TLabel* b) { return a->Left() < b->Left(); });
+    return labels;
 }
+} // namespace
 
 TMusicActivity::TMusicActivity(QObject* owner, const QString& layout, std::vector<TMusicQuestion> questions)
     : TActivityForm(owner), layout_(layout), questions_(std::move(questions)) {}
@@ -25,6 +39,12 @@ void TMusicActivity::CreateFromLayout() {
     Bind(objHint, "objHint");
     Bind(btnPlay, "btnPlay");
     Bind(btnBack, "btnBack");
+    const auto* clef = findChild<TLabel*>(QStringLiteral("lblClef"));
+    if (const auto* panel = clef ? qobject_cast<const TControl*>(clef->parentWidget()) : nullptr) {
+        for (TLabel* label : StaffLabels(clef))
+            staff_.push_back({label, label->BoundsRect().ToQRect(), label->Font()->Height()});
+        staffPanel_ = QSize(panel->Width(), panel->Height());
+    }
 }
 
 void TMusicActivity::InitForm() {
@@ -94,4 +114,57 @@ std::vector<TControl*> TMusicActivity::Answers() const {
 
 QString TMusicActivity::AnswerName(const TControl* answer) const {
     return QStringLiteral("note %1").arg(answer->objectName().at(3));
+}
+
+void TMusicActivity::WndProc(TMessage& message) {
+    TActivityForm::WndProc(message);
+    if (message.Msg == WM_SIZE)
+        FitStaff();
+}
+
+void TMusicActivity::FitStaff() {
+    if (staff_.empty() || staffPanel_.isEmpty())
+        return;
+    const auto* panel = qobject_cast<const TControl*>(staff_.front().Label->parentWidget());
+    if (WindowState() == wsMaximized) {
+        ScaleStaff(*panel);
+        return;
+    }
+    if (!staffScaled_)
+        return;
+    // The window manager may tell of the normal state before the window has its normal size,
+    // and the anchors of the labels follow the panel shrinking: the staff is laid out again
+    // until the panel has its normal size.
+    RestoreStaff();
+    staffScaled_ = QSize(panel->Width(), panel->Height()) != staffPanel_;
+}
+
+void TMusicActivity::ScaleStaff(const TControl& panel) {
+    staffScaled_ = true;
+    const double scale = std::max(1.0, std::min(double(panel.Width()) / staffPanel_.width(),
+                                                double(panel.Height()) / staffPanel_.height()));
+    QRect row;
+    for (const TStaffPlace& place : staff_)
+        row |= place.Bounds;
+    // The labels are laid side by side from the left, each as wide as its text at the new
+    // size, so that the lines of the staff join without a gap.
+    int left = int(std::lround((panel.Width() - row.width() * scale) / 2));
+    const double top = (panel.Height() - row.height() * scale) / 2;
+    for (const TStaffPlace& place : staff_) {
+        place.Label->Font()->SetHeight(int(std::lround(place.FontHeight * scale)));
+        // Sized to its text again, also where its anchors had widened it.
+        place.Label->SetAutoSize(true);
+        place.Label->SetBounds(left, int(std::lround(top + (place.Bounds.top() - row.top()) * scale)),
+                               place.Label->Width(), place.Label->Height());
+        left += place.Label->Width();
+    }
+}
+
+void TMusicActivity::RestoreStaff() {
+    for (const TStaffPlace& place : staff_) {
+        place.Label->Font()->SetHeight(place.FontHeight);
+        place.Label->SetAutoSize(true);
+        place.Label->SetBounds(place.Bounds.left(), place.Bounds.top(), place.Label->Width(),
+                               place.Label->Height());
+    }
 }

@@ -48,8 +48,25 @@ protected:
     // The notes on the staff, lblE to lblD.
     std::vector<TControl*> Answers() const override;
     QString AnswerName(const TControl* answer) const override;
+    void WndProc(TMessage& message) override;
 
 private:
+    // Where a staff label stands in the normal window, and its font's height.
+    struct TStaffPlace {
+        TLabel* Label;
+        QRect Bounds;
+        int FontHeight;
+    };
+    // Maximized, the staff grows with one scale for both directions, so the notes stay round,
+    // and stands in the middle of its panel; otherwise it stands as laid out.
+    void FitStaff();
+    void ScaleStaff(const TControl& panel);
+    void RestoreStaff();
+
     QString layout_;
     std::vector<TMusicQuestion> questions_;
+    // The staff as laid out, and the size of its panel in the normal window.
+    std::vector<TStaffPlace> staff_;
+    QSize staffPanel_;
+    bool staffScaled_ = false;
 };

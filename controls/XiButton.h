@@ -161,6 +161,7 @@ public:
     TRect CaptionRect() const;
 
     void Click() override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
 
 protected:
     void Paint() override;

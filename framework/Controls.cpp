@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Controls.h"
+#include "framework/Accessibility.h"
 #include "framework/Guard.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,8 @@ TControl::TControl(QObject* owner)
     PublishEvent(QStringLiteral("OnMouseUp"), OnMouseUp);
     PublishEvent(QStringLiteral("OnMouseMove"), OnMouseMove);
     setMouseTracking(true);
+    static const bool accessible = (InstallControlAccessibility(), true);
+    Q_UNUSED(accessible);
 }
 
 TControl::~TControl() {

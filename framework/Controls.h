@@ -7,6 +7,7 @@
 #include "framework/Graphics.h"
 #include "framework/Messages.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QWidget>
 
@@ -107,6 +108,10 @@ public:
     TEvent<QObject*, TShiftState, int, int> OnMouseMove;
 
     virtual void Click();
+
+    // What the control is to a screen reader. A control with a role of its own is named by its
+    // accessible name, else by its caption, and a button is pressed as a click presses it.
+    virtual QAccessible::Role AccessibleRole() const { return QAccessible::NoRole; }
 
     // Whether the control draws something at `p` (its own coordinates). Where a control leaves
     // its rectangle empty, a mouse press goes on to a control drawn beneath it; where nothing

@@ -115,26 +115,45 @@ void TForm::ApplyWindowFlags() {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (borderIcons_.testFlag(biMinimize) && borderStyle_ != bsToolWindow)
         flags |= Qt::WindowMinimizeButtonHint;
-    const bool sizeable = borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin;
-    if (borderIcons_.testFlag(biMaximize) && sizeable)
+    if (borderIcons_.testFlag(biMaximize) && Sizeable())
         flags |= Qt::WindowMaximizeButtonHint;
     const bool wasVisible = isVisible();
     setWindowFlags(flags);
-    if (sizeable) {
+    if (Sizeable()) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
-        setFixedSize(TControl::Width(), TControl::Height());
+        ApplyFixedSize();
     }
     if (wasVisible)
         QWidget::show();
 }
 
+void TForm::ApplyFixedSize() {
+    if (Sizeable())
+        return;
+    if (windowState_ == wsMaximized) {
+        if (!fixedSize_)
+            fixedSize_ = QSize(TControl::Width(), TControl::Height());
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        // The window manager may report the restored state before the restored size.
+        const QSize size = fixedSize_.value_or(QSize(TControl::Width(), TControl::Height()));
+        fixedSize_.reset();
+        setFixedSize(size);
+    }
+}
+
 void TForm::SetWindowState(TWindowState state) {
     windowState_ = state;
+    if (state == wsMaximized)
+        ApplyFixedSize();
     if (!isVisible()) {
-        if (state != wsMaximized)
+        if (state != wsMaximized) {
             RestoreNormalPlace();
+            ApplyFixedSize();
+        }
         return;
     }
     if (state == wsMaximized)
@@ -242,8 +261,6 @@ void TForm::PlaceOnScreen() {
 }
 
 void TForm::TakeMaximizedPlace() {
-    if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
-        return;
     const QRect area = MaximizedArea ? MaximizedArea(*this) : QRect();
     const QRect bounds = BoundsRect().ToQRect();
     if (area.isEmpty() || area == bounds)
@@ -309,6 +326,8 @@ void TForm::resizeEvent(QResizeEvent* event) {
     const QRect g = geometry();
     if (g.size() != QSize(ClientWidth(), ClientHeight())) {
         PlaceBy(g);
+        // The window already has that size, so taking it did not lay the controls out.
+        Realign();
         OnResize(this);
     }
     Guarded([&] {
@@ -395,8 +414,10 @@ void TForm::WindowStateMessages(Qt::WindowStates oldState) {
         Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
     else if (oldState & (Qt::WindowMinimized | Qt::WindowMaximized))
         Perform(WM_SYSCOMMAND, SC_RESTORE);
-    if (windowState_ == wsNormal && (oldState & Qt::WindowMaximized))
+    if (windowState_ == wsNormal && (oldState & Qt::WindowMaximized)) {
         RestoreNormalPlace();
+        ApplyFixedSize();
+    }
     SizeMessage();
 }
 

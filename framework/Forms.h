@@ -163,6 +163,9 @@ private:
     void WindowStateMessages(Qt::WindowStates oldState);
     void ApplySizeLimits();
     void ApplyWindowFlags();
+    bool Sizeable() const { return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin; }
+    // A form of fixed size keeps it, except while the program has it maximized.
+    void ApplyFixedSize();
     void PlaceOnScreen();
 
     TBorderIcons borderIcons_ = TBorderIcons(biSystemMenu | biMinimize | biMaximize);
@@ -185,6 +188,8 @@ private:
     std::optional<QSize> reportedSize_;
     // Where the form was before it took its maximized place itself.
     std::optional<QRect> normalBounds_;
+    // The size a fixed-size form keeps while it is maximized, to be fixed at again.
+    std::optional<QSize> fixedSize_;
 };
 
 class TApplication : public QObject {

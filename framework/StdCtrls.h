@@ -126,6 +126,7 @@ public:
     void SetNumGlyphs(int count);
     int Spacing() const { return spacing_; }
     void SetSpacing(int spacing);
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
 
 protected:
     void Paint() override;

@@ -16,6 +16,7 @@
 #include "framework/FocusRing.h"
 #include "sound/abfComponents.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 namespace {
@@ -241,6 +242,21 @@ TEST_F(Keys, MenuArrowsWalkCategoriesLevelsAndExitAndEnterPresses) {
     Key(frmMain, Qt::Key_Return);
     EXPECT_TRUE(frmColors_BlueRedYellow->Visible());
     EXPECT_EQ(CurrentStep, 1);
+}
+
+TEST_F(Keys, EveryButtonOfEveryWindowIsANamedPushButton) {
+    int buttons = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (TControl* control : window->findChildren<TControl*>()) {
+            if (!qobject_cast<TBitBtn*>(control) && !qobject_cast<TXiButton*>(control))
+                continue;
+            ++buttons;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(face, nullptr);
+            EXPECT_EQ(face->role(), QAccessible::Button) << control->objectName().toStdString();
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << control->objectName().toStdString();
+        }
+    EXPECT_GT(buttons, 20);
 }
 
 // Each showing of a music question sounds its note and waits a second, so this runs a few seconds.

@@ -3,7 +3,8 @@
 of task lists and never demands attention; a click on it while Music level 1 or Colors level 2 is
 open leaves the level in front, at every question (each one maps the level's window anew). A
 level opened on the backdrop at 1920 x 1080 has its hint, Play and Randomize, and keeps them
-through F11 pressed four times.
+through F11 pressed four times. Music level 1 fills the screen too, its staff grown and still
+answering where its notes are drawn, and is its own size again out of full screen.
 
     python3 tests/e2e/test_fullscreen.py --exe build/tovimar-plumkin [--keep]
 """
@@ -18,10 +19,10 @@ import harness  # noqa: E402
 import numpy as np  # noqa: E402
 from activity import safest_point  # noqa: E402
 from harness import BLACK, BLUE, RED, YELLOW  # noqa: E402
+from test_keys import ring_box  # noqa: E402
 from test_parents import BARE_TITLE, ParentsTest, bare_windows, wm_state  # noqa: E402
 
 MAIN_TITLE = "Tovimar Plumkin 0.1.0.0"
-MUSIC_NOTES = {"F": (283 + 93, 86 + 9 + 143), "C": (469 + 77, 86 + 9 + 143)}  # Music 1, client
 # Colors levels as designed: client 642 x 466, top bar 86 high, bottom bar from 386.
 DESIGN_W, DESIGN_H = 642, 466
 PLAY = (516 + 57, 13 + 30)
@@ -48,7 +49,8 @@ class TestBackdropKeepsTheGameInFront(ParentsTest):
         for step, note in enumerate("FC", 1):
             level.wait_stable(timeout=15)
             self.check_in_front(level, f"Music 1 question {step}")
-            level.click(*MUSIC_NOTES[note])
+            _, _, w, h = level.geometry()
+            level.click(*scaled_note(w, h, note))
             time.sleep(0.5)
         self.wait_reward_over(level)
 
@@ -131,6 +133,8 @@ class TestFullScreenKeepsTheButtons(ParentsTest):
             time.sleep(1.0)
             level.wait_stable(timeout=15)
         self.check_buttons(level, "after F11 four times")
+        session.x(["xdotool", "key", "Escape"])
+        session.wait_gone(level)
         self.assert_no_problems()
 
     def check_buttons(self, level, when):
@@ -160,6 +164,100 @@ class TestFullScreenKeepsTheButtons(ParentsTest):
             if not np.array_equal(level.wait_stable(field), before):
                 return
         self.problems.append(f"{when}: Randomize did not move the circles")
+
+    def test_music_fills_the_screen_with_a_staff_that_answers_where_it_is_drawn(self):
+        """Music level 1 in full screen covers the screen, its staff grown and centred: the asked F
+        answers a click at its grown place, the asked C the keys, with the ring round it. Out of
+        full screen the level is its own 767 x 471 again, with the staff as it always was."""
+        session = self.session
+        if bare_windows(session):
+            self.toggle_full_screen(on=False)
+        level = self.open_level("Music", 1, "Music: F-C")
+        normal_staff = self.music_question(level)[MUSIC_TOP:MUSIC_TOP + MUSIC_STAFF_H]
+        session.x(["xdotool", "key", "Escape"])
+        session.wait_gone(level)
+        self.main_window.wait_stable()
+
+        self.toggle_full_screen(on=True)
+        level = self.open_level("Music", 1, "Music: F-C")
+        img = self.music_question(level)
+        path = session.save("music-full-screen", session.screenshot())
+        _, _, w, h = level.geometry()
+        sw, sh = session.screen_size
+        self.assertTrue(w == sw and h > sh * 0.9, f"Music 1 in full screen is {w} x {h}; {path}")
+        asked = self.music_question(level, after=lambda: level.click(*scaled_note(w, h, "F")))
+        path = session.save("music-full-screen-c", session.screenshot())
+        self.expect(not np.array_equal(asked[:MUSIC_TOP], img[:MUSIC_TOP]), f"a click on the grown F did not answer; {path}")
+
+        cx, cy = scaled_note(w, h, "C")
+        for _ in range(4):
+            session.x(["xdotool", "key", "Right"])
+            time.sleep(0.3)
+            ring = ring_box(level.grab())
+            if ring and ring[0] < cx < ring[2] and ring[1] < cy < ring[3]:
+                break
+        else:
+            self.fail(f"the ring never came round the grown C; {session.save('music-ring')}")
+        self.assertGreater(ring[3] - ring[1], 1.5 * MUSIC_STAFF_H, "the ring is round a note of the normal size")
+        session.x(["xdotool", "key", "Return"])
+        reward = session.find_window("Bravo")
+        session.wait_gone(level)
+        session.wait_gone(reward)
+        self.main_window.wait_stable()
+
+        level = self.open_level("Music", 1, "Music: F-C")
+        level.wait_stable(timeout=15)
+        self.toggle_full_screen(on=False)
+        _, _, w, h = level.geometry()
+        self.assertEqual((w, h), (767, 471), "out of full screen the level keeps the size it had in it")
+        staff = level.wait_stable()[MUSIC_TOP:MUSIC_TOP + MUSIC_STAFF_H]
+        self.expect(np.array_equal(staff, normal_staff),
+                    f"the staff is not drawn as before full screen; {session.save('music-after-full-screen')}")
+
+        # Full screen again with the level open: laid out for its new size, the bottom bar's
+        # warm foot at the window's foot.
+        self.toggle_full_screen(on=True)
+        _, _, w, h = level.geometry()
+        foot = level.wait_stable(timeout=15)[h - 5, w // 2]
+        self.expect(w == sw and foot[2] < 200, f"Music 1 made full screen while open: {w} x {h}, colour {foot} "
+                                               f"at its foot; {session.save('music-full-screen-again')}")
+        self.toggle_full_screen(on=False)
+        self.assertEqual(tuple(level.geometry()[2:]), (767, 471))
+        session.x(["xdotool", "key", "Escape"])
+        session.wait_gone(level)
+        self.assert_no_problems()
+
+    def toggle_full_screen(self, on):
+        self.session.x(["xdotool", "key", "F11"])
+        harness.wait_until(lambda: bool(bare_windows(self.session)) == on, what=f"full screen {on}")
+        time.sleep(1.0)
+
+    def music_question(self, level, after=None):
+        """Waits until the level has asked its question (after `after`, when given) and is still."""
+        since = self.session.wait_quiet()
+        if after:
+            after()
+        self.session.wait_sound(since, timeout=15)
+        self.session.wait_quiet()
+        return level.wait_stable(timeout=15)
+
+
+# Music level 1 as laid out: the staff panel between the 86 high top bar and the 80 high bottom
+# bar of a 767 x 471 client; in it the staff row from x 50 to 717, 9 to 295, and the middle of
+# each note's label, from the row's top left corner.
+MUSIC_TOP, MUSIC_STAFF_H = 86, 305
+MUSIC_ROW = (50, 9, 667, 286)
+MUSIC_NOTE_MIDDLES = {"F": (283 - 50 + 93, 143), "C": (469 - 50 + 77, 143)}
+
+
+def scaled_note(w, h, note):
+    """Client point of a note's middle in a Music 1 window of client size w x h."""
+    panel_h = h - MUSIC_TOP - 80
+    scale = max(1.0, min(w / 767, panel_h / MUSIC_STAFF_H))
+    left = (w - MUSIC_ROW[2] * scale) / 2
+    top = MUSIC_TOP + (panel_h - MUSIC_ROW[3] * scale) / 2
+    dx, dy = MUSIC_NOTE_MIDDLES[note]
+    return int(left + dx * scale), int(top + dy * scale)
 
 
 if __name__ == "__main__":

@@ -129,12 +129,29 @@ class TestKeyboardPlay(KeysTest):
             self.session.save(f"music1-step{step}-ring", shot)
             self.opened_at = self.session.mark(f"step {step} Enter")
             self.key("Return")
-        # The reward comes and the level goes. (Whether the reward stays in front after a level
-        # played by keys from the menu's keys is left to the reward test: here the menu was
-        # seen covering it after about half a second.)
-        self.session.find_window("Bravo")
-        self.session.wait_gone(window)
+        self.reward_stays_in_front(window)
         self.assert_no_problems()
+
+    def reward_stays_in_front(self, level_window):
+        """From the moment the level has gone until the reward closes by itself, every look at
+        the screen finds the reward's white field in front, not the menu. A look counts only
+        when the reward was still there after it: on a busy machine one screenshot may take
+        longer than the reward stays."""
+        session = self.session
+        reward = session.find_window("Bravo")
+        session.wait_gone(level_window)
+        looks = 0
+        while True:
+            screen = session.screenshot()
+            if not reward.mapped():
+                break
+            looks += 1
+            white = harness.colour_mask(harness.crop(reward.grab(img=screen), self.REWARD_PANEL), harness.WHITE,
+                                        0).mean()
+            if white <= 0.6:
+                path = session.save("reward-covered", screen)
+                self.fail(f"look {looks}: the reward is covered ({white:.0%} of its field shows); {path}")
+        self.assertGreater(looks, 0, "the reward was never seen in front")
 
 
 class TestExitBesideALevel(harness.GameTest):

@@ -44,3 +44,33 @@ TEST(FormPlace, FormShownAgainIsWhereTheProgramPutItNotWhereTheWindowSystemLeftI
     }
     form.Hide();
 }
+
+// A window of fixed size is fixed at it again once the program has had it maximized (full screen
+// maximizes every level), whether the state changes while it is hidden or shown.
+TEST(FormPlace, FixedSizeFormGrowsOnlyWhileMaximized) {
+    EnsureQtApp();
+    TForm form(nullptr);
+    form.SetBounds(100, 120, 300, 200);
+    form.SetBorderStyle(bsSingle);
+    ASSERT_EQ(form.maximumSize(), QSize(300, 200));
+
+    form.SetWindowState(wsMaximized);
+    form.Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    EXPECT_GT(form.width(), 300);
+
+    form.SetWindowState(wsNormal);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.minimumSize(), QSize(300, 200));
+    EXPECT_EQ(form.maximumSize(), QSize(300, 200));
+    EXPECT_EQ(form.size(), QSize(300, 200));
+
+    form.Hide();
+    form.SetWindowState(wsMaximized);
+    form.SetWindowState(wsNormal);
+    form.Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.size(), QSize(300, 200));
+    form.Hide();
+}
