@@ -20,7 +20,7 @@ const QColor BottomColour(255, 225, 164);
 class TBackdropWindow : public QWidget {
 public:
     TBackdropWindow() {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setWindowTitle(QApplication::applicationName());
@@ -48,8 +48,10 @@ void TBackdrop::Switch(bool on) {
     if (on == On())
         return;
     if (on) {
-        if (!window_)
+        if (!window_) {
             window_ = new TBackdropWindow;
+            BeNormalWindow();
+        }
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             window_->setGeometry(screen->geometry());
         // showFullScreen() would also ask to activate a window that never takes the focus.
@@ -100,6 +102,17 @@ void TBackdrop::Release() {
     qApp->removeEventFilter(this);
     delete window_;
     window_ = nullptr;
+}
+
+// The toolkit marks a frameless window with KDE's "override" type too, and KWin lets no window
+// of that type be full screen: it would stay a plain window below the panels.
+void TBackdrop::BeNormalWindow() {
+    xcb_connection_t* connection = XConnection();
+    if (!connection)
+        return;
+    const xcb_atom_t normal = XAtom(connection, "_NET_WM_WINDOW_TYPE_NORMAL");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window_->winId()),
+                        XAtom(connection, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &normal);
 }
 
 // Not a window of its own to the task bar, the pager or a window switcher. The window manager

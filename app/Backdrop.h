@@ -33,6 +33,7 @@ protected:
 
 private:
     void KeepInFront(QWidget* window, bool inFront);
+    void BeNormalWindow();
     void StayOutOfTaskLists();
     void Maximize(TForm* level);
 
