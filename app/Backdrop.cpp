@@ -20,7 +20,8 @@ const QColor BottomColour(255, 225, 164);
 class TBackdropWindow : public QWidget {
 public:
     TBackdropWindow() {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                       Qt::WindowStaysOnTopHint);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setWindowTitle(QApplication::applicationName());
@@ -76,14 +77,18 @@ void TBackdrop::Switch(bool on) {
                 level->SetWindowState(wsNormal);
         maximized_.clear();
     }
-    // Back in front, the active window last, so it keeps the keyboard.
+    RaiseGame();
+    Q_EMIT Switched();
+}
+
+// Back in front, the active window last, so it keeps the keyboard.
+void TBackdrop::RaiseGame() {
     QWidget* active = QApplication::activeWindow();
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<TForm*>(widget) && widget->isVisible() && widget != active)
             widget->raise();
     if (active)
         active->raise();
-    Q_EMIT Switched();
 }
 
 void TBackdrop::PrepareLevel(TForm* level) {
@@ -129,8 +134,10 @@ void TBackdrop::StayOutOfTaskLists() {
     xcb_flush(connection);
 }
 
-// The window manager keeps a window in front of the one it belongs to (WM_TRANSIENT_FOR), and a
-// full-screen window above the task bars while one of its own windows has the focus.
+// The window manager keeps a window in front of the one it belongs to (WM_TRANSIENT_FOR). The
+// backdrop stays above panels and docks (_NET_WM_STATE_ABOVE), and so do the game's windows
+// while it is on: a window manager that stacks by layers first (KWin) keeps the windows of one
+// layer in the order they were raised, and the one in front keeps its place.
 void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
     xcb_connection_t* connection = XConnection();
     if (!connection || !window_)
@@ -143,7 +150,27 @@ void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
     } else {
         xcb_delete_property(connection, id, XCB_ATOM_WM_TRANSIENT_FOR);
     }
+    StayAbove(connection, id, inFront);
     xcb_flush(connection);
+}
+
+void TBackdrop::StayAbove(xcb_connection_t* connection, unsigned window, bool above) {
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int n = XScreenNumber(); screens.rem > 1 && n > 0; --n)
+        xcb_screen_next(&screens);
+    if (!screens.rem)
+        return;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = XAtom(connection, "_NET_WM_STATE");
+    message.data.data32[0] = above ? 1 : 0; // add or remove
+    message.data.data32[1] = XAtom(connection, "_NET_WM_STATE_ABOVE");
+    message.data.data32[3] = 1; // asked by an application
+    xcb_send_event(connection, false, screens.data->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
 }
 
 bool TBackdrop::eventFilter(QObject* watched, QEvent* event) {
@@ -153,6 +180,10 @@ bool TBackdrop::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShowToParent)
         if (auto* form = qobject_cast<TForm*>(watched); form && form->isWindow())
             KeepInFront(form, true);
+    // A window manager that raises the window clicked (KWin) puts the backdrop's own windows
+    // back in the order it likes; the one the child was playing goes in front again.
+    if (event->type() == QEvent::MouseButtonRelease && window_ && watched == window_)
+        RaiseGame();
     return false;
 }
 

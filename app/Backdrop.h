@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <xcb/xcb.h>
 
 #include <vector>
 
@@ -33,6 +34,8 @@ protected:
 
 private:
     void KeepInFront(QWidget* window, bool inFront);
+    void RaiseGame();
+    static void StayAbove(xcb_connection_t* connection, unsigned window, bool above);
     void BeNormalWindow();
     void StayOutOfTaskLists();
     void Maximize(TForm* level);
