@@ -285,8 +285,12 @@ class DesktopFullScreen(harness.GameTest):
         ys, xs = np.nonzero(covered)
         if not len(xs):
             return
+        # The nested desktops draw the pointer into their output: it goes there first.
+        x, y = str(xs[len(xs) // 2]), str(ys[len(ys) // 2])
+        self.session.desktop.xdotool("mousemove", x, y)
+        time.sleep(0.3)
         before = level.grab()
-        self.session.click_root(int(xs[-1]), int(ys[-1]))
+        self.session.desktop.xdotool("click", "1")
         time.sleep(0.5)
         if not np.array_equal(level.grab(), before):
             self.problems.append(f"a click on the backdrop hid the level ({self.session.save('backdrop-click')})")
