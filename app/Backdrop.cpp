@@ -6,12 +6,21 @@
 #include "framework/X11.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace {
+
+constexpr std::chrono::milliseconds ShellTakesBackdrop(150);
 
 // The colours of the main menu's bottom bar, from white at the top to its warm gradient.
 const QColor TopColour(255, 255, 255);
@@ -43,6 +52,29 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override {}
 };
 
+// The name the window manager gives itself (_NET_WM_NAME of its _NET_SUPPORTING_WM_CHECK window).
+QByteArray WindowManagerName(xcb_connection_t* c) {
+    const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
+    if (!screens.rem)
+        return {};
+    auto read = [c](xcb_window_t window, xcb_atom_t property, xcb_atom_t type) {
+        const xcb_get_property_cookie_t cookie = xcb_get_property(c, false, window, property, type, 0, 64);
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+        QByteArray value;
+        if (reply && reply->type == type)
+            value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                               xcb_get_property_value_length(reply));
+        free(reply);
+        return value;
+    };
+    const QByteArray check = read(screens.data->root, XAtom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.size() != sizeof(xcb_window_t))
+        return {};
+    xcb_window_t window;
+    std::memcpy(&window, check.constData(), sizeof window);
+    return read(window, XAtom(c, "_NET_WM_NAME"), XAtom(c, "UTF8_STRING"));
+}
+
 } // namespace
 
 void TBackdrop::Switch(bool on) {
@@ -70,6 +102,7 @@ void TBackdrop::Switch(bool on) {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible())
                 Maximize(level);
+        mapGameAgain_ = ShellReadsOwnerAtMapOnly();
     } else {
         window_->hide();
         for (const QPointer<TForm>& level : maximized_)
@@ -173,18 +206,75 @@ void TBackdrop::StayAbove(xcb_connection_t* connection, unsigned window, bool ab
                    reinterpret_cast<const char*>(&message));
 }
 
+// Weston's shell takes a window's owner (WM_TRANSIENT_FOR) when the window is mapped and never
+// after: an X window that says so is mapped again.
+bool TBackdrop::ShellReadsOwnerAtMapOnly() {
+    xcb_connection_t* connection = XConnection();
+    return connection && WindowManagerName(connection).startsWith("Weston");
+}
+
+// The active window last: the shell gives the keyboard to the window it mapped last.
+void TBackdrop::MapGameAgain() {
+    xcb_connection_t* connection = XConnection();
+    QWidget* active = QApplication::activeWindow();
+    std::vector<QWidget*> forms;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<TForm*>(widget) && widget->isVisible() && widget != active)
+            forms.push_back(widget);
+    if (active && qobject_cast<TForm*>(active))
+        forms.push_back(active);
+    const xcb_atom_t maximized[] = {XAtom(connection, "_NET_WM_STATE_MAXIMIZED_VERT"),
+                                    XAtom(connection, "_NET_WM_STATE_MAXIMIZED_HORZ")};
+    for (QWidget* form : forms) {
+        const xcb_window_t id = xcb_window_t(form->winId());
+        xcb_unmap_window(connection, id);
+        // A withdrawn window keeps no state; the shell reads it anew at the map.
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XAtom(connection, "_NET_WM_STATE"),
+                            XCB_ATOM_ATOM, 32, form->isMaximized() ? 2 : 0, maximized);
+        xcb_map_window(connection, id);
+    }
+    xcb_flush(connection);
+}
+
 bool TBackdrop::eventFilter(QObject* watched, QEvent* event) {
-    // The toolkit rewrites WM_TRANSIENT_FOR of a plain window each time it maps it, after the
-    // show event, so the window is put in front again once it has been mapped: every question
-    // of a level maps its window anew.
-    if (event->type() == QEvent::ShowToParent)
-        if (auto* form = qobject_cast<TForm*>(watched); form && form->isWindow())
-            KeepInFront(form, true);
+    // The toolkit rewrites WM_TRANSIENT_FOR of a plain window each time it maps it, between the
+    // show event and the show-to-parent one: every question of a level maps its window anew.
+    // The server is held meanwhile, so that the window manager, which learns of the map at
+    // once, reads the owner only once it is set again.
+    // The shell makes windows its own only once it has the backdrop's surface, a moment after
+    // the backdrop is first painted.
+    if (event->type() == QEvent::Paint && watched == window_ && std::exchange(mapGameAgain_, false))
+        QTimer::singleShot(ShellTakesBackdrop, this, [this] {
+            if (On())
+                MapGameAgain();
+        });
+    const auto* form = qobject_cast<TForm*>(watched);
+    if (event->type() == QEvent::Show && form && form->isWindow() && !event->spontaneous())
+        HoldServer(true);
+    if (event->type() == QEvent::ShowToParent && form && form->isWindow()) {
+        KeepInFront(const_cast<TForm*>(form), true);
+        HoldServer(false);
+    }
     // A window manager that raises the window clicked (KWin) puts the backdrop's own windows
     // back in the order it likes; the one the child was playing goes in front again.
     if (event->type() == QEvent::MouseButtonRelease && window_ && watched == window_)
         RaiseGame();
     return false;
+}
+
+void TBackdrop::HoldServer(bool hold) {
+    xcb_connection_t* connection = XConnection();
+    if (!connection || hold == holding_)
+        return;
+    holding_ = hold;
+    if (hold) {
+        xcb_grab_server(connection);
+        // Never left held, whatever happens to the showing.
+        QTimer::singleShot(0, this, [this] { HoldServer(false); });
+    } else {
+        xcb_ungrab_server(connection);
+    }
+    xcb_flush(connection);
 }
 
 TBackdrop& FullScreenBackdrop() {

@@ -35,12 +35,17 @@ protected:
 private:
     void KeepInFront(QWidget* window, bool inFront);
     void RaiseGame();
+    void HoldServer(bool hold);
+    static bool ShellReadsOwnerAtMapOnly();
+    static void MapGameAgain();
     static void StayAbove(xcb_connection_t* connection, unsigned window, bool above);
     void BeNormalWindow();
     void StayOutOfTaskLists();
     void Maximize(TForm* level);
 
     QWidget* window_ = nullptr;
+    bool holding_ = false;
+    bool mapGameAgain_ = false;
     std::vector<QPointer<TForm>> maximized_;
 };
 
