@@ -103,6 +103,7 @@ void TBackdrop::Switch(bool on) {
             if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible())
                 Maximize(level);
         mapGameAgain_ = ShellReadsOwnerAtMapOnly();
+        front_ = QApplication::activeWindow();
     } else {
         window_->hide();
         for (const QPointer<TForm>& level : maximized_)
@@ -216,7 +217,7 @@ bool TBackdrop::ShellReadsOwnerAtMapOnly() {
 // The active window last: the shell gives the keyboard to the window it mapped last.
 void TBackdrop::MapGameAgain() {
     xcb_connection_t* connection = XConnection();
-    QWidget* active = QApplication::activeWindow();
+    QWidget* active = front_ ? front_.data() : QApplication::activeWindow();
     std::vector<QWidget*> forms;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<TForm*>(widget) && widget->isVisible() && widget != active)

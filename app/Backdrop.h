@@ -37,7 +37,7 @@ private:
     void RaiseGame();
     void HoldServer(bool hold);
     static bool ShellReadsOwnerAtMapOnly();
-    static void MapGameAgain();
+    void MapGameAgain();
     static void StayAbove(xcb_connection_t* connection, unsigned window, bool above);
     void BeNormalWindow();
     void StayOutOfTaskLists();
@@ -46,6 +46,7 @@ private:
     QWidget* window_ = nullptr;
     bool holding_ = false;
     bool mapGameAgain_ = false;
+    QPointer<QWidget> front_; // the window the child was using when the backdrop came
     std::vector<QPointer<TForm>> maximized_;
 };
 
