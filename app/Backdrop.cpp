@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -100,8 +101,10 @@ void TBackdrop::Switch(bool on) {
             KeepInFront(form, on);
     if (on) {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible())
+            if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible()) {
                 Maximize(level);
+                KeepInFront(level, true);
+            }
         mapGameAgain_ = ShellReadsOwnerAtMapOnly();
         front_ = QApplication::activeWindow();
     } else {
@@ -171,7 +174,10 @@ void TBackdrop::StayOutOfTaskLists() {
 // The window manager keeps a window in front of the one it belongs to (WM_TRANSIENT_FOR). The
 // backdrop stays above panels and docks (_NET_WM_STATE_ABOVE), and so do the game's windows
 // while it is on: a window manager that stacks by layers first (KWin) keeps the windows of one
-// layer in the order they were raised, and the one in front keeps its place.
+// layer in the order they were raised, and the one in front keeps its place. A level that fills
+// the screen is full screen too: a desktop counts a maximized window in front of a full-screen
+// one as a plain window on the screen and shows its top bar again (GNOME), or puts its panel
+// over everything but a full-screen window in use (Weston).
 void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
     xcb_connection_t* connection = XConnection();
     if (!connection || !window_)
@@ -184,11 +190,31 @@ void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
     } else {
         xcb_delete_property(connection, id, XCB_ATOM_WM_TRANSIENT_FOR);
     }
-    StayAbove(connection, id, inFront);
+    AskState(connection, id, "_NET_WM_STATE_ABOVE", inFront);
+    if (FillsScreen(window))
+        AskState(connection, id, "_NET_WM_STATE_FULLSCREEN", inFront);
     xcb_flush(connection);
 }
 
-void TBackdrop::StayAbove(xcb_connection_t* connection, unsigned window, bool above) {
+// The toolkit adds its own states to those it finds on a window about to be mapped, so the
+// window manager learns these with the map itself.
+void TBackdrop::StateBeforeMap(const QWidget* window) {
+    xcb_connection_t* connection = XConnection();
+    if (!connection)
+        return;
+    const xcb_atom_t states[] = {XAtom(connection, "_NET_WM_STATE_ABOVE"),
+                                 XAtom(connection, "_NET_WM_STATE_FULLSCREEN")};
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
+                        XAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, FillsScreen(window) ? 2 : 1,
+                        states);
+}
+
+bool TBackdrop::FillsScreen(const QWidget* window) const {
+    return std::any_of(maximized_.begin(), maximized_.end(),
+                       [window](const QPointer<TForm>& level) { return level == window; });
+}
+
+void TBackdrop::AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on) {
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int n = XScreenNumber(); screens.rem > 1 && n > 0; --n)
         xcb_screen_next(&screens);
@@ -199,8 +225,8 @@ void TBackdrop::StayAbove(xcb_connection_t* connection, unsigned window, bool ab
     message.format = 32;
     message.window = window;
     message.type = XAtom(connection, "_NET_WM_STATE");
-    message.data.data32[0] = above ? 1 : 0; // add or remove
-    message.data.data32[1] = XAtom(connection, "_NET_WM_STATE_ABOVE");
+    message.data.data32[0] = on ? 1 : 0; // add or remove
+    message.data.data32[1] = XAtom(connection, state);
     message.data.data32[3] = 1; // asked by an application
     xcb_send_event(connection, false, screens.data->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
@@ -224,14 +250,15 @@ void TBackdrop::MapGameAgain() {
             forms.push_back(widget);
     if (active && qobject_cast<TForm*>(active))
         forms.push_back(active);
-    const xcb_atom_t maximized[] = {XAtom(connection, "_NET_WM_STATE_MAXIMIZED_VERT"),
-                                    XAtom(connection, "_NET_WM_STATE_MAXIMIZED_HORZ")};
+    const xcb_atom_t filling[] = {XAtom(connection, "_NET_WM_STATE_MAXIMIZED_VERT"),
+                                  XAtom(connection, "_NET_WM_STATE_MAXIMIZED_HORZ"),
+                                  XAtom(connection, "_NET_WM_STATE_FULLSCREEN")};
     for (QWidget* form : forms) {
         const xcb_window_t id = xcb_window_t(form->winId());
         xcb_unmap_window(connection, id);
         // A withdrawn window keeps no state; the shell reads it anew at the map.
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XAtom(connection, "_NET_WM_STATE"),
-                            XCB_ATOM_ATOM, 32, form->isMaximized() ? 2 : 0, maximized);
+                            XCB_ATOM_ATOM, 32, FillsScreen(form) ? 3 : 0, filling);
         xcb_map_window(connection, id);
     }
     xcb_flush(connection);
@@ -250,8 +277,10 @@ bool TBackdrop::eventFilter(QObject* watched, QEvent* event) {
                 MapGameAgain();
         });
     const auto* form = qobject_cast<TForm*>(watched);
-    if (event->type() == QEvent::Show && form && form->isWindow() && !event->spontaneous())
+    if (event->type() == QEvent::Show && form && form->isWindow() && !event->spontaneous()) {
         HoldServer(true);
+        StateBeforeMap(form);
+    }
     if (event->type() == QEvent::ShowToParent && form && form->isWindow()) {
         KeepInFront(const_cast<TForm*>(form), true);
         HoldServer(false);

@@ -38,7 +38,9 @@ private:
     void HoldServer(bool hold);
     static bool ShellReadsOwnerAtMapOnly();
     void MapGameAgain();
-    static void StayAbove(xcb_connection_t* connection, unsigned window, bool above);
+    bool FillsScreen(const QWidget* window) const;
+    void StateBeforeMap(const QWidget* window);
+    static void AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on);
     void BeNormalWindow();
     void StayOutOfTaskLists();
     void Maximize(TForm* level);
