@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -209,9 +208,9 @@ void TBackdrop::StateBeforeMap(const QWidget* window) {
                         states);
 }
 
-bool TBackdrop::FillsScreen(const QWidget* window) const {
-    return std::any_of(maximized_.begin(), maximized_.end(),
-                       [window](const QPointer<TForm>& level) { return level == window; });
+bool TBackdrop::FillsScreen(const QWidget* window) {
+    const auto* level = qobject_cast<const TFieldActivity*>(window);
+    return level && level->WindowState() == wsMaximized;
 }
 
 void TBackdrop::AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on) {

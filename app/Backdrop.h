@@ -38,7 +38,7 @@ private:
     void HoldServer(bool hold);
     static bool ShellReadsOwnerAtMapOnly();
     void MapGameAgain();
-    bool FillsScreen(const QWidget* window) const;
+    static bool FillsScreen(const QWidget* window);
     void StateBeforeMap(const QWidget* window);
     static void AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on);
     void BeNormalWindow();
