@@ -102,7 +102,7 @@ void TBackdrop::Switch(bool on) {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible()) {
                 Maximize(level);
-                KeepInFront(level, true);
+                FillScreen(level);
             }
         mapGameAgain_ = ShellReadsOwnerAtMapOnly();
         front_ = QApplication::activeWindow();
@@ -190,22 +190,29 @@ void TBackdrop::KeepInFront(QWidget* window, bool inFront) {
         xcb_delete_property(connection, id, XCB_ATOM_WM_TRANSIENT_FOR);
     }
     AskState(connection, id, "_NET_WM_STATE_ABOVE", inFront);
-    if (FillsScreen(window))
-        AskState(connection, id, "_NET_WM_STATE_FULLSCREEN", inFront);
+    if (FillsScreen(window) && !inFront)
+        AskState(connection, id, "_NET_WM_STATE_FULLSCREEN", false);
     xcb_flush(connection);
 }
 
 // The toolkit adds its own states to those it finds on a window about to be mapped, so the
-// window manager learns these with the map itself.
+// window manager learns this one with the map itself.
 void TBackdrop::StateBeforeMap(const QWidget* window) {
     xcb_connection_t* connection = XConnection();
     if (!connection)
         return;
-    const xcb_atom_t states[] = {XAtom(connection, "_NET_WM_STATE_ABOVE"),
-                                 XAtom(connection, "_NET_WM_STATE_FULLSCREEN")};
+    const xcb_atom_t above = XAtom(connection, "_NET_WM_STATE_ABOVE");
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
-                        XAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, FillsScreen(window) ? 2 : 1,
-                        states);
+                        XAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 1, &above);
+}
+
+// A level already on the screen when the backdrop comes takes all of it; one opened on the
+// backdrop rolls in maximized and stays so, as growing after its roll would show as a jump.
+void TBackdrop::FillScreen(QWidget* level) {
+    if (xcb_connection_t* connection = XConnection()) {
+        AskState(connection, xcb_window_t(level->winId()), "_NET_WM_STATE_FULLSCREEN", true);
+        xcb_flush(connection);
+    }
 }
 
 bool TBackdrop::FillsScreen(const QWidget* window) {
