@@ -102,7 +102,8 @@ void TBackdrop::Switch(bool on) {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible()) {
                 Maximize(level);
-                FillScreen(level);
+                if (!WindowManagerName(XConnection()).startsWith("KWin"))
+                    FillScreen(level);
             }
         mapGameAgain_ = ShellReadsOwnerAtMapOnly();
         front_ = QApplication::activeWindow();
@@ -208,6 +209,8 @@ void TBackdrop::StateBeforeMap(const QWidget* window) {
 
 // A level already on the screen when the backdrop comes takes all of it; one opened on the
 // backdrop rolls in maximized and stays so, as growing after its roll would show as a jump.
+// KWin keeps a maximized window above its panels with the backdrop already, and would put a
+// full-screen one in a layer of its own, below the backdrop's other windows.
 void TBackdrop::FillScreen(QWidget* level) {
     if (xcb_connection_t* connection = XConnection()) {
         AskState(connection, xcb_window_t(level->winId()), "_NET_WM_STATE_FULLSCREEN", true);

@@ -11,6 +11,7 @@ TP_DESKTOPS names the desktops (comma-separated; default "mutter,kwin"; also "gn
 """
 
 import os
+import re
 import sys
 import time
 import unittest
@@ -243,6 +244,11 @@ class DesktopFullScreen(harness.GameTest):
     def check_buttons(self, level, when):
         test_fullscreen.TestFullScreenKeepsTheButtons.check_buttons(self, level, when)
 
+    def game_ids(self):
+        found = self.session.x(["xdotool", "search", "--onlyvisible", "--pid", str(self.session.program.pid)],
+                               check=False)
+        return {int(w) for w in found.stdout.split()}
+
     def game_frames(self):
         """Rectangles of the game's mapped windows but the backdrop, frames included."""
         rects = []
@@ -281,6 +287,10 @@ class DesktopFullScreen(harness.GameTest):
         x, y, w, h = level.geometry()
         centre = shot[y + h // 2 - 40:y + h // 2 + 40, x + w // 2 - 40:x + w // 2 + 40]
         self.expect(not self.backdrop_mask(centre).all(), "the level is not in front of the backdrop")
+        stacking = self.session.x(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], check=False).stdout
+        order = [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", stacking)]
+        above = [w for w in order[order.index(level.id) + 1:] if w in self.game_ids()] if level.id in order else []
+        self.expect(not above, f"game windows {[hex(w) for w in above]} are in front of the level")
 
     def check_backdrop_click(self, shot, level):
         """A click on the backdrop leaves the level whole in front."""
