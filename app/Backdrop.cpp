@@ -102,8 +102,7 @@ void TBackdrop::Switch(bool on) {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* level = qobject_cast<TFieldActivity*>(widget); level && level->isVisible()) {
                 Maximize(level);
-                if (!WindowManagerName(XConnection()).startsWith("KWin"))
-                    FillScreen(level);
+                FillScreen(level);
             }
         mapGameAgain_ = ShellReadsOwnerAtMapOnly();
         front_ = QApplication::activeWindow();
@@ -212,10 +211,11 @@ void TBackdrop::StateBeforeMap(const QWidget* window) {
 // KWin keeps a maximized window above its panels with the backdrop already, and would put a
 // full-screen one in a layer of its own, below the backdrop's other windows.
 void TBackdrop::FillScreen(QWidget* level) {
-    if (xcb_connection_t* connection = XConnection()) {
-        AskState(connection, xcb_window_t(level->winId()), "_NET_WM_STATE_FULLSCREEN", true);
-        xcb_flush(connection);
-    }
+    xcb_connection_t* connection = XConnection();
+    if (!connection || WindowManagerName(connection).startsWith("KWin"))
+        return;
+    AskState(connection, xcb_window_t(level->winId()), "_NET_WM_STATE_FULLSCREEN", true);
+    xcb_flush(connection);
 }
 
 bool TBackdrop::FillsScreen(const QWidget* window) {

@@ -40,7 +40,7 @@ private:
     void MapGameAgain();
     static bool FillsScreen(const QWidget* window);
     static void FillScreen(QWidget* level);
-    void StateBeforeMap(const QWidget* window);
+    static void StateBeforeMap(const QWidget* window);
     static void AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on);
     void BeNormalWindow();
     void StayOutOfTaskLists();
