@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <xcb/xcb.h>
 
 #include <vector>
 
@@ -33,10 +34,22 @@ protected:
 
 private:
     void KeepInFront(QWidget* window, bool inFront);
+    void RaiseGame();
+    void HoldServer(bool hold);
+    static bool ShellReadsOwnerAtMapOnly();
+    void MapGameAgain();
+    static bool FillsScreen(const QWidget* window);
+    static void FillScreen(QWidget* level);
+    static void StateBeforeMap(const QWidget* window);
+    static void AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on);
+    void BeNormalWindow();
     void StayOutOfTaskLists();
     void Maximize(TForm* level);
 
     QWidget* window_ = nullptr;
+    bool holding_ = false;
+    bool mapGameAgain_ = false;
+    QPointer<QWidget> front_; // the window the child was using when the backdrop came
     std::vector<QPointer<TForm>> maximized_;
 };
 

@@ -12,6 +12,7 @@ TP_DESKTOPS names the desktops (comma-separated; default "mutter,kwin"; also "gn
 
 import ctypes
 import os
+import re
 import statistics
 import sys
 import time
@@ -23,7 +24,10 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402
 import numpy as np  # noqa: E402
 import test_colors  # noqa: E402
+import test_fullscreen  # noqa: E402
 from desktops import Desktop, available  # noqa: E402
+from dock import Dock  # noqa: E402
+from test_parents import bare_windows  # noqa: E402
 
 MENU_TITLE = "Tovimar Plumkin 0.1.0.0"
 # A frame of a 60 Hz output is 17 ms; the poll of the window's map state takes a few more.
@@ -223,14 +227,143 @@ class DesktopColorsAll(test_colors.ColorLevel):
         self.play_level()
 
 
+class DesktopFullScreen(harness.GameTest):
+    """Full screen on one desktop with a dock at the output's bottom edge: the backdrop covers
+    the whole output, desktop chrome included, and the game stays in front of it."""
+
+    DESKTOP = None
+    SIZE = (1366, 768)
+    DOCK_HEIGHT, DOCK_COLOUR = 40, (255, 0, 255)
+    # The backdrop's gradient, top to bottom.
+    BACKDROP_TOP, BACKDROP_BOTTOM = np.array([255, 255, 255]), np.array([255, 225, 164])
+
+    @classmethod
+    def setUpClass(cls):
+        if cls.DESKTOP is None:
+            raise unittest.SkipTest("the desktops' common part")
+        cls.session = DesktopSession(cls.DESKTOP, name=f"fullscreen-{cls.DESKTOP}", start_program=False,
+                                     screen=cls.SIZE)
+        w, h = cls.SIZE
+        cls.dock = Dock(cls.session.display, (0, h - cls.DOCK_HEIGHT, w, cls.DOCK_HEIGHT), cls.DOCK_COLOUR,
+                        auth=cls.session.desktop.auth)
+        if cls.DESKTOP == "gnome-shell":
+            # GNOME Shell starts in its overview, which has the keyboard.
+            time.sleep(3)
+            cls.session.desktop.xdotool("key", "Escape")
+            time.sleep(1)
+        cls.session.start_program()
+        cls.main_window = cls.session.find_window(MENU_TITLE)
+        cls.main_window.wait_stable()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.dock.close()
+        super().tearDownClass()
+
+    def test_full_screen_covers_the_output_and_keeps_the_level_whole(self):
+        session = self.session
+        self.f11(on=True)
+        level = self.open_level("Colors", 1, "Colors: Black-White")
+        level.wait_stable(timeout=15)
+        session.wait_quiet()
+        self.check_buttons(level, "opened first in full screen")
+
+        self.f11(on=False)
+        level.wait_stable(timeout=15)
+        self.f11(on=True)
+        level.wait_stable(timeout=15)
+        shot = session.screenshot()
+        session.save(f"{self.DESKTOP}-f11-level-open", shot)
+        self.check_covered(shot, level)
+        self.check_backdrop_click(shot, level)
+        self.check_buttons(level, "after F11 with the level open")
+        self.assert_no_problems()
+
+    def f11(self, on):
+        self.session.desktop.xdotool("key", "F11")
+        harness.wait_until(lambda: bool(bare_windows(self.session)) == on,
+                           what="the backdrop to " + ("come" if on else "go"))
+        time.sleep(0.5)
+
+    def check_buttons(self, level, when):
+        test_fullscreen.TestFullScreenKeepsTheButtons.check_buttons(self, level, when)
+
+    def game_ids(self):
+        found = self.session.x(["xdotool", "search", "--onlyvisible", "--pid", str(self.session.program.pid)],
+                               check=False)
+        return {int(w) for w in found.stdout.split()}
+
+    def game_frames(self):
+        """Rectangles of the game's mapped windows but the backdrop, frames included."""
+        rects = []
+        found = self.session.x(["xdotool", "search", "--onlyvisible", "--pid", str(self.session.program.pid)],
+                               check=False)
+        for wid in found.stdout.split():
+            window = harness.Window(self.session, int(wid), "")
+            name = self.session.x(["xprop", "-id", wid, "WM_NAME"], check=False).stdout
+            if name.strip().endswith('"Tovimar Plumkin"') or not window.mapped():
+                continue
+            x, y, w, h = window.geometry()
+            left, right, top, bottom = self.frame_extents(wid)
+            rects.append((x - left, y - top, w + left + right, h + top + bottom))
+        return rects
+
+    def frame_extents(self, wid):
+        text = self.session.x(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], check=False).stdout
+        values = [int(v) for v in text.split("=")[-1].split(",")] if "=" in text else []
+        return values if len(values) == 4 else [0, 0, 0, 0]
+
+    def backdrop_mask(self, shot):
+        h = shot.shape[0]
+        rows = np.linspace(0, 1, h)[:, None]
+        expected = self.BACKDROP_TOP + (self.BACKDROP_BOTTOM - self.BACKDROP_TOP) * rows
+        return np.all(np.abs(shot.astype(int) - expected[:, None, :]) <= 4, axis=2)
+
+    def check_covered(self, shot, level):
+        """Every pixel of the output is the backdrop's or one of a game window's; no dock."""
+        outside = ~self.backdrop_mask(shot)
+        for x, y, w, h in self.game_frames():
+            outside[max(0, y):y + h, max(0, x):x + w] = False
+        share = float(outside.mean())
+        self.expect(share < 0.001, f"{share:.1%} of the output is neither the backdrop nor a game window")
+        dock = float(np.all(shot == self.DOCK_COLOUR, axis=2).mean())
+        self.expect(dock == 0, f"the dock shows over the backdrop ({dock:.1%} of the output)")
+        x, y, w, h = level.geometry()
+        centre = shot[y + h // 2 - 40:y + h // 2 + 40, x + w // 2 - 40:x + w // 2 + 40]
+        self.expect(not self.backdrop_mask(centre).all(), "the level is not in front of the backdrop")
+        stacking = self.session.x(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], check=False).stdout
+        order = [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", stacking)]
+        above = [w for w in order[order.index(level.id) + 1:] if w in self.game_ids()] if level.id in order else []
+        self.expect(not above, f"game windows {[hex(w) for w in above]} are in front of the level")
+
+    def check_backdrop_click(self, shot, level):
+        """A click on the backdrop leaves the level whole in front."""
+        covered = self.backdrop_mask(shot)
+        for x, y, w, h in self.game_frames():
+            covered[max(0, y):y + h, max(0, x):x + w] = False
+        ys, xs = np.nonzero(covered)
+        if not len(xs):
+            return
+        # The nested desktops draw the pointer into their output: it goes there first.
+        x, y = str(xs[len(xs) // 2]), str(ys[len(ys) // 2])
+        self.session.desktop.xdotool("mousemove", x, y)
+        time.sleep(0.3)
+        before = level.grab()
+        self.session.desktop.xdotool("click", "1")
+        time.sleep(0.5)
+        if not np.array_equal(level.grab(), before):
+            self.problems.append(f"a click on the backdrop hid the level ({self.session.save('backdrop-click')})")
+
+
 def desktop_classes():
     names = [n for n in os.environ.get("TP_DESKTOPS", "mutter,kwin").split(",") if n]
     for name in names:
         if not available(name):
             print(f"[e2e] {name} is not installed here; skipped", file=sys.stderr)
             continue
-        cls = type(f"TestColorsAllOn_{name.replace('-', '_')}", (DesktopColorsAll,), {"DESKTOP": name})
-        globals()[cls.__name__] = cls
+        for base, prefix in ((DesktopColorsAll, "TestColorsAllOn"), (DesktopFullScreen, "TestFullScreenOn")):
+            cls = type(f"{prefix}_{name.replace('-', '_')}", (base,), {"DESKTOP": name})
+            globals()[cls.__name__] = cls
 
 
 desktop_classes()
