@@ -55,8 +55,9 @@ MAX_PEAK = -1.0
 
 # eSpeak's own voices are a man's at about 125 Hz, too low and stern for a small child. Its second
 # woman's voice, at its own pitch, is about 210 Hz as heard (a little above the English voice),
-# with clean harmonics up high and hardly more creak than his. The others were shriller or hissier (the fifth), creakier (the first, third)
-# or carry a room echo that draws out every word (the fourth).
+# with clean harmonics up high and hardly more creak than his. Of the others, the fifth is
+# brighter and hissier, the first and third creakier, and the fourth's room echo draws out every
+# word past the length a note's name may have.
 ESPEAK_VARIANT = "f2"
 ESPEAK_PITCH = 50  # 0-99, the variant's own
 
