@@ -53,6 +53,14 @@ MAX_NAME_LENGTH = 0.8
 LOUDNESS_TOLERANCE = 0.5
 MAX_PEAK = -1.0
 
+# eSpeak's own voices are a man's at about 125 Hz, too low and stern for a small child. Its second
+# woman's voice, at its own pitch, is about 210 Hz as heard (a little above the English voice),
+# with clean harmonics up high and hardly more creak than his. Of the others, the fifth is
+# brighter and hissier, the first and third creakier, and the fourth's room echo draws out every
+# word past the length a note's name may have.
+ESPEAK_VARIANT = "f2"
+ESPEAK_PITCH = 50  # 0-99, the variant's own
+
 # The voice of each language other than English: Festival's where Debian main has one (the HTS
 # voice for Catalan, unit selection for Russian, diphones for Czech, Finnish and Italian, each
 # clearer than eSpeak's formants), eSpeak NG otherwise. Festival voices read their own 8-bit
@@ -60,14 +68,14 @@ MAX_PEAK = -1.0
 # down this much more. `lexicon`: words the voice would say otherwise, with their phones (the
 # Russian voice reads the note "До" as the unstressed preposition, "да").
 VOICES = {
-    "de": {"engine": "espeak", "voice": "de"},
-    "fr": {"engine": "espeak", "voice": "fr"},
-    "es": {"engine": "espeak", "voice": "es"},
+    "de": {"engine": "espeak", "voice": "de+" + ESPEAK_VARIANT},
+    "fr": {"engine": "espeak", "voice": "fr+" + ESPEAK_VARIANT},
+    "es": {"engine": "espeak", "voice": "es+" + ESPEAK_VARIANT},
     "it": {"engine": "festival", "voice": "lp_diphone", "encoding": "iso-8859-1",
            "slower": 1.12},
-    "pt": {"engine": "espeak", "voice": "pt"},
-    "nl": {"engine": "espeak", "voice": "nl"},
-    "pl": {"engine": "espeak", "voice": "pl"},
+    "pt": {"engine": "espeak", "voice": "pt+" + ESPEAK_VARIANT},
+    "nl": {"engine": "espeak", "voice": "nl+" + ESPEAK_VARIANT},
+    "pl": {"engine": "espeak", "voice": "pl+" + ESPEAK_VARIANT},
     "ca": {"engine": "festival", "voice": "upc_ca_ona_hts", "encoding": "utf-8"},
     "cs": {"engine": "festival", "voice": "czech_dita", "encoding": "iso-8859-2"},
     "fi": {"engine": "festival", "voice": "suo_fi_lj_diphone", "encoding": "iso-8859-1"},
@@ -91,7 +99,6 @@ def voice_kind(language):
 SENTENCE_STRETCH = 1.28
 NAME_STRETCH = 1.55
 ESPEAK_WORDS_PER_MINUTE = 175  # eSpeak's own pace, stretched as above
-ESPEAK_PITCH = 62  # 0-99, 50 its default: a little higher, friendlier
 # Note names spelled as the language says them, since a lone letter is read as anything from an
 # article to a sound.
 SPEAK_AS = {
