@@ -405,16 +405,16 @@ void TForm::WindowStateMessages(Qt::WindowStates oldState) {
     EndSizeMove();
     stateChanged_.start();
     const Qt::WindowStates state = windowState();
-    windowState_ = state & Qt::WindowMinimized   ? wsMinimized
-                   : state & Qt::WindowMaximized ? wsMaximized
-                                                 : wsNormal;
+    // A form the desktop shows full screen fills it as a maximized one does.
+    const Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+    windowState_ = state & Qt::WindowMinimized ? wsMinimized : state & filling ? wsMaximized : wsNormal;
     if (windowState_ == wsMinimized)
         Perform(WM_SYSCOMMAND, SC_MINIMIZE);
     else if (windowState_ == wsMaximized)
         Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
-    else if (oldState & (Qt::WindowMinimized | Qt::WindowMaximized))
+    else if (oldState & (Qt::WindowMinimized | filling))
         Perform(WM_SYSCOMMAND, SC_RESTORE);
-    if (windowState_ == wsNormal && (oldState & Qt::WindowMaximized)) {
+    if (windowState_ == wsNormal && (oldState & filling)) {
         RestoreNormalPlace();
         ApplyFixedSize();
     }
