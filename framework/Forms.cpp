@@ -146,6 +146,10 @@ void TForm::ApplyFixedSize() {
 }
 
 void TForm::SetWindowState(TWindowState state) {
+    // Shown again while maximized, the form is mapped at its maximized place, where the
+    // window manager would also restore it: the form keeps its normal place itself.
+    if (state == wsMaximized && windowState_ == wsNormal && isVisible() && !normalBounds_)
+        normalBounds_ = BoundsRect().ToQRect();
     windowState_ = state;
     if (state == wsMaximized)
         ApplyFixedSize();
@@ -216,9 +220,13 @@ void TForm::ShowingChanged() {
         Perform(WM_SHOWWINDOW, 1);
         announcedShow_ = true;
         const auto unannounce = qScopeGuard([this] { announcedShow_ = false; });
-        if (windowState_ == wsMaximized)
+        // A form the desktop made full screen is shown so again: maximized, it would change
+        // size between one showing and the next.
+        if (windowState_ == wsMaximized && (windowState() & Qt::WindowFullScreen))
+            QWidget::show();
+        else if (windowState_ == wsMaximized)
             QWidget::showMaximized();
-        else if (windowState() & Qt::WindowMaximized)
+        else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
             QWidget::showNormal();
         else
             QWidget::show();
@@ -261,7 +269,8 @@ void TForm::PlaceOnScreen() {
 }
 
 void TForm::TakeMaximizedPlace() {
-    const QRect area = MaximizedArea ? MaximizedArea(*this) : QRect();
+    const bool fullScreen = (windowState() & Qt::WindowFullScreen) && screen();
+    const QRect area = fullScreen ? screen()->geometry() : MaximizedArea ? MaximizedArea(*this) : QRect();
     const QRect bounds = BoundsRect().ToQRect();
     if (area.isEmpty() || area == bounds)
         return;

@@ -4,7 +4,8 @@ of task lists and never demands attention; a click on it while Music level 1 or 
 open leaves the level in front, at every question (each one maps the level's window anew). A
 level opened on the backdrop at 1920 x 1080 has its hint, Play and Randomize, and keeps them
 through F11 pressed four times. Music level 1 fills the screen too, its staff grown and still
-answering where its notes are drawn, and is its own size again out of full screen.
+answering where its notes are drawn, and is its own size again out of full screen. A level made
+full screen while open keeps that size from question to question and its own size afterwards.
 
     python3 tests/e2e/test_fullscreen.py --exe build/tovimar-plumkin [--keep]
 """
@@ -18,7 +19,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402
 import numpy as np  # noqa: E402
 from activity import safest_point  # noqa: E402
-from harness import BLACK, BLUE, RED, YELLOW  # noqa: E402
+from harness import BLACK, BLUE, RED, WHITE, YELLOW  # noqa: E402
 from test_keys import ring_box  # noqa: E402
 from test_parents import BARE_TITLE, ParentsTest, bare_windows, wm_state  # noqa: E402
 
@@ -248,6 +249,50 @@ class TestFullScreenKeepsTheButtons(ParentsTest):
 MUSIC_TOP, MUSIC_STAFF_H = 86, 305
 MUSIC_ROW = (50, 9, 667, 286)
 MUSIC_NOTE_MIDDLES = {"F": (283 - 50 + 93, 143), "C": (469 - 50 + 77, 143)}
+
+
+class TestFullScreenWhileOpen(ParentsTest):
+    @classmethod
+    def setUpClass(cls):
+        cls.session = harness.Session(name=cls.__name__, window_manager=True, screen=(1920, 1080))
+        cls.main_window = cls.session.find_window(MAIN_TITLE)
+        cls.main_window.wait_stable()
+
+    def test_f11_with_a_level_open_keeps_its_size_at_every_question_and_gives_it_back(self):
+        """Made full screen while open, Colors 1 is mapped anew at each question at the same
+        size, and out of full screen it is the window it was."""
+        session = self.session
+        level = self.open_level("Colors", 1, "Colors: Black-White")
+        level.wait_stable(timeout=15)
+        normal = level.geometry()
+        self.toggle_full_screen(on=True)
+        level.wait_stable(timeout=15)
+        full = level.geometry()
+        self.expect(full[2:] == session.screen_size, f"Colors 1 made full screen: {full}")
+        # Grown, the circles stand where the layout has them, which may overlap: Randomize
+        # places them apart at the new size.
+        rx, ry = full[2] / DESIGN_W, full[3] / DESIGN_H
+        level.click(RANDOMIZE[0] * rx, RANDOMIZE[1] * ry)
+        time.sleep(0.5)
+        img = level.wait_stable()
+        field = img[int(86 * ry):int(386 * ry)]
+        blob = harness.find_blobs(field, BLACK, min_area=400)[0]
+        others = [(b.x0, b.y0, b.x1, b.y1) for b in harness.find_blobs(field, WHITE, min_area=400)]
+        point = safest_point(blob.xs, blob.ys, others, 4, prefer=(blob.cx, blob.cy))
+        self.assertIsNotNone(point, f"the black circle is covered; {session.save('black-covered')}")
+        level.click(point[0], point[1] + int(86 * ry))
+        harness.wait_until(lambda: not level.mapped(), what="the level to roll away")
+        harness.wait_until(level.mapped, what="the second question")
+        level.wait_stable(timeout=15)
+        self.expect(level.geometry() == full, f"question 2 at {level.geometry()}, question 1 at {full}")
+        self.toggle_full_screen(on=False)
+        level.wait_stable(timeout=15)
+        self.expect(level.geometry() == normal, f"out of full screen at {level.geometry()}, before at {normal}")
+        session.x(["xdotool", "key", "Escape"])
+        session.wait_gone(level)
+        self.assert_no_problems()
+
+    toggle_full_screen = TestFullScreenKeepsTheButtons.toggle_full_screen
 
 
 def scaled_note(w, h, note):
