@@ -99,6 +99,8 @@ void TBackdrop::Switch(bool on) {
         if (auto* form = qobject_cast<TForm*>(widget); form && form->windowHandle())
             KeepInFront(form, on);
     if (on) {
+        xcb_connection_t* connection = XConnection();
+        windowManager_ = connection ? WindowManagerName(connection) : QByteArray();
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* level = qobject_cast<TActivityForm*>(widget); level && level->isVisible()) {
                 Maximize(level);
@@ -210,9 +212,9 @@ void TBackdrop::StateBeforeMap(const QWidget* window) {
 // backdrop rolls in maximized and stays so, as growing after its roll would show as a jump.
 // KWin keeps a maximized window above its panels with the backdrop already, and would put a
 // full-screen one in a layer of its own, below the backdrop's other windows.
-void TBackdrop::FillScreen(QWidget* level) {
+void TBackdrop::FillScreen(QWidget* level) const {
     xcb_connection_t* connection = XConnection();
-    if (!connection || WindowManagerName(connection).startsWith("KWin"))
+    if (!connection || windowManager_.startsWith("KWin"))
         return;
     AskState(connection, xcb_window_t(level->winId()), "_NET_WM_STATE_FULLSCREEN", true);
     xcb_flush(connection);
@@ -244,9 +246,8 @@ void TBackdrop::AskState(xcb_connection_t* connection, unsigned window, const ch
 
 // Weston's shell takes a window's owner (WM_TRANSIENT_FOR) when the window is mapped and never
 // after: an X window that says so is mapped again.
-bool TBackdrop::ShellReadsOwnerAtMapOnly() {
-    xcb_connection_t* connection = XConnection();
-    return connection && WindowManagerName(connection).startsWith("Weston");
+bool TBackdrop::ShellReadsOwnerAtMapOnly() const {
+    return windowManager_.startsWith("Weston");
 }
 
 // The active window last: the shell gives the keyboard to the window it mapped last.

@@ -4,6 +4,7 @@
 // maximized. Clicks on the backdrop do nothing.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -36,10 +37,10 @@ private:
     void KeepInFront(QWidget* window, bool inFront);
     void RaiseGame();
     void HoldServer(bool hold);
-    static bool ShellReadsOwnerAtMapOnly();
+    bool ShellReadsOwnerAtMapOnly() const;
     void MapGameAgain();
     static bool FillsScreen(const QWidget* window);
-    static void FillScreen(QWidget* level);
+    void FillScreen(QWidget* level) const;
     static void StateBeforeMap(const QWidget* window);
     static void AskState(xcb_connection_t* connection, unsigned window, const char* state, bool on);
     void BeNormalWindow();
@@ -49,6 +50,8 @@ private:
     QWidget* window_ = nullptr;
     bool holding_ = false;
     bool mapGameAgain_ = false;
+    // The window manager's own name, read when the backdrop comes: some need their own ways.
+    QByteArray windowManager_;
     QPointer<QWidget> front_; // the window the child was using when the backdrop came
     std::vector<QPointer<TForm>> maximized_;
 };

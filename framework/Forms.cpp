@@ -20,6 +20,11 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+// The states in which the desktop has a form fill the screen.
+constexpr Qt::WindowStates FillingStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+} // namespace
+
 std::function<QRect(const TForm&)> TForm::MaximizedArea = [](const TForm& form) {
     return MaximizedClientArea(form.FrameMargins());
 };
@@ -226,7 +231,7 @@ void TForm::ShowingChanged() {
             QWidget::show();
         else if (windowState_ == wsMaximized)
             QWidget::showMaximized();
-        else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        else if (windowState() & FillingStates)
             QWidget::showNormal();
         else
             QWidget::show();
@@ -415,15 +420,14 @@ void TForm::WindowStateMessages(Qt::WindowStates oldState) {
     stateChanged_.start();
     const Qt::WindowStates state = windowState();
     // A form the desktop shows full screen fills it as a maximized one does.
-    const Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
-    windowState_ = state & Qt::WindowMinimized ? wsMinimized : state & filling ? wsMaximized : wsNormal;
+    windowState_ = state & Qt::WindowMinimized ? wsMinimized : state & FillingStates ? wsMaximized : wsNormal;
     if (windowState_ == wsMinimized)
         Perform(WM_SYSCOMMAND, SC_MINIMIZE);
     else if (windowState_ == wsMaximized)
         Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
-    else if (oldState & (Qt::WindowMinimized | filling))
+    else if (oldState & (Qt::WindowMinimized | FillingStates))
         Perform(WM_SYSCOMMAND, SC_RESTORE);
-    if (windowState_ == wsNormal && (oldState & filling)) {
+    if (windowState_ == wsNormal && (oldState & FillingStates)) {
         RestoreNormalPlace();
         ApplyFixedSize();
     }
